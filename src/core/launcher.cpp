@@ -1,0 +1,85 @@
+#include "core/launcher.h"
+
+#include <exception>
+
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+
+Launcher::Launcher(Platform& p) : platform(p) {}
+
+Launcher::~Launcher() = default;
+
+void Launcher::Start() {
+  Dispatch([this] {
+    FrmMain& m = Main();
+    m.Form_Load();
+    if (!ending_) m.Show();
+  });
+}
+
+void Launcher::Dispatch(const std::function<void()>& event) {
+  if (ending_) return;
+  ++dispatchDepth_;
+  try {
+    event();
+  } catch (const UserError& e) {
+    Fail(e.what());
+  } catch (const std::exception& e) {
+    Fail(std::string("An unexpected error stopped Zorvik: ") + e.what());
+  } catch (...) {
+    Fail("An unexpected error stopped Zorvik.");
+  }
+  if (--dispatchDepth_ == 0) unloaded_.clear();
+}
+
+void Launcher::Fail(const std::string& what) {
+  if (ending_) return;
+  ending_ = true;
+  platform.MessageBox(what, kMbCritical, kAppTitle, "");
+}
+
+FrmMain& Launcher::Main() {
+  if (!main_) {
+    main_ = std::make_unique<FrmMain>(*this);
+    if (observer) observer->FormLoaded(*main_);
+  }
+  return *main_;
+}
+
+FrmOpt& Launcher::Opt() {
+  if (!opt_) {
+    opt_ = std::make_unique<FrmOpt>(*this);
+    if (observer) observer->FormLoaded(*opt_);
+    opt_->Form_Load();
+  }
+  return *opt_;
+}
+
+void Launcher::UnloadOpt() {
+  if (!opt_) return;
+  if (observer) observer->FormUnloaded(*opt_);
+  // The window may be unloading itself from one of its own handlers: keep the object alive
+  // until the event that did it is over.
+  unloaded_.push_back(std::move(opt_));
+  if (dispatchDepth_ == 0) unloaded_.clear();
+}
+
+std::string& Launcher::TrailerPath(int n) {
+  switch (n) {
+    case 1:
+      return Trailer1Path;
+    case 2:
+      return Trailer2Path;
+    default:
+      return Trailer3Path;
+  }
+}
+
+int Launcher::MsgBox(const std::string& prompt, int style, const std::string& title) {
+  return platform.MessageBox(prompt, style, title.empty() ? kAppTitle : title,
+                             (style & kMbHelp) ? HelpFile : "");
+}
+
+}  // namespace zorvik

@@ -1,0 +1,108 @@
+// The launcher: the state every window and procedure shares, the two windows' lifetimes, and the
+// ways the program ends. There is one per run.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace zorvik {
+
+class Form;
+class FrmMain;
+class FrmOpt;
+
+// The disc's installers, in the order the settings file keeps them.
+enum class InstallerId { BSplayer, DivX, DivXPro, FFdshow, XviD };
+constexpr int kInstallerCount = 5;
+
+struct InstallerEntry {
+  std::string InstallerPath;  // relative to the launcher's folder
+  std::string InstallerName;
+};
+
+// The program's title, shown by message boxes that have none of their own.
+inline constexpr const char* kAppTitle = "Zorvik";
+
+// A failure whose text is written for the user; it ends the program like any other.
+class UserError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Views hear when a window comes into being or goes.
+class FormObserver {
+ public:
+  virtual ~FormObserver() = default;
+  virtual void FormLoaded(Form& form) = 0;
+  virtual void FormUnloaded(Form& form) = 0;
+};
+
+class Launcher {
+ public:
+  explicit Launcher(Platform& platform);
+  ~Launcher();
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  Platform& platform;
+  FormObserver* observer = nullptr;
+
+  // Creates the main window and runs its load handler. A failure is shown and ends the program.
+  void Start();
+
+  // Runs one event from outside (input, menu, timer). A failure in it is shown and ends the
+  // program; windows unloaded during it are destroyed once it is over.
+  void Dispatch(const std::function<void()>& event);
+
+  FrmMain& Main();
+  // The options window, created hidden (and loaded) on first access.
+  FrmOpt& Opt();
+  bool OptLoaded() const { return opt_ != nullptr; }
+  // Unloads the options window; its values are gone and the next access loads it afresh.
+  void UnloadOpt();
+
+  // Ending at once: no handler runs afterwards; the front end closes the windows and leaves.
+  void EndNow() { ending_ = true; }
+  bool Ending() const { return ending_; }
+
+  // A message box; without a title it shows the program's title.
+  int MsgBox(const std::string& prompt, int style, const std::string& title = "");
+
+  // Shared flags.
+  bool GreekLanguage = false;
+  bool RegistryError = false;
+  bool CoverFound = false;
+
+  // The disc's trailers and extra programs, relative to the launcher's folder.
+  std::string Trailer1Path, Trailer2Path, Trailer3Path;
+  std::string Other1Path, Other2Path;
+  std::string& TrailerPath(int n);  // n = 1, 2, 3
+
+  std::array<InstallerEntry, kInstallerCount> Installers;
+  InstallerEntry& Installer(InstallerId id) { return Installers[static_cast<size_t>(id)]; }
+
+  // Texts in the current language, filled when the language is applied.
+  std::string TitleCaution, TitleInformation, TextDefault, TextChangeSkin;
+  std::string MsgInstallBSplayer, MsgInstallDivX, MsgInstallXviD;
+  std::string MsgFileNotFound, MsgCantWrite, MsgRemovableDisk, MsgAutoDetect, MsgNoVideo,
+      MsgOldVersion;
+
+  // The compiled help file that message boxes with a Help button open; empty when none.
+  std::string HelpFile;
+
+ private:
+  void Fail(const std::string& what);
+  std::unique_ptr<FrmMain> main_;
+  std::unique_ptr<FrmOpt> opt_;
+  std::vector<std::unique_ptr<FrmOpt>> unloaded_;
+  int dispatchDepth_ = 0;
+  bool ending_ = false;
+};
+
+}  // namespace zorvik

@@ -1,0 +1,33 @@
+#include "media/player.h"
+
+#include "core/launcher.h"
+#include "persistence/player_registry.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+
+void ReadPlayerPath(Launcher& l) {
+  const PlayerValueRead r = ReadPlayerValue(l.platform, "Apppath");
+  if (r.open != kRegOk) l.RegistryError = true;
+  if (r.query != kRegOk) l.RegistryError = true;
+  if (r.close != kRegOk) l.RegistryError = true;
+  if (l.RegistryError) {
+    l.MsgBox("Can't get registry access", kMbCritical, "ERROR!");
+    l.RegistryError = false;
+    return;
+  }
+  l.Opt().TxtBSpath.SetText(r.text);
+}
+
+void CheckPlayerVersion(Launcher& l) {
+  const std::string path = l.Opt().TxtBSpath.Text();
+  FindRecord record;
+  if (!path.empty()) {
+    if (std::optional<FindRecord> found = l.platform.FindFirst(path)) record = *found;
+  }
+  const LocalDate& d = record.lastWrite;
+  const bool old = d.year < kOldPlayerYear || (d.year == kOldPlayerYear && d.month < kOldPlayerMonth);
+  if (!path.empty() && old) l.MsgBox(l.MsgOldVersion, kMbCritical);
+}
+
+}  // namespace zorvik

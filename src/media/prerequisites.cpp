@@ -1,0 +1,54 @@
+#include "media/prerequisites.h"
+
+#include "core/launcher.h"
+#include "core/text_util.h"
+#include "media/player.h"
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+
+void DisablePlay(Launcher& l) {
+  FrmMain& m = l.Main();
+  m.ImgPlay[2].SetEnabled(false);
+  m.ImgPlayIcon[0].SetEnabled(false);
+  m.LblPlay.SetEnabled(false);
+}
+
+void DetectPrerequisites(Launcher& l) {
+  Platform& p = l.platform;
+  FrmMain& m = l.Main();
+  const std::string windows = p.WindowsFolder();
+  const std::string drive = windows.substr(0, 3);
+  const auto inSystem = [&](const char* dll) {
+    return p.FileExists(JoinPath(windows, std::string("system32\\") + dll)) ||
+           p.FileExists(JoinPath(windows, std::string("system\\") + dll));
+  };
+  const auto prompt = [&](const std::string& text) {
+    l.MsgBox(text, kMbCritical, l.TitleInformation);
+    DisablePlay(l);
+  };
+
+  if (l.Opt().TxtBSpath.Text().empty()) ReadPlayerPath(l);
+  const std::string player = l.Opt().TxtBSpath.Text();
+  if (player.empty()) prompt(l.MsgInstallBSplayer);
+
+  // FFdshow decodes both kinds of movie by itself.
+  if (!p.FileExists(drive + "program files\\ffdshow\\ffdshow.ax")) {
+    const bool xvidOffered = m.Programs.Enabled() && m.XviD.Enabled() && m.XviD.Visible();
+    if (!inSystem("xvid.dll") && xvidOffered) prompt(l.MsgInstallXviD);
+    if (!inSystem("divx.dll") && !player.empty()) prompt(l.MsgInstallDivX);
+  }
+
+  m.Readme.SetVisible(p.FileExists("Readme.txt"));
+
+  const std::string& title = m.LblMovieName.Caption();
+  if (!title.empty() && title != kDefaultMovieTitle) {
+    m.LblMovieName.SetFontSize(12);
+  } else {
+    m.LblMovieName.SetFontSize(13);
+    m.LblMovieName.SetCaption(kDefaultMovieTitle);
+  }
+}
+
+}  // namespace zorvik

@@ -1,0 +1,41 @@
+#include "media/video_discovery.h"
+
+#include "core/launcher.h"
+#include "core/text_util.h"
+#include "media/prerequisites.h"
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+
+void AutoDetectVideo(Launcher& l) {
+  const std::string folder = l.platform.LauncherFolder();
+  FindRecord record;
+  for (const char* pattern : {"*.avi", "*.mpg", "*.mpeg", "*.ogm", "*.asf", "*.wma"}) {
+    if (std::optional<FindRecord> found = l.platform.FindFirst(JoinPath(folder, pattern))) {
+      record = *found;
+    }
+  }
+  l.Opt().TxtAviName.SetText(record.name);
+}
+
+void ValidateVideoSelection(Launcher& l) {
+  FrmOpt& o = l.Opt();
+  if (!l.Main().MainVideo.Checked()) return;
+  const auto report = [&] {
+    l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution);
+  };
+  if (o.OptAutoIni[0].Value() && o.TxtAviName.Text().empty()) {
+    report();
+    DisablePlay(l);
+  } else if (o.OptAutoIni[1].Value() && o.TxtBSini.Text().empty()) {
+    report();
+    o.TxtBSini.SetText(l.TextDefault);
+    DisablePlay(l);
+  } else if (o.OptAutoIni[2].Value() && o.TxtAviName.Text().empty()) {
+    report();
+    DisablePlay(l);
+  }
+}
+
+}  // namespace zorvik

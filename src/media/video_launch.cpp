@@ -1,0 +1,51 @@
+#include "media/video_launch.h"
+
+#include "core/launcher.h"
+#include "core/text_util.h"
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+#include "ui/text/language.h"
+
+namespace zorvik {
+
+void LaunchVideo(Launcher& l) {
+  Platform& p = l.platform;
+  FrmMain& m = l.Main();
+  FrmOpt& o = l.Opt();
+  m.ImgPlay[0].SetVisible(false);
+
+  const std::string player = o.TxtBSpath.Text();
+  const std::string folder = p.LauncherFolder();
+  const std::string& video = o.TxtAviName.Text();
+  const std::string& ini = o.TxtBSini.Text();
+  const std::string options = " " + o.TxtParam.Text();
+  const auto open = [&](const std::string& parameters) {
+    p.ShellExecute("open", player, parameters, player, kShowNoActivate);
+  };
+
+  if (m.MainVideo.Checked()) {
+    if (o.OptAutoIni[1].Value() && !ini.empty() && !IsDefaultIniWord(ini)) {
+      open(ini);
+    } else if (o.OptAutoIni[1].Value()) {
+      p.StartProgram(player, "", kShowNoActivate);
+    } else if (o.OptAutoIni[0].Value() && !video.empty()) {
+      open(JoinPath(folder, video) + " " + options);
+    } else if (o.OptAutoIni[2].Value() && !video.empty()) {
+      open(video + " " + options);
+    }
+  } else {
+    for (int n = 1; n <= 3; ++n) {
+      if (m.TrailerEntry(n).Checked()) {
+        open(JoinPath(folder, l.TrailerPath(n)) + options);
+        break;
+      }
+    }
+  }
+
+  if (o.ChkZorvikexit.Value() == kChecked) {
+    m.SetCaption(kClosingCaption);
+    m.Timer1.SetEnabled(true);
+  }
+}
+
+}  // namespace zorvik

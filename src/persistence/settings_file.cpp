@@ -1,0 +1,351 @@
+#include "persistence/settings_file.h"
+
+#include <charconv>
+
+#include "core/text_util.h"
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The one description of the file's layout, walked by the writer and by the reader so that the
+// two agree field for field.
+template <class V>
+void Walk(V& v, SettingsRecord& r) {
+  v.Text(r.language);
+  v.EndRecord();
+  v.Text(r.movieFile);
+  v.Number(r.exitAfterLaunch);
+  v.Number(r.hideBanner);
+  v.EndRecord();
+  v.Boolean(r.autoDetect);
+  v.Boolean(r.iniFile);
+  v.Boolean(r.typedPath);
+  v.ContinueRecord();  // the third record shares its line with the fourth
+  v.Text(r.playerPath);
+  v.Text(r.playerIni);
+  v.Number(r.detectVersion);
+  v.EndRecord();
+  v.Number(r.writeSubStyle);
+  v.Number(r.writeSubFolder);
+  v.Number(r.aspect);
+  v.Number(r.disableSubs);
+  v.Number(r.fullScreen);
+  v.Number(r.endAtEnd);
+  v.Text(r.skin);
+  v.Number(r.panScan);
+  v.Number(r.startAt);
+  v.Text(r.startPosition);
+  v.Number(r.resolution);
+  v.EndRecord();
+  v.Number(r.useApi);
+  v.Number(r.shutDown);
+  v.EndRecord();
+  v.Text(r.parameters);
+  v.EndRecord();
+  v.EmptyRecord();
+  v.Text(r.movieTitle);
+  v.EndRecord();
+  for (NamedPath& t : r.trailers) {
+    v.Text(t.path);
+    v.Text(t.name);
+    v.EndRecord();
+  }
+  v.EmptyRecord();
+  for (NamedPath& i : r.installers) {
+    v.Text(i.path);
+    v.Text(i.name);
+    v.EndRecord();
+  }
+  v.EmptyRecord();
+  for (NamedPath& o : r.others) {
+    v.Text(o.path);
+    v.Text(o.name);
+    v.EndRecord();
+  }
+}
+
+class Writer {
+ public:
+  void Text(const std::string& s) {
+    std::string t = s;
+    for (char& c : t) {
+      if (c == '"') c = '\'';
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    Field("\"" + t + "\"");
+  }
+  void Number(int n) { Field(std::to_string(n)); }
+  void Boolean(bool b) { Field(b ? "#TRUE#" : "#FALSE#"); }
+  void EndRecord() {
+    out_ += "\r\n";
+    first_ = true;
+  }
+  void ContinueRecord() { out_ += ','; }
+  void EmptyRecord() { EndRecord(); }
+  const std::string& Out() const { return out_; }
+
+ private:
+  void Field(const std::string& f) {
+    if (!first_) out_ += ',';
+    out_ += f;
+    first_ = false;
+  }
+  std::string out_;
+  bool first_ = true;
+};
+
+// Reads field by field: commas and line ends both end a field, so the reader doesn't care on
+// which line a record stands.
+class Reader {
+ public:
+  explicit Reader(std::string_view s) : s_(s) {}
+  bool Ok() const { return ok_; }
+
+  void Text(std::string& out) {
+    std::string f;
+    if (Next(f)) out = f;
+  }
+  void Number(int& out) {
+    std::string f;
+    if (!Next(f) || quoted_) return Fail();
+    int n = 0;
+    const char* end = f.data() + f.size();
+    auto [p, ec] = std::from_chars(f.data(), end, n);
+    if (f.empty() || ec != std::errc() || p != end) return Fail();
+    out = n;
+  }
+  void Boolean(bool& out) {
+    std::string f;
+    if (!Next(f) || quoted_) return Fail();
+    if (EqualsIgnoreCase(f, "#TRUE#")) {
+      out = true;
+    } else if (EqualsIgnoreCase(f, "#FALSE#")) {
+      out = false;
+    } else {
+      Fail();
+    }
+  }
+  void EndRecord() {}
+  void ContinueRecord() {}
+  void EmptyRecord() {
+    std::string discarded;
+    Next(discarded);
+  }
+
+ private:
+  void Fail() { ok_ = false; }
+  bool AtLineEnd() const { return pos_ < s_.size() && (s_[pos_] == '\r' || s_[pos_] == '\n'); }
+  void SkipDelimiter() {
+    if (pos_ >= s_.size()) return;
+    if (s_[pos_] == ',') {
+      ++pos_;
+    } else if (s_[pos_] == '\r') {
+      ++pos_;
+      if (pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
+    } else if (s_[pos_] == '\n') {
+      ++pos_;
+    }
+  }
+  bool Next(std::string& out) {
+    if (!ok_) return false;
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+    if (pos_ >= s_.size()) {
+      Fail();
+      return false;
+    }
+    quoted_ = s_[pos_] == '"';
+    if (quoted_) {
+      const size_t close = s_.find('"', pos_ + 1);
+      if (close == std::string_view::npos) {
+        Fail();
+        return false;
+      }
+      out = std::string(s_.substr(pos_ + 1, close - pos_ - 1));
+      pos_ = close + 1;
+      // Whatever stands between the closing quote and the delimiter is not part of the field.
+      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
+    } else {
+      const size_t start = pos_;
+      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
+      out = TrimBlanks(s_.substr(start, pos_ - start));
+    }
+    SkipDelimiter();
+    return true;
+  }
+
+  std::string_view s_;
+  size_t pos_ = 0;
+  bool ok_ = true;
+  bool quoted_ = false;
+};
+
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// Whether every value fits the control it goes to.
+bool Fits(const SettingsRecord& r) {
+  for (int v : {r.exitAfterLaunch, r.hideBanner, r.detectVersion, r.writeSubStyle,
+                r.writeSubFolder, r.disableSubs, r.fullScreen, r.endAtEnd, r.panScan, r.startAt,
+                r.useApi, r.shutDown}) {
+    if (!InRange(v, kUnchecked, kGrayed)) return false;
+  }
+  const int selected = int(r.autoDetect) + int(r.iniFile) + int(r.typedPath);
+  return selected == 1 && InRange(r.aspect, -1, 2) && InRange(r.resolution, -1, 10);
+}
+
+void FailedSave(Launcher& l, const std::string& file) {
+  FrmOpt& o = l.Opt();
+  o.cmdOK.SetEnabled(false);
+  o.CmdApply.SetLeft(kOutOfSight);
+  o.CmdApply.SetVisible(false);
+  o.ChkSave.SetValue(kUnchecked);
+  o.ChkSave.SetEnabled(false);
+  if (!l.platform.FileExists(file)) {
+    l.MsgBox(l.MsgCantWrite, kMbCritical, l.TitleCaution);
+  } else {
+    l.MsgBox(l.MsgRemovableDisk, kMbCritical, l.TitleCaution);
+    l.MsgBox("Tip: You can change your settings and play the file by not closing the options window",
+             kMbInformation, l.TitleInformation);
+  }
+}
+
+}  // namespace
+
+std::string FormatSettings(const SettingsRecord& r) {
+  SettingsRecord copy = r;
+  Writer w;
+  Walk(w, copy);
+  if (std::optional<std::string> greek = Utf8ToCp1253(w.Out())) return *greek;
+  return std::string(kUtf8Bom) + w.Out();
+}
+
+std::optional<SettingsRecord> ParseSettings(std::string_view bytes) {
+  std::string text;
+  if (bytes.starts_with(kUtf8Bom)) {
+    text = CodePointsToUtf8(Utf8ToCodePoints(bytes.substr(kUtf8Bom.size())));
+  } else if (IsMultiByteUtf8(bytes)) {
+    text = std::string(bytes);
+  } else {
+    text = Cp1253ToUtf8(bytes);
+  }
+  SettingsRecord r;
+  Reader reader(text);
+  Walk(reader, r);
+  if (!reader.Ok() || !Fits(r)) return std::nullopt;
+  return r;
+}
+
+SettingsRecord CaptureSettings(Launcher& l) {
+  FrmMain& m = l.Main();
+  FrmOpt& o = l.Opt();
+  SettingsRecord r;
+  r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
+  r.movieFile = o.TxtAviName.Text();
+  r.exitAfterLaunch = o.ChkZorvikexit.Value();
+  r.hideBanner = o.ChkBanner.Value();
+  r.autoDetect = o.OptAutoIni[0].Value();
+  r.iniFile = o.OptAutoIni[1].Value();
+  r.typedPath = o.OptAutoIni[2].Value();
+  r.playerPath = o.TxtBSpath.Text();
+  r.playerIni = o.TxtBSini.Text();
+  r.detectVersion = o.ChkVersion.Value();
+  r.writeSubStyle = o.ChkSubs.Value();
+  r.writeSubFolder = o.ChkSubPath.Value();
+  r.aspect = o.CmbAspect.ListIndex();
+  r.disableSubs = o.ChkSubsDisable.Value();
+  r.fullScreen = o.ChkFull.Value();
+  r.endAtEnd = o.ChkEend.Value();
+  r.skin = o.ChkSkin.Caption();
+  r.panScan = o.ChkPanScan.Value();
+  r.startAt = o.ChkStart.Value();
+  r.startPosition = o.TxtSec.Text();
+  r.resolution = o.CmbRes.ListIndex();
+  r.useApi = o.ChkAPI.Value();
+  r.shutDown = o.ChkShutDown.Value();
+  r.parameters = o.TxtParam.Text();
+  r.movieTitle = m.LblMovieName.Caption();
+  for (int n = 1; n <= 3; ++n) {
+    r.trailers[n - 1] = {l.TrailerPath(n), m.TrailerEntry(n).Caption()};
+  }
+  for (int i = 0; i < kInstallerCount; ++i) {
+    r.installers[i] = {l.Installers[i].InstallerPath, l.Installers[i].InstallerName};
+  }
+  r.others[0] = {l.Other1Path, m.Other1Name.Caption()};
+  r.others[1] = {l.Other2Path, m.Other2Name.Caption()};
+  return r;
+}
+
+void SaveSettings(Launcher& l) {
+  Platform& p = l.platform;
+  const std::string folder = JoinPath(p.LauncherFolder(), "More\\");
+  const std::string file = JoinPath(p.LauncherFolder(), kSettingsReadPath);
+  const std::string bytes = FormatSettings(CaptureSettings(l));
+  const bool ready = p.FolderExists(folder) || p.CreateFolder(folder);
+  if (!ready || !p.WriteFileAtomic(file, bytes)) FailedSave(l, file);
+}
+
+bool LoadSettings(Launcher& l) {
+  Platform& p = l.platform;
+  if (!p.FileExists(kSettingsReadPath)) return false;
+  const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath);
+  if (!bytes) return false;
+  const std::optional<SettingsRecord> parsed = ParseSettings(*bytes);
+  if (!parsed) return false;
+  const SettingsRecord& r = *parsed;
+
+  for (int n = 1; n <= 3; ++n) l.TrailerPath(n) = r.trailers[n - 1].path;
+  for (int i = 0; i < kInstallerCount; ++i) {
+    l.Installers[i] = {r.installers[i].path, r.installers[i].name};
+  }
+  l.Other1Path = r.others[0].path;
+  l.Other2Path = r.others[1].path;
+
+  if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
+  if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
+
+  FrmMain& m = l.Main();
+  struct Entry {
+    MenuItem& menu;
+    const NamedPath& value;
+  };
+  for (const Entry& e : {Entry{m.Trailer1, r.trailers[0]}, Entry{m.Trailer2, r.trailers[1]},
+                         Entry{m.Trailer3, r.trailers[2]}, Entry{m.Other1Name, r.others[0]},
+                         Entry{m.Other2Name, r.others[1]}}) {
+    e.menu.SetCaption(e.value.name);
+    if (!e.value.path.empty()) e.menu.SetVisible(true);
+  }
+
+  // Setting a control raises its reaction as a user's change would, in this order.
+  FrmOpt& o = l.Opt();
+  o.ChkVersion.SetValue(r.detectVersion);
+  m.LblMovieName.SetCaption(r.movieTitle);
+  o.ChkSubPath.SetValue(r.writeSubFolder);
+  o.ChkAPI.SetValue(r.useApi);
+  o.ChkShutDown.SetValue(r.shutDown);
+  o.ChkBanner.SetValue(r.hideBanner);
+  o.ChkZorvikexit.SetValue(r.exitAfterLaunch);
+  o.ChkSubsDisable.SetValue(r.disableSubs);
+  o.TxtBSini.SetText(r.playerIni);
+  o.TxtAviName.SetText(r.movieFile);
+  o.ChkSubs.SetValue(r.writeSubStyle);
+  o.OptAutoIni[0].SetValue(r.autoDetect);
+  o.OptAutoIni[1].SetValue(r.iniFile);
+  o.OptAutoIni[2].SetValue(r.typedPath);
+  o.TxtBSpath.SetText(r.playerPath);
+  o.TxtParam.SetText(r.parameters);
+  o.CmbAspect.SetListIndex(r.aspect);
+  o.ChkFull.SetValue(r.fullScreen);
+  o.ChkEend.SetValue(r.endAtEnd);
+  o.ChkSkin.SetCaption(r.skin);
+  o.ChkPanScan.SetValue(r.panScan);
+  o.ChkStart.SetValue(r.startAt);
+  o.CmbRes.SetListIndex(r.resolution);
+  o.TxtSec.SetText(r.startPosition);
+  return true;
+}
+
+}  // namespace zorvik

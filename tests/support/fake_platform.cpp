@@ -1,0 +1,292 @@
+#include "support/fake_platform.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/form.h"
+#include "core/text_util.h"
+
+namespace zorvik::test {
+
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return s;
+}
+
+bool HasDrive(const std::string& p) { return p.size() >= 2 && p[1] == ':'; }
+
+// Splits at backslashes, dropping empty parts and "." and resolving "..".
+std::vector<std::string> Parts(const std::string& full) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (start <= full.size()) {
+    size_t end = full.find('\\', start);
+    if (end == std::string::npos) end = full.size();
+    const std::string part = full.substr(start, end - start);
+    if (part == "..") {
+      if (out.size() > 1) out.pop_back();
+    } else if (!part.empty() && part != ".") {
+      out.push_back(part);
+    }
+    start = end + 1;
+  }
+  return out;
+}
+
+std::string Join(const std::vector<std::string>& parts, size_t count) {
+  std::string out;
+  for (size_t i = 0; i < count; ++i) {
+    out += parts[i];
+    if (i + 1 < count || count == 1) out += '\\';
+  }
+  return out;
+}
+
+bool WildMatch(const std::string& pattern, const std::string& name) {
+  const std::string p = Lower(pattern), n = Lower(name);
+  size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+      ++pi, ++ni;
+    } else if (pi < p.size() && p[pi] == '*') {
+      star = pi++, mark = ni;
+    } else if (star != std::string::npos) {
+      pi = star + 1, ni = ++mark;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == '*') ++pi;
+  return pi == p.size();
+}
+
+}  // namespace
+
+FakePlatform::FakePlatform() { AddFolder(windowsFolder); }
+
+std::string FakePlatform::Full(const std::string& path) const {
+  const std::string joined = HasDrive(path) ? path : JoinPath(currentFolder, path);
+  const std::vector<std::string> parts = Parts(joined);
+  return Join(parts, parts.size());
+}
+
+FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) {
+  const std::string key = Lower(Full(path));
+  for (Entry& e : entries_) {
+    if (Lower(e.path) == key) return &e;
+  }
+  return nullptr;
+}
+
+const FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
+  return const_cast<FakePlatform*>(this)->Lookup(path);
+}
+
+FakePlatform& FakePlatform::AddFolder(const std::string& path) {
+  const std::vector<std::string> parts = Parts(Full(path));
+  for (size_t n = 1; n <= parts.size(); ++n) {
+    const std::string p = Join(parts, n);
+    if (!Lookup(p)) entries_.push_back({p, true, "", {2003, 1, 1}});
+  }
+  return *this;
+}
+
+FakePlatform& FakePlatform::AddFile(const std::string& path, const std::string& bytes,
+                                    LocalDate lastWrite) {
+  const std::vector<std::string> parts = Parts(Full(path));
+  if (parts.size() > 1) AddFolder(Join(parts, parts.size() - 1));
+  if (Entry* e = Lookup(path)) {
+    e->bytes = bytes;
+    e->lastWrite = lastWrite;
+  } else {
+    entries_.push_back({Full(path), false, bytes, lastWrite});
+  }
+  return *this;
+}
+
+FakePlatform& FakePlatform::SetReadOnly(const std::string& folder) {
+  readOnly_.push_back(Lower(Full(folder)));
+  return *this;
+}
+
+bool FakePlatform::Writable(const std::string& full) const {
+  const std::string key = Lower(full);
+  for (const std::string& ro : readOnly_) {
+    const std::string prefix = ro.back() == '\\' ? ro : ro + '\\';
+    if (key == ro || key.starts_with(prefix)) return false;
+  }
+  return true;
+}
+
+bool FakePlatform::HasFile(const std::string& path) const {
+  const Entry* e = Lookup(path);
+  return e && !e->folder;
+}
+
+std::string FakePlatform::FileBytes(const std::string& path) const {
+  const Entry* e = Lookup(path);
+  return e ? e->bytes : std::string();
+}
+
+bool FakePlatform::FileExists(const std::string& path) {
+  Log("FileExists " + path);
+  return HasFile(path);
+}
+
+bool FakePlatform::FolderExists(const std::string& path) {
+  Log("FolderExists " + path);
+  const Entry* e = Lookup(path);
+  return e && e->folder;
+}
+
+bool FakePlatform::CreateFolder(const std::string& path) {
+  Log("CreateFolder " + path);
+  const std::vector<std::string> parts = Parts(Full(path));
+  if (parts.size() < 2 || Lookup(path) || !Writable(Full(path))) return false;
+  const Entry* parent = Lookup(Join(parts, parts.size() - 1));
+  if (!parent || !parent->folder) return false;
+  entries_.push_back({Full(path), true, "", {2006, 1, 1}});
+  return true;
+}
+
+std::optional<std::string> FakePlatform::ReadFile(const std::string& path) {
+  Log("ReadFile " + path);
+  const Entry* e = Lookup(path);
+  if (!e || e->folder) return std::nullopt;
+  return e->bytes;
+}
+
+bool FakePlatform::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  Log("WriteFile " + path);
+  const std::vector<std::string> parts = Parts(Full(path));
+  const Entry* parent = parts.size() > 1 ? Lookup(Join(parts, parts.size() - 1)) : nullptr;
+  if (!parent || !parent->folder || !Writable(Full(path)) || failWrites) return false;
+  AddFile(path, std::string(bytes), {2006, 1, 1});
+  return true;
+}
+
+std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
+  Log("FindFirst " + pattern);
+  const std::vector<std::string> parts = Parts(Full(pattern));
+  if (parts.size() < 2) return std::nullopt;
+  const std::string folder = Lower(Join(parts, parts.size() - 1));
+  for (const Entry& e : entries_) {
+    const std::vector<std::string> ep = Parts(e.path);
+    if (ep.size() != parts.size() || Lower(Join(ep, ep.size() - 1)) != folder) continue;
+    if (WildMatch(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
+  }
+  return std::nullopt;
+}
+
+std::string FakePlatform::WindowsFolder() {
+  Log("WindowsFolder");
+  return windowsFolder;
+}
+
+std::string FakePlatform::LauncherFolder() { return launcherFolder; }
+
+long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
+  Log("RegOpen");
+  if (failOpen) return *failOpen;
+  if (!keyExists) return kRegNotFound;
+  key = nextKey_++;
+  open_[key] = access;
+  return kRegOk;
+}
+
+long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
+  Log("RegQuery " + name);
+  if (failQuery) return *failQuery;
+  if (!open_.contains(key)) return kRegInvalidHandle;
+  if (open_[key] != RegAccess::Read) return kRegAccessDenied;
+  const auto it = values.find(name);
+  if (it == values.end()) return kRegNotFound;
+  if (it->second.size() > buffer.size()) return kRegMoreData;
+  std::memcpy(buffer.data(), it->second.data(), it->second.size());
+  return kRegOk;
+}
+
+long FakePlatform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
+  Log("RegSet " + name);
+  if (!open_.contains(key)) return kRegInvalidHandle;
+  if (open_[key] != RegAccess::SetValue) return kRegAccessDenied;
+  values[name] = std::string(bytes);
+  return kRegOk;
+}
+
+long FakePlatform::RegCloseKey(RegKey key) {
+  Log("RegClose");
+  if (failClose) return *failClose;
+  return open_.erase(key) ? kRegOk : kRegInvalidHandle;
+}
+
+std::string FakePlatform::ToAnsi(const std::string& utf8) {
+  // A Greek system: characters outside its code page become question marks.
+  std::string out;
+  for (char32_t cp : Utf8ToCodePoints(utf8)) {
+    const std::optional<std::string> b = Utf8ToCp1253(CodePointsToUtf8(std::u32string(1, cp)));
+    out += b ? *b : "?";
+  }
+  return out;
+}
+
+std::string FakePlatform::FromAnsi(const std::string& ansi) { return Cp1253ToUtf8(ansi); }
+
+void FakePlatform::ShellExecute(const std::string& verb, const std::string& file,
+                                const std::string& parameters, const std::string& directory,
+                                int showMode) {
+  Log("ShellExecute " + verb + " " + file);
+  shell.push_back({verb, file, parameters, directory, showMode});
+}
+
+void FakePlatform::StartProgram(const std::string& path, const std::string& arguments,
+                                int showMode) {
+  Log("StartProgram " + path);
+  started.push_back({path, arguments, showMode});
+}
+
+int FakePlatform::MessageBox(const std::string& prompt, int style, const std::string& title,
+                             const std::string& helpFile) {
+  Log("MessageBox " + prompt);
+  boxes.push_back({prompt, style, title, helpFile});
+  if (onMessageBox) onMessageBox(boxes.back());
+  return kIdOk;
+}
+
+FileDialogResult FakePlatform::OpenFileDialog(const std::string& filter,
+                                              const std::string& initialFolder) {
+  Log("OpenFileDialog " + filter);
+  dialogs.push_back({filter, initialFolder});
+  if (dialogAnswers.empty()) return {};
+  FileDialogResult r = dialogAnswers.front();
+  dialogAnswers.pop_front();
+  return r;
+}
+
+void FakePlatform::ShowModal(Form& form) {
+  Log("ShowModal " + form.Name());
+  modal.push_back(form.Name());
+  if (onModal) onModal(form);
+}
+
+Picture FakePlatform::LoadPicture(const std::string& path, std::string& error) {
+  Log("LoadPicture " + path);
+  const Entry* e = Lookup(path);
+  if (!e || e->folder) {
+    error = "the file can't be opened";
+    return {};
+  }
+  const bool bitmap = e->bytes.starts_with("BM");
+  const bool jpeg = e->bytes.starts_with("\xFF\xD8");
+  if (!bitmap && !jpeg) {
+    error = "it is not a bitmap or JPEG picture";
+    return {};
+  }
+  return Picture{Full(path), 0, 0, {}};
+}
+
+}  // namespace zorvik::test

@@ -1,0 +1,121 @@
+// An in-memory Windows for the tests: a disc and system folders whose names ignore case and
+// list in the order they were added, the player's registry key with failures to inject, and a
+// log of every request to the shell, message box, file dialog and modal window.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace zorvik::test {
+
+struct ShellRequest {
+  std::string verb, file, parameters, directory;
+  int show = 0;
+};
+
+struct ProgramStart {
+  std::string path, arguments;
+  int show = 0;
+};
+
+struct MessageBoxCall {
+  std::string prompt;
+  int style = 0;
+  std::string title;
+  std::string helpFile;
+};
+
+struct FileDialogCall {
+  std::string filter, initialFolder;
+};
+
+class FakePlatform : public Platform {
+ public:
+  FakePlatform();
+
+  // The file system. Paths without a drive count from currentFolder.
+  std::string currentFolder = "E:\\";
+  std::string launcherFolder = "E:\\";
+  std::string windowsFolder = "C:\\WINDOWS";
+  FakePlatform& AddFile(const std::string& path, const std::string& bytes = "",
+                        LocalDate lastWrite = {2005, 6, 1});
+  FakePlatform& AddFolder(const std::string& path);
+  // Nothing below this folder can be created or written, as on a CD.
+  FakePlatform& SetReadOnly(const std::string& folder);
+  bool HasFile(const std::string& path) const;
+  std::string FileBytes(const std::string& path) const;
+  // Makes writes fail midway (after the folder exists), as a full disk would.
+  bool failWrites = false;
+
+  // The player's registry key.
+  bool keyExists = true;
+  std::map<std::string, std::string> values;  // raw bytes, by name
+  void SetRegString(const std::string& name, const std::string& text) {
+    values[name] = ToAnsi(text) + '\0';
+  }
+  std::optional<long> failOpen, failQuery, failClose;
+
+  // Logs and scripted answers.
+  std::vector<std::string> calls;  // every request, in order, as "Operation argument"
+  std::vector<ShellRequest> shell;
+  std::vector<ProgramStart> started;
+  std::vector<MessageBoxCall> boxes;
+  std::deque<FileDialogResult> dialogAnswers;  // empty: the user cancels
+  std::vector<FileDialogCall> dialogs;
+  std::vector<std::string> modal;
+  std::function<void(Form&)> onModal;  // what the user does while a window is shown modally
+  std::function<void(const MessageBoxCall&)> onMessageBox;
+
+  // Platform.
+  bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
+  std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::string WindowsFolder() override;
+  std::string LauncherFolder() override;
+  long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
+  long RegCloseKey(RegKey key) override;
+  std::string ToAnsi(const std::string& utf8) override;
+  std::string FromAnsi(const std::string& ansi) override;
+  void ShellExecute(const std::string& verb, const std::string& file,
+                    const std::string& parameters, const std::string& directory,
+                    int showMode) override;
+  void StartProgram(const std::string& path, const std::string& arguments,
+                    int showMode) override;
+  int MessageBox(const std::string& prompt, int style, const std::string& title,
+                 const std::string& helpFile) override;
+  FileDialogResult OpenFileDialog(const std::string& filter,
+                                  const std::string& initialFolder) override;
+  void ShowModal(Form& form) override;
+  Picture LoadPicture(const std::string& path, std::string& error) override;
+
+ private:
+  struct Entry {
+    std::string path;  // full, as added
+    bool folder = false;
+    std::string bytes;
+    LocalDate lastWrite;
+  };
+  std::string Full(const std::string& path) const;
+  Entry* Lookup(const std::string& path);
+  const Entry* Lookup(const std::string& path) const;
+  bool Writable(const std::string& full) const;
+  void Log(const std::string& what) { calls.push_back(what); }
+
+  std::vector<Entry> entries_;  // in listing order
+  std::vector<std::string> readOnly_;
+  std::map<RegKey, RegAccess> open_;
+  RegKey nextKey_ = 1;
+};
+
+}  // namespace zorvik::test

@@ -1,0 +1,31 @@
+# Installs what the build, the tests and the demo need, with apt-get; only what is missing.
+# shellcheck shell=bash
+
+ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang g++-mingw-w64-i686
+  xvfb wine wine32:i386 wine64 x11-utils imagemagick)
+
+install_packages() {
+  local missing=()
+  for p in "${ZORVIK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "== installing: ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+  fi
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" \
+    >/tmp/zorvik-apt.log 2>&1 || { tail -n 30 /tmp/zorvik-apt.log; return 1; }
+}
+
+# A Wine prefix of the project's own, made after 32-bit Wine is installed.
+wine_prefix() {
+  export WINEPREFIX="${ZORVIK_WINEPREFIX:-$HOME/.zorvik-wine}"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
