@@ -85,7 +85,10 @@ class Writer {
     out_ += "\r\n";
     first_ = true;
   }
-  void ContinueRecord() { out_ += ','; }
+  void ContinueRecord() {
+    out_ += ',';
+    first_ = true;
+  }
   void EmptyRecord() { EndRecord(); }
   const std::string& Out() const { return out_; }
 

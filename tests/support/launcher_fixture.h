@@ -15,7 +15,7 @@ namespace zorvik::test {
 inline constexpr const char* kPlayerPath = "C:\\Program Files\\BSplayer\\bplay.exe";
 
 class LauncherTest : public ::testing::Test {
- protected:
+ public:
   FakePlatform fake;
   std::unique_ptr<Launcher> launcher;
 

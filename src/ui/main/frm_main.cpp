@@ -245,6 +245,8 @@ void FrmMain::Form_Load() {
 
 void FrmMain::Timer1_Timer() { Owner().EndNow(); }
 
+void FrmMain::Form_QueryClose() { Owner().EndNow(); }
+
 void FrmMain::ImgHelp_Click(int) {
   Launcher& l = Owner();
   const std::string version = "Version: " + std::to_string(kVersionMajor) + "." +

@@ -79,6 +79,8 @@ class FrmMain : public Form {
   // Start-up and ending.
   void Form_Load();
   void Timer1_Timer();
+  // The title bar's close box ends the program, though the options window is still loaded.
+  void Form_QueryClose();
 
   // Picture buttons and hover looks.
   void ResetButtonImages();

@@ -1,0 +1,255 @@
+// The control model: events raised by code, mouse routing to windowless controls, menus, the
+// timer, change tracking and window lifetime.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+#include "core/launcher.h"
+#include "support/fake_platform.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik {
+namespace {
+
+// A small window: a frame holding two stacked images under a label, and three option buttons
+// in a picture box.
+class TestForm : public Form {
+ public:
+  explicit TestForm(Launcher& l) : Form(l, "TestForm") {
+    SetZOrder(nullptr, {&Panel, &Group, &Back});
+    SetZOrder(&Panel, {&Caption, &Top, &Bottom});
+    SetZOrder(&Group, {&Opt[0], &Opt[1], &Opt[2]});
+    Back.Move(0, 0, 5000, 5000);
+    Panel.Move(1000, 1000, 2000, 2000);
+    Caption.Move(100, 100, 500, 200);
+    Top.Move(0, 0, 1000, 1000);
+    Bottom.Move(0, 0, 1000, 1000);
+    Group.Move(3000, 3000, 1000, 1000);
+    for (Control* c : std::vector<Control*>{&Panel, &Caption, &Top, &Bottom, &Back}) {
+      c->onMouseDown = [this, c](const MouseArgs&) { log.push_back("down " + c->DisplayName()); };
+      c->onMouseUp = [this, c](const MouseArgs&) { log.push_back("up " + c->DisplayName()); };
+      c->onMouseMove = [this, c](const MouseArgs&) { log.push_back("move " + c->DisplayName()); };
+      c->onClick = [this, c] { log.push_back("click " + c->DisplayName()); };
+    }
+    onMouseMove = [this](const MouseArgs&) { log.push_back("move form"); };
+    Opt.OnClick([this](int i) { log.push_back("click Opt(" + std::to_string(i) + ")"); });
+    Check.onClick = [this] { log.push_back("click Check"); };
+    Text.onChange = [this] { log.push_back("change Text"); };
+    List.onClick = [this] { log.push_back("click List"); };
+  }
+
+  Frame Panel{*this, "Panel"};
+  Label Caption{*this, "Caption"};
+  Image Top{*this, "Top"};
+  Image Bottom{*this, "Bottom"};
+  Image Back{*this, "Back"};
+  PictureBox Group{*this, "Group"};
+  ControlArray<OptionButton> Opt{*this, "Opt", 3};
+  CheckBox Check{*this, "Check"};
+  TextBox Text{*this, "Text"};
+  ComboBox List{*this, "List"};
+  std::vector<std::string> log;
+};
+
+class ControlModelTest : public ::testing::Test {
+ protected:
+  test::FakePlatform fake;
+  Launcher launcher{fake};
+  TestForm form{launcher};
+  std::vector<std::string>& log = form.log;
+};
+
+TEST_F(ControlModelTest, CodeChangesRaiseEventsOnlyWhenTheValueChanges) {
+  form.Check.SetValue(kChecked);
+  form.Check.SetValue(kChecked);
+  form.Check.SetValue(kGrayed);
+  form.Text.SetText("a");
+  form.Text.SetText("a");
+  form.List.SetListEntry(0, "x");
+  form.List.SetListEntry(1, "y");
+  form.List.SetListIndex(1);
+  form.List.SetListIndex(1);
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"click Check", "click Check", "change Text", "click List"}));
+  EXPECT_EQ(form.List.Text(), "y");
+}
+
+TEST_F(ControlModelTest, ListIndexOutsideTheListIsRefused) {
+  form.List.SetListEntry(0, "x");
+  EXPECT_FALSE(form.List.SetListIndex(1));
+  EXPECT_FALSE(form.List.SetListIndex(-2));
+  EXPECT_TRUE(form.List.SetListIndex(-1));
+  EXPECT_EQ(form.List.ListIndex(), -1);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ControlModelTest, SelectingAnOptionClearsItsGroupAndRaisesOnlyItsClick) {
+  form.Opt[0].SetValue(true);
+  form.Opt[2].SetValue(true);
+  form.Opt[2].SetValue(true);
+  EXPECT_FALSE(form.Opt[0].Value());
+  EXPECT_FALSE(form.Opt[1].Value());
+  EXPECT_TRUE(form.Opt[2].Value());
+  // Clearing from code raises nothing.
+  form.Opt[2].SetValue(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"click Opt(0)", "click Opt(2)"}));
+}
+
+TEST_F(ControlModelTest, EventsGoToTheTopmostVisibleEnabledControl) {
+  struct Case {
+    const char* name;
+    std::function<void(TestForm&)> arrange;
+    Twips x, y;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"label over images", [](TestForm&) {}, 1150, 1150, "move Caption"},
+      {"upper image of a stack", [](TestForm&) {}, 1800, 1800, "move Top"},
+      {"hidden image lets through", [](TestForm& f) { f.Top.SetVisible(false); }, 1800, 1800,
+       "move Bottom"},
+      {"disabled image lets through", [](TestForm& f) { f.Top.SetEnabled(false); }, 1800, 1800,
+       "move Bottom"},
+      {"nothing left: the container",
+       [](TestForm& f) {
+         f.Top.SetVisible(false);
+         f.Bottom.SetEnabled(false);
+       },
+       1800, 1800, "move Panel"},
+      {"container over a windowless control", [](TestForm&) {}, 2500, 2500, "move Panel"},
+      {"disabled container lets through", [](TestForm& f) { f.Panel.SetEnabled(false); }, 2500,
+       2500, "move Back"},
+      {"outside every control: the form", [](TestForm&) {}, 6000, 6000, "move form"},
+  };
+  for (const Case& c : cases) {
+    test::FakePlatform fakeCase;
+    Launcher l(fakeCase);
+    TestForm f(l);
+    c.arrange(f);
+    f.MouseMove(0, c.x, c.y);
+    ASSERT_EQ(f.log.size(), 1u) << c.name;
+    EXPECT_EQ(f.log[0], c.expected) << c.name;
+  }
+}
+
+TEST_F(ControlModelTest, ThePressedControlGetsMovesAndReleaseUntilLetGo) {
+  form.MouseDown(MouseButton::Right, 0, 1800, 1800);
+  form.MouseMove(0, 4500, 4500);
+  form.MouseUp(MouseButton::Right, 0, 4500, 4500);
+  form.MouseMove(0, 4500, 4500);
+  EXPECT_EQ(log, (std::vector<std::string>{"down Top", "move Top", "up Top", "move Back"}));
+}
+
+TEST_F(ControlModelTest, ClickNeedsTheLeftButtonReleasedOverThePressedControl) {
+  form.MouseDown(MouseButton::Left, 0, 1800, 1800);
+  form.MouseUp(MouseButton::Left, 0, 1700, 1700);
+  form.MouseDown(MouseButton::Left, 0, 1800, 1800);
+  form.MouseUp(MouseButton::Left, 0, 4500, 4500);
+  form.MouseDown(MouseButton::Middle, 0, 1800, 1800);
+  form.MouseUp(MouseButton::Middle, 0, 1800, 1800);
+  EXPECT_EQ(log, (std::vector<std::string>{"down Top", "up Top", "click Top", "down Top", "up Top",
+                                           "down Top", "up Top"}));
+}
+
+TEST_F(ControlModelTest, MouseArgumentsAreRelativeToTheReceivingControl) {
+  MouseArgs seen;
+  form.Top.onMouseMove = [&](const MouseArgs& a) { seen = a; };
+  form.MouseMove(0, 1250, 1400);
+  EXPECT_EQ(seen.x, 250);
+  EXPECT_EQ(seen.y, 400);
+}
+
+TEST_F(ControlModelTest, MenuEntriesRunOnlyWhenThemselvesAndTheirParentsAreUsable) {
+  MenuItem file(form, "File", "&File");
+  MenuItem open(form, "Open", "Open", &file);
+  int runs = 0;
+  open.onClick = [&] { ++runs; };
+  open.UserClick();
+  file.SetEnabled(false);
+  open.UserClick();
+  file.SetEnabled(true);
+  open.SetVisible(false);
+  open.UserClick();
+  EXPECT_EQ(runs, 1);
+  ASSERT_EQ(form.MenuBar().size(), 1u);
+  EXPECT_EQ(form.MenuBar()[0]->Children(), (std::vector<MenuItem*>{&open}));
+}
+
+TEST_F(ControlModelTest, TimerTicksOnlyWhileEnabledAndNeverAfterTheEnd) {
+  Timer t(form, "T");
+  int ticks = 0;
+  t.onTimer = [&] { ++ticks; };
+  t.SetEnabled(false);
+  t.Tick();
+  t.SetEnabled(true);
+  t.Tick();
+  launcher.EndNow();
+  t.Tick();
+  form.MouseMove(0, 1800, 1800);
+  EXPECT_EQ(ticks, 1);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
+  const std::uint64_t before = form.Revision();
+  form.Top.SetVisible(true);
+  form.Top.SetLeft(0);
+  EXPECT_EQ(form.Revision(), before);
+  form.Top.SetLeft(10);
+  EXPECT_GT(form.Revision(), before);
+  EXPECT_EQ(form.Top.Revision(), form.Revision());
+  EXPECT_LT(form.Bottom.Revision(), form.Top.Revision());
+}
+
+TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
+  bool refuse = true;
+  form.Text.onValidate = [&](bool& cancel) { cancel = refuse; };
+  form.Text.onLostFocus = [&] { log.push_back("lost Text"); };
+  form.List.onGotFocus = [&] { log.push_back("got List"); };
+  ASSERT_TRUE(form.MoveFocus(&form.Text));
+  EXPECT_FALSE(form.MoveFocus(&form.List));
+  EXPECT_EQ(form.Focused(), &form.Text);
+  refuse = false;
+  EXPECT_TRUE(form.MoveFocus(&form.List));
+  EXPECT_EQ(log, (std::vector<std::string>{"lost Text", "got List"}));
+}
+
+class Observer : public FormObserver {
+ public:
+  void FormLoaded(Form& f) override { events.push_back("loaded " + f.Name()); }
+  void FormUnloaded(Form& f) override { events.push_back("unloaded " + f.Name()); }
+  std::vector<std::string> events;
+};
+
+TEST_F(ControlModelTest, OptionsWindowIsMadeOnFirstAccessAndMadeAfreshAfterUnload) {
+  Observer views;
+  launcher.observer = &views;
+  EXPECT_FALSE(launcher.OptLoaded());
+  FrmOpt& first = launcher.Opt();
+  EXPECT_FALSE(first.Visible());
+  EXPECT_EQ(first.TxtParam.Text(), "-fs -eend");  // its load ran
+  first.ChkFull.SetValue(kUnchecked);
+
+  // Unloading from its own handler: the object outlives the handler, then a new one comes.
+  launcher.Dispatch([&] {
+    first.cmdCancel.RaiseClick();
+    EXPECT_FALSE(launcher.OptLoaded());
+    EXPECT_EQ(first.Name(), "frmOpt");
+  });
+  EXPECT_EQ(launcher.Opt().ChkFull.Value(), kChecked);
+  EXPECT_EQ(views.events, (std::vector<std::string>{"loaded frmOpt", "loaded FrmMain",
+                                                    "unloaded frmOpt", "loaded frmOpt"}));
+}
+
+TEST_F(ControlModelTest, AFailureInAnEventIsShownAndEndsTheProgram) {
+  launcher.Dispatch([] { throw UserError("The cover picture More\\x.jpg can't be shown."); });
+  launcher.Dispatch([&] { ADD_FAILURE() << "no event runs after the end"; });
+  ASSERT_EQ(fake.boxes.size(), 1u);
+  EXPECT_EQ(fake.boxes[0].prompt, "The cover picture More\\x.jpg can't be shown.");
+  EXPECT_EQ(fake.boxes[0].style, kMbCritical);
+  EXPECT_TRUE(launcher.Ending());
+}
+
+}  // namespace
+}  // namespace zorvik

@@ -1,0 +1,215 @@
+// Start-up, the Programs menu, the help file, the about box, and the ways the program ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "persistence/settings_file.h"
+#include "support/launcher_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+class StartupTest : public LauncherTest {
+ protected:
+  // The position of the first request at or after `from` that starts with `prefix`.
+  size_t CallIndex(const std::string& prefix, size_t from = 0) {
+    for (size_t i = from; i < fake.calls.size(); ++i) {
+      if (fake.calls[i].starts_with(prefix)) return i;
+    }
+    ADD_FAILURE() << "no request " << prefix;
+    return fake.calls.size();
+  }
+  void WriteSettings(const SettingsRecord& r) {
+    fake.AddFile("E:\\More\\Settings.sav", FormatSettings(r));
+  }
+  static SettingsRecord DefaultRecord() {
+    SettingsRecord r;
+    r.language = "English Language";
+    r.playerIni = "Default";
+    r.skin = "Change Skin";
+    r.startPosition = "x seconds";
+    r.movieTitle = "ZORVIK";
+    r.installers = {{{"DivX players\\BSplayer\\BSplay_installer.exe", "BSplayer"},
+                     {"codecs\\DivX_codec.exe", "DivX codec"},
+                     {"codecs\\DivX_Pro_Adware_codec.exe", "DivX Pro codec"},
+                     {"codecs\\FFdshow_filter.exe", "FFdshow filter"},
+                     {"codecs\\xvid_installer.exe", "XviD codec"}}};
+    return r;
+  }
+};
+
+TEST_F(StartupTest, StepsRunInTheirOrder) {
+  QuietDisc();
+  fake.keyExists = false;  // so the player's path is looked up, and reported, at its step
+  fake.AddFile("E:\\More\\help.chm");
+  Start();
+
+  const size_t settings = CallIndex("FileExists More\\Settings.sav");
+  const size_t subtitles = CallIndex("RegQuery SubD", settings);
+  const size_t programs =
+      CallIndex("FileExists DivX players\\BSplayer\\BSplay_installer.exe", subtitles);
+  const size_t detect = CallIndex("FindFirst E:\\*.avi", programs);
+  const size_t lastPattern = CallIndex("FindFirst E:\\*.wma", detect);
+  const size_t prerequisites = CallIndex("WindowsFolder", lastPattern);
+  const size_t registryBox = CallIndex("MessageBox Can't get registry access", prerequisites);
+  const size_t installBox = CallIndex("MessageBox Please install the BSplayer", registryBox);
+  const size_t readme = CallIndex("FileExists Readme.txt", installBox);
+  const size_t cover = CallIndex("FindFirst More\\*.jpg", readme);
+  const size_t help = CallIndex("FileExists More\\help.chm", cover);
+  EXPECT_LT(help, fake.calls.size());
+  EXPECT_EQ(launcher->HelpFile, "More\\help.chm");
+  EXPECT_TRUE(Main().Visible());
+  EXPECT_FALSE(Opt().Visible());
+  EXPECT_FALSE(Opt().CmdApply.Enabled());
+  EXPECT_FALSE(Main().Timer1.Enabled());
+}
+
+TEST_F(StartupTest, LanguageAndTextsComeFromTheSettingsBeforeAnyMessage) {
+  SettingsRecord r = DefaultRecord();
+  r.language = "Greek Language";
+  WriteSettings(r);
+  Start();  // no player: the install prompt is the first message, and it is Greek
+  ASSERT_FALSE(fake.boxes.empty());
+  EXPECT_EQ(fake.boxes[0].prompt, "Can't get registry access");
+  EXPECT_EQ(fake.boxes[1].prompt, "Πρέπει να εγκαταστήσετε το BSplayer");
+  EXPECT_TRUE(Main().Greek.Checked());
+  EXPECT_FALSE(Main().English.Checked());
+}
+
+TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> files;
+    std::string bsplayerPath;  // from the settings file; empty: no file
+    bool enabled;
+    std::vector<bool> visible;  // BSplayer, FFdshow, XviD, DivX502, DivX502Pro
+  };
+  const Case cases[] = {
+      {"none", {}, "", false, {true, true, true, true, true}},
+      {"only XviD",
+       {"E:\\codecs\\xvid_installer.exe"},
+       "",
+       true,
+       {false, false, true, false, false}},
+      {"settings name a missing BSplayer installer",
+       {"E:\\DivX players\\BSplayer\\BSplay_installer.exe", "E:\\codecs\\FFdshow_filter.exe"},
+       "DivX players\\other.exe",
+       true,
+       {false, true, false, false, false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake = FakePlatform();
+    QuietDisc();
+    for (const std::string& f : c.files)
+      fake.AddFile(f);
+    if (!c.bsplayerPath.empty()) {
+      SettingsRecord r = DefaultRecord();
+      r.installers[0].path = c.bsplayerPath;
+      r.others[0] = {"tools\\extra.exe", "Extra tool"};
+      WriteSettings(r);
+    }
+    Start();
+    FrmMain& m = Main();
+    EXPECT_EQ(m.Programs.Enabled(), c.enabled);
+    EXPECT_EQ((std::vector<bool>{m.BSplayer.Visible(), m.FFdshow.Visible(), m.XviD.Visible(),
+                                 m.DivX502.Visible(), m.DivX502Pro.Visible()}),
+              c.visible);
+    EXPECT_EQ(m.Other1Name.Visible(), !c.bsplayerPath.empty());
+  }
+}
+
+TEST_F(StartupTest, AnExtraProgramDoesNotEnableAnEmptyProgramsMenu) {
+  QuietDisc();
+  SettingsRecord r = DefaultRecord();
+  r.others[0] = {"tools\\extra.exe", "Extra tool"};
+  WriteSettings(r);
+  fake.AddFile("E:\\tools\\extra.exe");
+  Start();
+  EXPECT_TRUE(Main().Other1Name.Visible());
+  EXPECT_EQ(Main().Other1Name.Caption(), "Extra tool");
+  EXPECT_FALSE(Main().Programs.Enabled());
+}
+
+TEST_F(StartupTest, NoMovieSearchUnlessAutodetectionIsChosen) {
+  QuietDisc();
+  SettingsRecord r = DefaultRecord();
+  r.autoDetect = false;
+  r.typedPath = true;
+  r.movieFile = "D:\\films\\chosen.avi";
+  WriteSettings(r);
+  Start();
+  EXPECT_EQ(std::count_if(fake.calls.begin(), fake.calls.end(),
+                          [](const std::string& c) { return c.starts_with("FindFirst E:\\*."); }),
+            0);
+  EXPECT_EQ(Opt().TxtAviName.Text(), "D:\\films\\chosen.avi");
+}
+
+TEST_F(StartupTest, AboutBoxShowsVersionAndDateWithHelp) {
+  for (bool helpFile : {true, false}) {
+    SCOPED_TRACE(helpFile);
+    fake = FakePlatform();
+    QuietDisc();
+    if (helpFile) fake.AddFile("E:\\More\\help.chm");
+    Start();
+    ClickMain(Main().ImgHelp[0]);
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].prompt, "Version: 1.6.83\r\nDate: 20 / 9 / 03");
+    EXPECT_EQ(fake.boxes[0].style, 16448);
+    EXPECT_EQ(fake.boxes[0].title, "Zorvik");
+    EXPECT_EQ(fake.boxes[0].helpFile, helpFile ? "More\\help.chm" : "");
+  }
+}
+
+TEST_F(StartupTest, EachWayOfEndingStopsEveryHandler) {
+  struct Case {
+    const char* name;
+    std::function<void(StartupTest&)> end;
+  };
+  const Case cases[] = {
+      {"Exit button", [](StartupTest& t) { t.ClickMain(t.Main().LblExit, MouseButton::Right); }},
+      {"timer after a launch",
+       [](StartupTest& t) {
+         t.ClickMain(t.Main().ImgPlay[2]);
+         EXPECT_EQ(t.Main().Caption(), "Closing in about a minute...");
+         EXPECT_TRUE(t.Main().Timer1.Enabled());
+         EXPECT_EQ(t.Main().Timer1.Interval(), 65500);
+         t.Event([&] { t.Main().Timer1.Tick(); });
+       }},
+      {"close box", [](StartupTest& t) { t.Event([&] { t.Main().Form_QueryClose(); }); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake = FakePlatform();
+    QuietDisc();
+    Start();
+    c.end(*this);
+    EXPECT_TRUE(launcher->Ending());
+    const size_t shellBefore = fake.shell.size();
+    ClickMain(Main().ImgPlay[2]);
+    Event([&] { Main().General.UserClick(); });
+    Main().Timer1.Tick();
+    EXPECT_EQ(fake.shell.size(), shellBefore);
+    EXPECT_TRUE(fake.modal.empty());
+    EXPECT_FALSE(Main().ImgPlay[1].Visible());
+  }
+}
+
+TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {
+  QuietDisc();
+  Start();
+  fake.onModal = [](Form& f) {
+    auto& o = static_cast<FrmOpt&>(f);
+    EXPECT_TRUE(o.Visible());
+    o.ChkFull.UserClick();
+    o.cmdCancel.RaiseClick();
+  };
+  Event([&] { Main().General.UserClick(); });
+  EXPECT_EQ(fake.modal, std::vector<std::string>{"frmOpt"});
+  EXPECT_FALSE(launcher->OptLoaded());
+  EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
+  EXPECT_FALSE(Opt().Visible());
+}
+
+}  // namespace
+}  // namespace zorvik::test
