@@ -13,6 +13,9 @@ void DisablePlay(Launcher& l) {
   m.ImgPlay[2].SetEnabled(false);
   m.ImgPlayIcon[0].SetEnabled(false);
   m.LblPlay.SetEnabled(false);
+  // A hover look left showing would still take presses and start the player.
+  m.ImgPlay[1].SetVisible(false);
+  m.ImgPlayIcon[1].SetVisible(false);
 }
 
 void DetectPrerequisites(Launcher& l) {

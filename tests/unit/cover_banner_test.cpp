@@ -1,0 +1,91 @@
+// The cover picture from the More folder, the first layout, and the banner handle.
+#include <gtest/gtest.h>
+
+#include "persistence/settings_file.h"
+#include "support/media_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+// Window width and height, FrmBanner left and enabled, MainPic left, ImgLogo top, both ImgHelp
+// lefts, FrmMenu width, and whether the handle shows ImgShow(1).
+using Layout = std::vector<int>;
+const Layout kWithBanner = {6930, 6015, 600, 1, 4080, 480, 6360, 6360, 2200, 0};
+const Layout kWithoutBanner = {3800, 5300, -20000, 0, 700, 20, 3200, 3200, 2300, 1};
+
+class CoverBannerTest : public MediaTest {
+ protected:
+  // A disc whose saved settings differ from the defaults only in ChkBanner (-1: no settings),
+  // with these files in More; pictures by their extension.
+  void StartWith(int hideBanner, const std::vector<std::string>& files) {
+    QuietDisc();
+    if (hideBanner >= 0) {
+      SettingsRecord r;
+      r.playerIni = "Default";
+      r.skin = "Change Skin";
+      r.hideBanner = hideBanner;
+      fake.AddFile("More\\Settings.sav", FormatSettings(r));
+    }
+    for (const std::string& f : files) {
+      fake.AddFile("More\\" + f, f.ends_with(".bmp")   ? "BM"
+                                 : f.ends_with(".jpg") ? "\xFF\xD8"
+                                                       : "");
+    }
+    Start();
+  }
+  Layout Current() {
+    FrmMain& m = Main();
+    return {m.Width(),           m.Height(),
+            m.FrmBanner.Left(),  m.FrmBanner.Enabled(),
+            m.MainPic.Left(),    m.ImgLogo.Top(),
+            m.ImgHelp[0].Left(), m.ImgHelp[1].Left(),
+            m.FrmMenu.Width(),   m.ImgShow[1].Visible()};
+  }
+};
+
+TEST_F(CoverBannerTest, FirstLayout) {
+  struct Case {
+    int hideBanner;
+    std::vector<std::string> files;
+    const char* picture;  // empty: the default cover
+    bool banner;
+  };
+  for (const Case& c :
+       {Case{0, {"cover.jpg"}, "cover.jpg", true}, Case{0, {"notes.txt"}, "", true},
+        Case{-1, {}, "", true}, Case{1, {"cover.jpg"}, "cover.jpg", true},
+        Case{1, {"notes.txt"}, "", false}, Case{0, {"a.jpg", "b.bmp"}, "b.bmp", true},
+        Case{1, {"z.jpg", "a.jpg"}, "z.jpg", true}}) {
+    SCOPED_TRACE(testing::Message() << c.hideBanner << " " << c.files.size() << " " << c.picture);
+    fake = FakePlatform();
+    StartWith(c.hideBanner, c.files);
+    EXPECT_EQ(Opt().ChkBanner.Value(), c.hideBanner == 1 ? kChecked : kUnchecked);
+    EXPECT_EQ(Current(), c.banner ? kWithBanner : kWithoutBanner);
+    EXPECT_EQ(Main().PicLogo2.GetPicture().name,
+              *c.picture ? std::string("E:\\More\\") + c.picture : "COVER_DEFAULT");
+    EXPECT_TRUE(fake.boxes.empty());
+  }
+}
+
+TEST_F(CoverBannerTest, HandleTogglesTheBanner) {
+  StartWith(kChecked, {});
+  ASSERT_EQ(Current(), kWithoutBanner);
+  for (const Layout& next : {kWithBanner, kWithoutBanner, kWithBanner}) {
+    ClickMain(Main().ImgShow[1].Visible() ? Main().ImgShow[1] : Main().ImgShow[0]);
+    EXPECT_EQ(Current(), next);
+  }
+  EXPECT_EQ(Main().PicLogo2.GetPicture().name, "COVER_DEFAULT");
+}
+
+TEST_F(CoverBannerTest, UnreadableCoverEndsTheProgram) {
+  QuietDisc();
+  fake.AddFile("More\\cover.jpg", "not a picture");
+  Start();
+  EXPECT_TRUE(launcher->Ending());
+  ASSERT_EQ(fake.boxes.size(), 1u);
+  EXPECT_NE(fake.boxes[0].prompt.find("More\\cover.jpg"), std::string::npos);
+  EXPECT_NE(fake.boxes[0].prompt.find("it is not a bitmap or JPEG picture"), std::string::npos);
+  EXPECT_EQ(fake.boxes[0].style, kMbCritical);
+}
+
+}  // namespace
+}  // namespace zorvik::test

@@ -1,0 +1,132 @@
+// The Play, Explore and Exit picture buttons driven by raw mouse input at their places.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/media_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+class PictureButtonsTest : public MediaTest {
+ protected:
+  void SetUp() override {
+    QuietDisc();
+    Start();
+  }
+  // The button images are taken clear of their labels and icons.
+  Point Place(const std::string& name) {
+    FrmMain& m = Main();
+    const std::map<std::string, Point> places = {
+        {"play", At(m.ImgPlay[2], 60, 60)},     {"playLabel", Centre(m.LblPlay)},
+        {"playIcon", Centre(m.ImgPlayIcon[0])}, {"explore", At(m.ImgExplore[2], 60, 40)},
+        {"exploreLabel", Centre(m.LblExplore)}, {"exit", At(m.ImgExit[2], 60, 40)},
+        {"exitLabel", Centre(m.LblExit)},       {"cancel", Centre(m.ImgCancel[0])},
+        {"help", Centre(m.ImgHelp[0])},         {"panel", At(m.FrmMenu, 100, 300)},
+        {"mainPic", At(m.MainPic, 100, 100)},   {"form", Point{300, 60}},
+        {"cover", Centre(m.PicLogo2)},          {"title", Centre(m.LblMovieName)}};
+    return places.at(name);
+  }
+};
+
+TEST_F(PictureButtonsTest, LooksAfterMoving) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"play", "playLabel", "playIcon"}, "ImgPlay(1) ImgPlayIcon(1)"},
+      {{"playLabel", "exitLabel", "cancel", "title"}, ""},
+      {{"play", "explore"}, "ImgExplore(1) ImgPlayIcon(1)"},
+      {{"exit", "explore"}, "ImgExplore(1) ImgCancel(1)"},
+      {{"exit", "play"}, "ImgPlay(1) ImgPlayIcon(1) ImgCancel(1)"},
+      {{"help", "exit", "cover"}, "ImgExit(1) ImgCancel(1) ImgHelp(1)"},
+      {{"play", "help", "panel"}, ""},
+      {{"exit", "help", "mainPic"}, ""},
+      {{"explore", "play", "form"}, ""}};
+  for (const auto& [path, looks] : cases) {
+    SCOPED_TRACE(path.front() + " " + path.back());
+    Start();
+    for (const std::string& p : path)
+      MoveTo(Place(p));
+    EXPECT_EQ(Looks(), looks);
+  }
+}
+
+TEST_F(PictureButtonsTest, PlayLaunchesOnReleaseAnywhere) {
+  MoveTo(Place("play"));
+  Press(Place("play"));
+  EXPECT_EQ(Looks(), "ImgPlay(0) ImgPlay(1) ImgPlayIcon(1)");
+  MoveTo(Place("form"));  // the pressed button keeps the moves: no reset
+  EXPECT_EQ(Looks(), "ImgPlay(0) ImgPlay(1) ImgPlayIcon(1)");
+  EXPECT_EQ(Requests(), "");
+  Release(Place("form"));
+  EXPECT_EQ(fake.shell.size(), 1u);
+  EXPECT_EQ(Looks(), "ImgPlay(1) ImgPlayIcon(1)");
+  MoveTo(Place("form"));
+  EXPECT_EQ(Looks(), "");
+}
+
+// A press on a label or icon shows the pressed look only; any mouse button will do.
+TEST_F(PictureButtonsTest, PressAndReleaseOnLabelsAndIcons) {
+  for (const auto& [place, look, request] :
+       {std::tuple{"playLabel", "ImgPlay(0)", "open"}, std::tuple{"playIcon", "ImgPlay(0)", "open"},
+        std::tuple{"exploreLabel", "ImgExplore(0)", "explore E:\\ [] E:\\ 10\n"}}) {
+    SCOPED_TRACE(place);
+    fake.shell.clear();
+    MoveTo(Place(place));
+    Press(Place(place), MouseButton::Right);
+    EXPECT_EQ(Looks(), look);
+    Release(Place(place), MouseButton::Right);
+    EXPECT_EQ(Looks(), "");
+    EXPECT_TRUE(Requests().starts_with(request));
+  }
+}
+
+TEST_F(PictureButtonsTest, DisabledPlayPassesEverythingToThePanel) {
+  Opt().TxtAviName.SetText("");
+  Main().MainVideo.UserClick();
+  ASSERT_FALSE(PlayEnabled());
+  for (const char* place : {"play", "playLabel", "playIcon"}) {
+    SCOPED_TRACE(place);
+    MoveTo(Place("exit"));
+    ASSERT_EQ(Looks(), "ImgExit(1) ImgCancel(1)");
+    MoveTo(Place(place));
+    EXPECT_EQ(Looks(), "");
+    Press(Place(place));
+    Release(Place(place));
+    EXPECT_EQ(Looks(), "");
+  }
+  EXPECT_EQ(Requests(), "");
+  EXPECT_FALSE(Main().Timer1.Enabled());
+}
+
+// Play disabled while the pointer rests on it, hover look showing: the hover look goes with it.
+TEST_F(PictureButtonsTest, PlayDisabledUnderThePointerCannotBePressed) {
+  MoveTo(Place("play"));
+  ASSERT_EQ(Looks(), "ImgPlay(1) ImgPlayIcon(1)");
+  Opt().TxtAviName.SetText("");
+  Event([&] { Main().MainVideo.UserClick(); });
+  ASSERT_FALSE(PlayEnabled());
+  EXPECT_EQ(Looks(), "");
+  for (const char* place : {"play", "playIcon"}) {
+    Press(Place(place));
+    Release(Place(place));
+  }
+  EXPECT_EQ(Requests(), "");
+  EXPECT_FALSE(Main().Timer1.Enabled());
+}
+
+// Any mouse button: the left one is the usual case.
+TEST_F(PictureButtonsTest, ExitEndsWithAnyButton) {
+  for (const auto& [place, button] :
+       {std::pair{"exit", MouseButton::Middle}, std::pair{"exitLabel", MouseButton::Right},
+        std::pair{"cancel", MouseButton::Right}}) {
+    SCOPED_TRACE(place);
+    Start();
+    Press(Place(place), button);
+    EXPECT_TRUE(Main().ImgExit[0].Visible());
+    EXPECT_FALSE(launcher->Ending());
+    Release(Place(place), button);
+    EXPECT_TRUE(launcher->Ending());
+  }
+}
+
+}  // namespace
+}  // namespace zorvik::test

@@ -1,0 +1,64 @@
+// What start-up asks the user to install before the movie can play.
+#include <gtest/gtest.h>
+
+#include "support/media_fixture.h"
+
+namespace zorvik::test {
+namespace {
+
+constexpr const char* kRegistry = "Can't get registry access";
+constexpr const char* kPlayer = "Please install the BSplayer";
+constexpr const char* kXviD = "Please install the XviD codec";
+constexpr const char* kDivX = "Please install the DivX codec";
+constexpr const char* kXviDSetup = "codecs\\xvid_installer.exe";
+constexpr const char* kDivXSetup = "codecs\\DivX_codec.exe";
+
+struct Machine {
+  const char* name;
+  bool player, ffdshow;
+  const char* xvid;       // the system folder holding xvid.dll, or ""
+  const char* divx;       // the same for divx.dll
+  const char* installer;  // the one installer on the disc, or ""
+  std::vector<std::string> prompts;
+};
+
+class PrerequisitesTest : public MediaTest, public ::testing::WithParamInterface<Machine> {};
+
+TEST_P(PrerequisitesTest, PromptsForWhatIsMissing) {
+  const Machine& m = GetParam();
+  fake.AddFile("E:\\film.avi");
+  fake.keyExists = m.player;
+  if (m.player) {
+    fake.SetRegString("Apppath", kPlayerPath);
+    fake.AddFile(kPlayerPath, "", {2004, 3, 1});
+  }
+  if (m.ffdshow) fake.AddFile("C:\\Program Files\\FFDSHOW\\ffdshow.ax");
+  if (*m.xvid) fake.AddFile(std::string("C:\\WINDOWS\\") + m.xvid + "\\xvid.dll");
+  if (*m.divx) fake.AddFile(std::string("C:\\WINDOWS\\") + m.divx + "\\divx.dll");
+  if (*m.installer) fake.AddFile(m.installer);
+  Start();
+
+  EXPECT_EQ(Prompts(), m.prompts);
+  for (const MessageBoxCall& b : fake.boxes) {
+    EXPECT_EQ(b.title, b.prompt == kRegistry ? "ERROR!" : "Information");
+    EXPECT_EQ(b.style, kMbCritical);
+  }
+  EXPECT_EQ(PlayEnabled(), m.prompts.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Machines, PrerequisitesTest,
+    ::testing::Values(
+        Machine{"AllThere", true, true, "system32", "system", "", {}},
+        Machine{"FFdshowForBoth", true, true, "", "", kXviDSetup, {}},
+        Machine{"EitherFolder", true, false, "system", "system32", kXviDSetup, {}},
+        Machine{"XviDInOneFolder", true, false, "system32", "", kXviDSetup, {kDivX}},
+        Machine{"NoCodecs", true, false, "", "", kXviDSetup, {kXviD, kDivX}},
+        Machine{"NoXviDInstaller", true, false, "", "", kDivXSetup, {kDivX}},
+        Machine{"ProgramsDisabled", true, false, "", "", "", {kDivX}},
+        Machine{"NoPlayer", false, false, "", "", kXviDSetup, {kRegistry, kPlayer, kXviD}},
+        Machine{"NoPlayerFFdshow", false, true, "", "", "", {kRegistry, kPlayer}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zorvik::test
