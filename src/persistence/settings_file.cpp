@@ -5,6 +5,7 @@
 #include "core/text_util.h"
 #include "ui/main/frm_main.h"
 #include "ui/options/frm_opt.h"
+#include "ui/text/language.h"
 
 namespace zorvik {
 
@@ -222,7 +223,10 @@ std::string FormatSettings(const SettingsRecord& r) {
   SettingsRecord copy = r;
   Writer w;
   Walk(w, copy);
-  if (std::optional<std::string> greek = Utf8ToCp1253(w.Out())) return *greek;
+  // Greek bytes that happen to form UTF-8 would be read back as UTF-8: such a file goes out as
+  // UTF-8 with its mark.
+  const std::optional<std::string> greek = Utf8ToCp1253(w.Out());
+  if (greek && !IsMultiByteUtf8(*greek)) return *greek;
   return std::string(kUtf8Bom) + w.Out();
 }
 
@@ -343,7 +347,13 @@ bool LoadSettings(Launcher& l) {
   o.CmbAspect.SetListIndex(r.aspect);
   o.ChkFull.SetValue(r.fullScreen);
   o.ChkEend.SetValue(r.endAtEnd);
-  o.ChkSkin.SetCaption(r.skin);
+  if (IsNoSkinCaption(r.skin)) {
+    // No skin in the file also unchecks a skin chosen since the window was loaded (Default).
+    o.ChkSkin.SetValue(kUnchecked);
+    o.ChkSkin.SetCaption(l.TextChangeSkin);
+  } else {
+    o.ChkSkin.SetCaption(r.skin);
+  }
   o.ChkPanScan.SetValue(r.panScan);
   o.ChkStart.SetValue(r.startAt);
   o.CmbRes.SetListIndex(r.resolution);

@@ -66,7 +66,10 @@ bool WildMatch(const std::string& pattern, const std::string& name) {
 
 }  // namespace
 
-FakePlatform::FakePlatform() { AddFolder(windowsFolder); }
+FakePlatform::FakePlatform() {
+  AddFolder(windowsFolder);
+  AddFolder(currentFolder);
+}
 
 std::string FakePlatform::Full(const std::string& path) const {
   const std::string joined = HasDrive(path) ? path : JoinPath(currentFolder, path);

@@ -281,7 +281,7 @@ std::string AutoDetectCaption(Launcher& l) {
 }
 
 bool IsNoSkinCaption(const std::string& caption) {
-  return caption == kEnglish.TextChangeSkin || caption == kGreek.TextChangeSkin;
+  return caption.empty() || caption == kEnglish.TextChangeSkin || caption == kGreek.TextChangeSkin;
 }
 
 bool IsDefaultIniWord(const std::string& text) {

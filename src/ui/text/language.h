@@ -17,6 +17,7 @@ std::string AutoDetectCaption(Launcher& l);
 
 // The skin box's "no skin chosen" caption and the ini box's "use the player's own settings"
 // word exist in both languages; a value saved in one language must mean the same in the other.
+// An empty skin name is no skin either.
 bool IsNoSkinCaption(const std::string& caption);
 bool IsDefaultIniWord(const std::string& text);
 

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using CommandLineTest = OptionsTest;
+
+TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
+  struct Case {
+    const char* name;
+    std::string skinFile;  // chosen in the dialog when the skin box is checked; empty: cancelled
+    int skinValue;
+    std::array<int, 5> boxes;  // ChkSubsDisable, ChkFull, ChkStart, ChkEend, ChkPanScan
+    std::string seconds;       // empty: the placeholder stays
+    int aspect, resolution;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"nothing", "", 0, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"factory defaults", "", 0, {0, 1, 0, 1, 0}, "", 0, 0, "  -fs   -eend  "},
+      {"every option",
+       "Blue.bsz",
+       1,
+       {1, 1, 1, 1, 1},
+       "90",
+       1,
+       4,
+       "-skin=Blue -nsub -fs -ar=16:9 -stime=90 -eend -pan -res=800x600x32"},
+      {"skin with blanks", "My Skin .bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "-skin=My Skin       "},
+      {"greyed boxes", "Blue.bsz", 2, {2, 2, 2, 2, 2}, "90", 0, 0, "-skin=Blue -nsub      "},
+      {"skin dialog cancelled", "", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"skin name too short", "a.bs", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"skin extension only", ".bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"start time in blanks", "", 0, {0, 0, 1, 0, 0}, " 90 ", 0, 0, "    -stime=90   "},
+      {"start time not typed", "", 0, {0, 0, 1, 0, 0}, "", 0, 0, "       "},
+      {"no resolution chosen", "", 0, {0, 0, 0, 0, 0}, "", 0, -1, "       -res="},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake = FakePlatform();
+    QuietDisc();
+    if (!c.skinFile.empty()) fake.dialogAnswers.push_back({"C:\\Skins\\" + c.skinFile, c.skinFile});
+    Start();
+    Set([&](FrmOpt& o) {
+      o.ChkSkin.SetValue(std::min(c.skinValue, kChecked));
+      o.ChkSkin.SetValue(c.skinValue);
+      CheckBox* boxes[] = {&o.ChkSubsDisable, &o.ChkFull, &o.ChkStart, &o.ChkEend, &o.ChkPanScan};
+      for (size_t i = 0; i < c.boxes.size(); ++i)
+        boxes[i]->SetValue(c.boxes[i]);
+      if (!c.seconds.empty()) o.TxtSec.SetText(c.seconds);
+      o.CmbAspect.SetListIndex(c.aspect);
+      o.CmbRes.SetListIndex(c.resolution);
+    });
+    Press(Opt().cmdOK);
+    EXPECT_EQ(Opt().TxtParam.Text(), c.expected);
+    if (!c.expected.starts_with("-skin")) {
+      EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
+      EXPECT_EQ(Opt().ChkSkin.Caption(), "Change Skin");
+    }
+  }
+}
+
+TEST_F(CommandLineTest, ManualModeKeepsTheTypedStringUntilTheNextRun) {
+  QuietDisc();
+  Start();
+  Click(Opt().ChkParbox);
+  EXPECT_TRUE(Opt().TxtParam.Enabled());
+  Set([](FrmOpt& o) { o.TxtParam.SetText("-fs -mine"); });
+  Press(Opt().CmdApply);
+  Click(Opt().ChkFull);
+  Press(Opt().cmdOK);
+  EXPECT_EQ(Opt().TxtParam.Text(), "-fs -mine");
+  Click(Opt().ChkParbox);  // leaving manual mode changes nothing before the next Apply
+  EXPECT_EQ(Opt().TxtParam.Text(), "-fs -mine");
+  EXPECT_FALSE(Opt().TxtParam.Enabled());
+
+  Start();
+  FrmOpt& o = Opt();
+  EXPECT_EQ(o.ChkParbox.Value(), kUnchecked);
+  EXPECT_EQ(o.TxtParam.Text(), "-fs -mine");
+  Press(o.cmdOK);
+  EXPECT_EQ(o.TxtParam.Text(), "     -eend  ");
+}
+
+}  // namespace
+}  // namespace zorvik::test

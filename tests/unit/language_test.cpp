@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using LanguageTest = OptionsTest;
+
+void AddMenuTexts(const MenuItem& m, std::vector<std::string>& out) {
+  out.push_back(m.Name() + "=" + m.Caption());
+  for (const MenuItem* child : m.Children())
+    AddMenuTexts(*child, out);
+}
+
+// Every text of both windows and every message text; a control that should say something but
+// is blank shows as "blank".
+std::vector<std::string> AllTexts(Launcher& l) {
+  std::vector<std::string> out;
+  for (Form* f : {static_cast<Form*>(&l.Main()), static_cast<Form*>(&l.Opt())}) {
+    out.push_back(f->Name() + "=" + f->Caption());
+    for (const Control* c : f->Controls()) {
+      const ControlKind k = c->Kind();
+      const bool says = k == ControlKind::Label || k == ControlKind::Frame ||
+                        k == ControlKind::CheckBox || k == ControlKind::OptionButton ||
+                        k == ControlKind::CommandButton;
+      out.push_back(says && c->Caption().empty() ? "blank" : c->DisplayName() + "=" + c->Caption());
+      out.push_back(c->ToolTip());
+    }
+    for (const MenuItem* m : f->MenuBar())
+      AddMenuTexts(*m, out);
+  }
+  for (const Tab& t : l.Opt().tbsOptions.Tabs())
+    out.push_back(t.caption);
+  for (const std::string* s :
+       {&l.TitleCaution, &l.TitleInformation, &l.TextDefault, &l.TextChangeSkin,
+        &l.MsgInstallBSplayer, &l.MsgInstallDivX, &l.MsgInstallXviD, &l.MsgFileNotFound,
+        &l.MsgCantWrite, &l.MsgRemovableDisk, &l.MsgAutoDetect, &l.MsgNoVideo, &l.MsgOldVersion}) {
+    out.push_back(*s);
+  }
+  return out;
+}
+
+TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
+  QuietDisc();
+  Start();
+  Event([&] { Opt().OptAutoIni[2].UserClick(); });
+  const std::vector<std::string> english = AllTexts(*launcher);
+  Event([&] { Main().Greek.UserClick(); });
+  EXPECT_TRUE(Main().Greek.Checked() && !Main().English.Checked());
+  const std::pair<std::string, std::string> greek[] = {
+      {Main().LblPlay.Caption(), "Αναπαραγωγή"},
+      {Main().BSplayer.Caption(), "Εγκατάσταση του BSplayer"},
+      {launcher->MsgInstallXviD, "Πρέπει να εγκαταστήσετε το XviD codec"},
+      {launcher->TitleCaution + launcher->TextChangeSkin, "ΠΡΟΣΟΧΗΑλλαγή Skin"},
+      {Opt().Caption() + Opt().tbsOptions.Tabs()[3].caption, "ΡυθμίσειςΔιάφορες Ρυθμίσεις"},
+      {Opt().TxtBSini.ToolTip(), "Αφήστε την προεπιλογή εάν θέλετε να γράψετε σε cd τον launcher"},
+      {Opt().OptAutoIni[0].Caption(), "Η αυτόματη εύρεση αρχείου Video είναι: OFF"},
+      {Opt().cmdOK.Caption() + Opt().ChkPanScan.Caption(), "OKPan-scan"},
+  };
+  for (const auto& [shown, expected] : greek)
+    EXPECT_EQ(shown, expected);
+  // No caption: OptAutoIni(1), OptAutoIni(2), ChkSubs and ChkSubPath.
+  EXPECT_EQ(std::ranges::count(AllTexts(*launcher), "blank"), 4);
+
+  Event([&] { Main().English.UserClick(); });
+  EXPECT_TRUE(Main().English.Checked() && !Main().Greek.Checked());
+  EXPECT_EQ(AllTexts(*launcher), english);
+  EXPECT_EQ(std::ranges::count(english, "blank"), 4);
+}
+
+TEST_F(LanguageTest, InstallerNamesFromTheFileShowAfterTheNextLanguageApplication) {
+  fake.keyExists = false;  // no player: start-up asks to install it
+  fake.AddFile("E:\\film.avi");
+  fake.AddFile("E:\\DivX players\\BSplayer\\BSplay_installer.exe");
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"BSplayer\"", "\"BS.Player 1.0\""}}));
+  Start();
+  EXPECT_EQ(Main().BSplayer.Caption(), "Install BS.Player 1.0");
+  const std::vector<std::string> prompts = Prompts();
+  EXPECT_EQ(std::ranges::count(prompts, "Please install the BS.Player 1.0"), 1);
+
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"BSplayer\"", "\"BS.Player 2.0\""}}));
+  Reopen();  // the window applies the language before it reads the file
+  EXPECT_EQ(Main().BSplayer.Caption(), "Install BS.Player 1.0");
+  Event([&] { Main().Greek.UserClick(); });
+  EXPECT_EQ(Main().BSplayer.Caption(), "Εγκατάσταση του BS.Player 2.0");
+  EXPECT_EQ(launcher->MsgInstallBSplayer, "Πρέπει να εγκαταστήσετε το BS.Player 2.0");
+}
+
+}  // namespace
+}  // namespace zorvik::test

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using OptionsDialogTest = OptionsTest;
+
+// Where a request stands in the platform's log; past the end when it isn't there.
+std::ptrdiff_t At(const std::vector<std::string>& calls, const std::string& call) {
+  return std::find(calls.begin(), calls.end(), call) - calls.begin();
+}
+
+void ExpectInOrder(const std::vector<std::string>& calls, const std::vector<std::string>& order) {
+  for (size_t i = 0; i < order.size(); ++i) {
+    EXPECT_LT(At(calls, order[i]),
+              i + 1 < order.size() ? At(calls, order[i + 1]) : std::ssize(calls))
+        << order[i];
+  }
+}
+
+TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWritesTheRegistry) {
+  fake.SetRegString("Apppath", kPlayerPath);
+  fake.AddFile(kPlayerPath, "", {2002, 5, 1});
+  fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
+  fake.AddFolder("E:\\");
+  Start();  // no movie yet
+  Set([](FrmOpt& o) {
+    for (CheckBox* c : {&o.ChkVersion, &o.ChkSubs, &o.ChkSubPath})
+      c->SetValue(kChecked);
+  });
+  fake.AddFile("E:\\film.avi");
+  fake.calls.clear();
+  fake.boxes.clear();
+  Press(Opt().CmdApply);
+
+  EXPECT_EQ(Opt().TxtAviName.Text(), "film.avi");
+  EXPECT_NE(fake.FileBytes(kSettingsPath).find("\r\n\"\",1,0\r\n"), std::string::npos)
+      << "the file holds the movie as it was before this Apply's detection";
+  EXPECT_EQ(Prompts(), std::vector<std::string>{launcher->MsgOldVersion});
+  ExpectInOrder(fake.calls,
+                {"WriteFile E:\\More\\Settings.sav", "FindFirst E:\\*.avi",
+                 "MessageBox " + launcher->MsgOldVersion, "RegSet SubD", "RegSet SubDir"});
+  EXPECT_FALSE(Opt().CmdApply.Enabled());
+}
+
+TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "0,0,0,0,1,0"}}));
+  for (bool closeBox : {false, true}) {
+    SCOPED_TRACE(closeBox ? "close box" : "Cancel");
+    Start();
+    Click(Opt().ChkSave);
+    EXPECT_FALSE(Opt().cmdOK.Enabled() || Opt().CmdApply.Enabled());
+    Click(Opt().ChkFull);
+    Set([](FrmOpt& o) { o.TxtAviName.SetText("D:\\other.avi"); });
+    Press(Opt().CmdApply);  // applied, not saved
+    fake.calls.clear();
+    if (closeBox) Event([&] { Opt().Form_QueryClose(); });
+    if (!closeBox) Press(Opt().cmdCancel);
+    EXPECT_FALSE(launcher->OptLoaded());
+    FrmOpt& o = Opt();
+    ExpectInOrder(fake.calls, {"RegQuery SubD", "RegQuery SubDir", "ReadFile More\\Settings.sav"});
+    EXPECT_EQ(o.ChkFull.Value(), kChecked);
+    EXPECT_EQ(o.ChkEend.Value(), kUnchecked);
+    EXPECT_EQ(o.TxtAviName.Text(), "");
+    EXPECT_EQ(o.ChkSave.Value(), kChecked);
+    EXPECT_FALSE(o.CmdApply.Enabled());
+  }
+}
+
+TEST_F(OptionsDialogTest, DefaultReloadsTheFileAndKeepsTheListsWhole) {
+  QuietDisc();
+  Start();
+  Press(Opt().cmdOK);  // saves the factory defaults
+  Click(Opt().ChkFull);
+  Set([](FrmOpt& o) { o.CmbRes.SetListIndex(3); });
+  Press(Opt().CmdDefault);
+  Press(Opt().CmdDefault);
+  FrmOpt& o = Opt();
+  EXPECT_EQ(o.CmbRes.ListCount(), 11);
+  EXPECT_EQ(o.CmbAspect.ListCount(), 3);
+  EXPECT_EQ(o.ChkFull.Value(), kChecked);
+  EXPECT_EQ(o.CmbRes.ListIndex(), 0);
+  EXPECT_FALSE(o.CmdApply.Enabled());
+}
+
+TEST_F(OptionsDialogTest, CtrlTabShowsTheNextPage) {
+  struct Case {
+    int from, shift, to;
+  };
+  const Case cases[] = {{1, kCtrlMask, 2},
+                        {2, kCtrlMask, 3},
+                        {4, kCtrlMask, 1},
+                        {2, kCtrlMask | kShiftMask, 2},
+                        {2, kCtrlMask | kAltMask, 2}};
+  QuietDisc();
+  Start();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.from << " shift " << c.shift);
+    Event([&] { Opt().tbsOptions.Select(c.from); });
+    Event([&] { Opt().KeyDown(kKeyTab, c.shift); });
+    EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), c.to);
+    for (int page = 1; page <= 4; ++page) {
+      EXPECT_EQ(Opt().Picoptions[page - 1].Left(), page == c.to ? 120 : -20000) << page;
+    }
+    EXPECT_TRUE(Opt().Picoptions[c.to - 1].Enabled());
+  }
+}
+
+}  // namespace
+}  // namespace zorvik::test

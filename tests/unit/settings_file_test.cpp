@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/text_util.h"
+#include "persistence/settings_file.h"
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using SettingsFileTest = OptionsTest;
+
+TEST_F(SettingsFileTest, FactoryDefaultsWriteTheDocumentedFile) {
+  fake.keyExists = false;
+  fake.AddFolder("E:\\");
+  Start();
+  Click(Opt().ChkParbox);
+  Press(Opt().cmdOK);  // Apply is still disabled here; OK runs the same sequence
+  EXPECT_EQ(fake.FileBytes(kSettingsPath), kFactoryFile);
+}
+
+TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryField) {
+  QuietDisc();
+  Start();
+  Event([&] {  // the disc's own entries, which only the file sets
+    Main().Greek.UserClick();
+    launcher->Trailer2Path = "trailers\\τρέιλερ 2.avi";
+    Main().Trailer2.SetCaption("Τρέιλερ, μέρος 2");
+    launcher->Installer(InstallerId::XviD) = {"codecs\\xvid 1.1.exe", "XviD 1.1"};
+    launcher->Other1Path = "extra\\vlc.exe";
+    Main().Other1Name.SetCaption("VLC player");
+    Main().LblMovieName.SetCaption("Η ταινία");
+  });
+  Set([](FrmOpt& o) {
+    o.OptAutoIni[2].SetValue(true);
+    o.TxtAviName.SetText("D:\\Ταινίες\\Η ταινία.avi");
+    o.TxtBSini.SetText("D:\\Ρυθμίσεις.bsi");
+    o.CmbAspect.SetListIndex(-1);
+    o.CmbRes.SetListIndex(10);
+    o.ChkSkin.SetCaption("Μπλε");
+    const std::pair<CheckBox*, int> boxes[] = {
+        {&o.ChkZorvikexit, 0}, {&o.ChkBanner, 2},      {&o.ChkVersion, 1}, {&o.ChkSubs, 1},
+        {&o.ChkSubPath, 1},    {&o.ChkSubsDisable, 1}, {&o.ChkFull, 0},    {&o.ChkEend, 2},
+        {&o.ChkSkin, 1},       {&o.ChkPanScan, 1},     {&o.ChkStart, 1},   {&o.ChkAPI, 1},
+        {&o.ChkShutDown, 2},   {&o.ChkParbox, 1}};
+    for (auto [box, value] : boxes)
+      box->SetValue(value);
+    o.TxtSec.SetText("90");
+    o.TxtParam.SetText("-fs -mine");
+  });
+  Press(Opt().cmdOK);
+  const SettingsRecord saved = CaptureSettings(*launcher);
+  const std::string bytes = fake.FileBytes(kSettingsPath);
+  EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF")) << "Greek fits Windows-1253";
+  for (const char* record : {"\"Η ταινία\"\r\n", "\",0,2\r\n#FALSE#,#FALSE#,#TRUE#,\"C:",
+                             "\r\n1,1,-1,1,0,2,\"Μπλε\",1,1,\"90\",10\r\n1,2\r\n"}) {
+    EXPECT_NE(bytes.find(*Utf8ToCp1253(record)), std::string::npos) << record;
+  }
+
+  Start();
+  EXPECT_EQ(CaptureSettings(*launcher), saved);
+  EXPECT_TRUE(Main().Trailer2.Visible() && Main().Other1Name.Visible());
+  EXPECT_FALSE(Main().Trailer1.Visible());
+}
+
+TEST(SettingsText, TextsComeBackWithoutShiftingTheOtherFields) {
+  struct Case {
+    std::string written, readBack;
+    bool utf8;
+  };
+  const Case cases[] = {
+      {"Say \"Hi\"", "Say 'Hi'", false},
+      {"one\r\ntwo\nthree", "one  two three", false},
+      {"Blue, Dark", "Blue, Dark", false},
+      {"Αλλαγή Skin", "Αλλαγή Skin", false},
+      {"ΣΈ", "ΣΈ", true},  // its Windows-1253 bytes read as UTF-8 too
+      {"Фильм", "Фильм", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.written);
+    SettingsRecord r;
+    r.movieTitle = r.skin = c.written;
+    r.trailers[0] = {"t1.avi", "Trailer"};
+    const std::string bytes = FormatSettings(r);
+    EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), c.utf8);
+    const std::optional<SettingsRecord> back = ParseSettings(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->movieTitle, c.readBack);
+    EXPECT_EQ(back->skin, c.readBack);
+    EXPECT_EQ(back->trailers[0], r.trailers[0]);
+  }
+}
+
+// A base file that differs from the start values, and what becomes of it.
+struct LoadCase {
+  const char* name;
+  std::function<void(std::string&)> edit;
+  int exitValue;  // -1: the file is ignored
+};
+
+std::function<void(std::string&)> Replace(std::string from, std::string to) {
+  return [=](std::string& f) { f = Edited(f, {{from, to}}); };
+}
+
+TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
+  const std::string base = Edited(kFactoryFile, {{"English Language", "Greek Language"},
+                                                 {"\"\",1,0", "\"\",0,1"},
+                                                 {"ZORVIK", "Η ταινία"},
+                                                 {"\"\",\"Name Trailer 2\"", "\"t2.avi\",\"T2\""},
+                                                 {"\"\",\"Name Trailer 1\"", "\"\",\"Soon\""}});
+  const LoadCase cases[] = {
+      {"as written, UTF-8", [](std::string&) {}, 0},
+      {"Windows-1253", [](std::string& f) { f = *Utf8ToCp1253(f); }, 0},
+      {"record 3 on its own line", Replace("#FALSE#,\"\",", "#FALSE#\r\n  \"\","), 0},
+      {"line feeds only", [](std::string& f) { std::erase(f, '\r'); }, 0},
+      {"greyed check box", Replace("\"\",0,1", "\"\",2,1"), 2},
+      {"check box 5", Replace("\"\",0,1", "\"\",5,1"), -1},
+      {"word for a number", Replace("\"\",0,1", "\"\",no,1"), -1},
+      {"resolution 11", Replace("\"x seconds\",0", "\"x seconds\",11"), -1},
+      {"aspect 3", Replace("0,0,0,0,1,1", "0,0,3,0,1,1"), -1},
+      {"no method", Replace("#TRUE#", "#FALSE#"), -1},
+      {"two methods", Replace("#FALSE#", "#TRUE#"), -1},
+      {"open quote", Replace("codec 2\"", "codec 2"), -1},
+      {"truncated", [](std::string& f) { f.resize(f.find("Name other codec 1")); }, -1},
+      {"empty", [](std::string& f) { f.clear(); }, -1},
+  };
+  QuietDisc();
+  for (const LoadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const bool loads = c.exitValue >= 0;
+    std::string file = base;
+    c.edit(file);
+    fake.AddFile(kSettingsPath, file);
+    Start();
+    EXPECT_FALSE(launcher->Ending());
+    EXPECT_EQ(launcher->GreekLanguage, loads);
+    EXPECT_EQ(Main().LblMovieName.Caption(), loads ? "Η ταινία" : "ZORVIK");
+    EXPECT_EQ(Main().Trailer1.Caption(), loads ? "Soon" : "Name Trailer 1");
+    EXPECT_FALSE(Main().Trailer1.Visible());
+    EXPECT_EQ(Main().Trailer2.Visible(), loads);
+    EXPECT_EQ(Opt().ChkBanner.Value(), loads ? 1 : 0);
+    EXPECT_EQ(Opt().ChkZorvikexit.Value(), loads ? c.exitValue : 1);
+    EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
+  }
+}
+
+TEST_F(SettingsFileTest, UnknownLanguageLineKeepsTheCurrentLanguage) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"English", "Greek"}}));
+  Start();
+  fake.AddFile(kSettingsPath,
+               Edited(kFactoryFile, {{"English Language", "Deutsch"}, {"\"\",1,0", "\"\",0,0"}}));
+  FrmOpt& o = Reopen();
+  EXPECT_TRUE(launcher->GreekLanguage);
+  EXPECT_EQ(o.cmdCancel.Caption(), "Άκυρο");
+  EXPECT_EQ(o.ChkZorvikexit.Value(), 0);
+}
+
+// The file names the no-skin caption and the ini word in either language.
+TEST_F(SettingsFileTest, NoSkinAndDefaultWordsMeanTheSameInBothLanguages) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"#TRUE#,#FALSE#", "#FALSE#,#TRUE#"},
+                                                    {"Default", "Προεπιλογή"},
+                                                    {"Change Skin", "Αλλαγή Skin"}}));
+  Start();
+  EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
+  ClickMain(Main().ImgPlay[2]);
+  ASSERT_EQ(fake.started.size(), 1u) << "the player starts with its own settings";
+  EXPECT_TRUE(fake.shell.empty());
+
+  // A skin chosen in this run, then Default brings back the file's "no skin".
+  fake.dialogAnswers.push_back({"C:\\Skins\\Blue.bsz", "Blue.bsz"});
+  Click(Opt().ChkSkin);
+  Press(Opt().CmdDefault);
+  EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
+  EXPECT_EQ(Opt().ChkSkin.Caption(), "Change Skin");
+  Click(Opt().ChkFull);
+  Press(Opt().CmdApply);
+  EXPECT_EQ(Opt().TxtParam.Text().find("-skin"), std::string::npos) << Opt().TxtParam.Text();
+}
+
+// A hand-made file without a skin name: no skin, not "-skin=" with nothing behind it.
+TEST_F(SettingsFileTest, EmptySkinFieldIsNoSkin) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"Change Skin\"", "\"\""}}));
+  Start();
+  EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
+  EXPECT_EQ(Opt().ChkSkin.Caption(), "Change Skin");
+}
+
+struct SaveFailure {
+  const char* name;
+  bool fileExists;
+  bool readOnly;  // otherwise the write itself fails
+  std::vector<std::string> prompts;
+};
+
+TEST_F(SettingsFileTest, FailedSaveWarnsTurnsSavingOffAndKeepsTheOldFile) {
+  const std::string tip =
+      "Tip: You can change your settings and play the file by not closing the options window";
+  const SaveFailure cases[] = {
+      {"read-only, no file", false, true, {"Can't write to the file!"}},
+      {"read-only, file", true, true, {"You can't save on a removable disk!", tip}},
+      {"write fails, no file", false, false, {"Can't write to the file!"}},
+      {"write fails, file", true, false, {"You can't save on a removable disk!", tip}},
+  };
+  for (const SaveFailure& c : cases) {
+    SCOPED_TRACE(c.name);
+    fake = FakePlatform();
+    QuietDisc();
+    if (c.fileExists) fake.AddFile(kSettingsPath, kFactoryFile);
+    if (!c.fileExists && !c.readOnly) fake.AddFolder("E:\\More");
+    if (c.readOnly) fake.SetReadOnly("E:\\");
+    fake.failWrites = !c.readOnly;
+    Start();
+    Click(Opt().ChkEend);
+    fake.boxes.clear();
+    Press(Opt().CmdApply);
+    EXPECT_EQ(Prompts(), c.prompts);
+    for (const MessageBoxCall& box : fake.boxes) {
+      EXPECT_EQ(box.title + " " + std::to_string(box.style),
+                box.prompt == tip ? "Information 64" : "Caution 16");
+    }
+    EXPECT_EQ(fake.FileBytes(kSettingsPath), c.fileExists ? kFactoryFile : "");
+    EXPECT_EQ(fake.HasFile(kSettingsPath), c.fileExists);
+
+    FrmOpt& o = Opt();
+    EXPECT_TRUE(o.ChkSave.Value() == kUnchecked && !o.ChkSave.Enabled());
+    EXPECT_TRUE(!o.CmdApply.Visible() && o.CmdApply.Left() == -20000);
+    EXPECT_FALSE(o.cmdOK.Enabled());
+    EXPECT_EQ(o.ChkEend.Value(), kUnchecked) << "the change stays in force";
+
+    FrmOpt& again = Reopen();
+    EXPECT_TRUE(again.ChkSave.Value() == kChecked && again.ChkSave.Enabled());
+    EXPECT_TRUE(again.CmdApply.Visible() && again.CmdApply.Left() == 5280);
+    EXPECT_TRUE(again.cmdOK.Enabled());
+  }
+}
+
+}  // namespace
+}  // namespace zorvik::test
