@@ -1,0 +1,45 @@
+// Zorvik.exe: the windows of the launcher on top of its portable core.
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "core/launcher.h"
+#include "win32/unicode.h"
+#include "win32/views.h"
+#include "win32/win32_platform.h"
+
+// The library's terminate handler prints the demangled type of the exception, which nobody
+// sees in a windowed program, and brings some 50 KB of demangler with it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+  std::abort();
+}
+}  // namespace __gnu_cxx
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // DPI awareness comes from the manifest, so windows are sized for their monitor from the start.
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;
+  InitCommonControlsEx(&controls);
+  // OLE decodes the JPEG pictures.
+  const HRESULT ole = OleInitialize(nullptr);
+
+  int code = 0;
+  try {
+    zorvik::win32::Win32Platform platform;
+    zorvik::Launcher launcher(platform);
+    zorvik::win32::Views views(launcher, instance);
+    platform.SetHost(&views);
+    views.Start();
+    code = views.Run();
+    platform.SetHost(nullptr);
+  } catch (const std::exception& e) {
+    const std::wstring text =
+        zorvik::win32::Widen(std::string("An unexpected error stopped Zorvik: ") + e.what());
+    MessageBoxW(nullptr, text.c_str(), L"Zorvik", MB_ICONERROR);
+    code = 1;
+  }
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return code;
+}

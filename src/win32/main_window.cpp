@@ -1,0 +1,243 @@
+#include "win32/main_window.h"
+
+#include "win32/unicode.h"
+#include "win32/units.h"
+#include "win32/views.h"
+
+namespace zorvik::win32 {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+int ShiftState(WPARAM keys) {
+  return ((keys & MK_SHIFT) ? kShiftMask : 0) | ((keys & MK_CONTROL) ? kCtrlMask : 0) |
+         (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
+}
+
+MouseButton ButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::Left;
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Views& views, Form& form, std::function<void()> onClose)
+    : views_(views),
+      form_(form),
+      onClose_(std::move(onClose)),
+      painter_(views.Pictures(), views.Fonts()),
+      menus_(form) {
+  for (Control* c : form.Controls()) {
+    if (c->Kind() == ControlKind::Timer) timers_.push_back({static_cast<Timer*>(c), 0});
+  }
+  Create(kClassName, 0, kStyle, nullptr, nullptr, RECT{0, 0, 320, 240});
+  dpi_ = WindowDpi(Handle());
+  Sync();
+}
+
+void MainWindow::Close() {
+  for (RunningTimer& t : timers_) {
+    t.interval = 0;
+  }
+  if (Handle()) DestroyWindow(Handle());
+}
+
+void MainWindow::Sync() {
+  HWND hwnd = Handle();
+  if (!hwnd) return;
+  menus_.Sync(hwnd);
+  if (everSynced_ && form_.Revision() == synced_) return;
+  everSynced_ = true;
+  synced_ = form_.Revision();
+
+  if (form_.Caption() != caption_) {
+    caption_ = form_.Caption();
+    SetWindowTextW(hwnd, Widen(caption_).c_str());
+  }
+  if (form_.Width() != width_ || form_.Height() != height_) ApplySize();
+  SyncTimers();
+  InvalidateRect(hwnd, nullptr, FALSE);
+
+  if (form_.Visible() && !IsWindowVisible(hwnd)) {
+    if (!shown_) {
+      RECT r{};
+      GetWindowRect(hwnd, &r);
+      const POINT at = CentredOrigin({r.right - r.left, r.bottom - r.top}, hwnd);
+      SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      shown_ = true;
+    }
+    ShowWindow(hwnd, SW_SHOW);
+  } else if (!form_.Visible() && IsWindowVisible(hwnd)) {
+    ShowWindow(hwnd, SW_HIDE);
+  }
+}
+
+void MainWindow::ApplySize() {
+  width_ = form_.Width();
+  height_ = form_.Height();
+  // The form's size is the outer one, frame and bars included.
+  SetWindowPos(Handle(), nullptr, 0, 0, Px(width_, dpi_), Px(height_, dpi_),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::SyncTimers() {
+  for (size_t i = 0; i < timers_.size(); ++i) {
+    RunningTimer& t = timers_[i];
+    const int wanted = t.timer->Enabled() ? t.timer->Interval() : 0;
+    if (wanted == t.interval) continue;
+    const UINT_PTR id = i + 1;
+    if (wanted > 0) {
+      SetTimer(Handle(), id, static_cast<UINT>(wanted), nullptr);
+    } else {
+      KillTimer(Handle(), id);
+    }
+    t.interval = wanted;
+  }
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      Mouse(msg, wParam, lParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a press: the press is over.
+      if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
+        pressed_ = false;
+        Form& form = form_;
+        const MouseButton button = button_;
+        const Twips x = lastX_, y = lastY_;
+        views_.Dispatch([&form, button, x, y] { form.MouseUp(button, 0, x, y); });
+      }
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == Handle() &&
+          SetPointer()) {
+        return TRUE;
+      }
+      break;
+    case WM_TIMER:
+      if (wParam >= 1 && wParam <= timers_.size()) {
+        Timer* timer = timers_[wParam - 1].timer;
+        views_.Dispatch([timer] { timer->Tick(); });
+      }
+      return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && lParam == 0) {
+        if (MenuItem* item = menus_.ItemOf(LOWORD(wParam))) {
+          views_.Dispatch([item] { item->UserClick(); });
+        }
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      views_.Dispatch(onClose_);
+      return 0;
+    case WM_SIZE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_DPICHANGED: {
+      dpi_ = HIWORD(wParam);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, Px(width_, dpi_),
+                   Px(height_, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return Window::HandleMessage(msg, wParam, lParam);
+}
+
+void MainWindow::Paint() {
+  // Ends the paint also when drawing throws, or the window would be asked to paint forever.
+  struct PaintScope {
+    HWND hwnd;
+    PAINTSTRUCT ps;
+    HDC dc;
+    explicit PaintScope(HWND h) : hwnd(h), ps{}, dc(BeginPaint(h, &ps)) {}
+    ~PaintScope() { EndPaint(hwnd, &ps); }
+  } scope(Handle());
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (buffer_.Resize(client.right, client.bottom)) {
+    painter_.Paint(form_, buffer_, dpi_);
+    BitBlt(scope.dc, 0, 0, client.right, client.bottom, buffer_.Dc(), 0, 0, SRCCOPY);
+  }
+}
+
+void MainWindow::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const Twips x = ToTwips(static_cast<short>(LOWORD(lParam)), dpi_);
+  const Twips y = ToTwips(static_cast<short>(HIWORD(lParam)), dpi_);
+  const int shift = ShiftState(wParam);
+  const MouseButton button = ButtonOf(msg);
+  lastX_ = x;
+  lastY_ = y;
+  Form& form = form_;
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      views_.Dispatch([&form, shift, x, y] { form.MouseMove(shift, x, y); });
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (!pressed_) {
+        pressed_ = true;
+        button_ = button;
+        SetCapture(Handle());
+      }
+      views_.Dispatch([&form, button, shift, x, y] { form.MouseDown(button, shift, x, y); });
+      break;
+    default:
+      if (pressed_) {
+        pressed_ = false;
+        ReleaseCapture();
+      }
+      views_.Dispatch([&form, button, shift, x, y] { form.MouseUp(button, shift, x, y); });
+      break;
+  }
+}
+
+bool MainWindow::SetPointer() {
+  POINT p{};
+  GetCursorPos(&p);
+  ScreenToClient(Handle(), &p);
+  HCURSOR cursor = nullptr;
+  switch (form_.PointerAt(ToTwips(p.x, dpi_), ToTwips(p.y, dpi_))) {
+    case MousePointer::ArrowQuestion:
+      cursor = LoadCursorW(nullptr, IDC_HELP);
+      break;
+    case MousePointer::Custom:
+      cursor = LoadCursorW(GetModuleHandleW(nullptr), L"HANDLE_CURSOR");
+      break;
+    case MousePointer::Default:
+      cursor = LoadCursorW(nullptr, IDC_ARROW);
+      break;
+  }
+  if (!cursor) return false;
+  SetCursor(cursor);
+  return true;
+}
+
+}  // namespace zorvik::win32

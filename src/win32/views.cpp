@@ -1,0 +1,169 @@
+#include "win32/views.h"
+
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+#include "win32/main_window.h"
+#include "win32/options_window.h"
+#include "win32/unicode.h"
+
+namespace zorvik::win32 {
+
+Views::Views(Launcher& launcher, HINSTANCE instance) : launcher_(launcher) {
+  const HICON icon = LoadIconW(instance, L"APP_ICON");
+  const HICON smallIcon = static_cast<HICON>(
+      LoadImageW(instance, L"APP_ICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  Window::RegisterWindowClass(instance, MainWindow::kClassName, icon, smallIcon);
+  Window::RegisterWindowClass(instance, OptionsWindow::kClassName, icon, smallIcon);
+  Window::RegisterWindowClass(instance, OptionsWindow::kPanelClassName, nullptr, nullptr);
+  Window::SetFailureHandler([this](const std::string& what) { Fatal(what); });
+  launcher_.observer = this;
+}
+
+Views::~Views() {
+  launcher_.observer = nullptr;
+  Window::SetFailureHandler(nullptr);
+  options_.reset();
+  main_.reset();
+  closed_.clear();
+}
+
+void Views::Start() {
+  launcher_.Start();
+  AfterEvent();
+}
+
+int Views::Run() {
+  while (!launcher_.Ending() && Pump()) {
+  }
+  TearDown();
+  return 0;
+}
+
+bool Views::Pump() {
+  MSG msg{};
+  const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+  if (got == 0) {
+    PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop outside this one, if any
+    return false;
+  }
+  if (got == -1) return false;
+  if (!PreTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  closed_.clear();
+  return true;
+}
+
+bool Views::PreTranslate(MSG& msg) {
+  return options_ && options_->PreTranslate(msg);
+}
+
+void Views::Dispatch(const std::function<void()>& event) {
+  launcher_.Dispatch(event);
+  AfterEvent();
+}
+
+void Views::AfterEvent() {
+  if (launcher_.Ending()) {
+    TearDown();
+  } else {
+    SyncWindows();
+  }
+}
+
+void Views::SyncWindows() {
+  if (main_) main_->Sync();
+  if (options_) options_->Sync();
+}
+
+void Views::TearDown() {
+  if (tornDown_) return;
+  tornDown_ = true;
+  ReleaseOwner();
+  if (options_) options_->Close();
+  if (main_) main_->Close();
+  // Inside a message box or dialog the quit message would close it; the loops watch the
+  // launcher instead.
+  if (modalDepth_ == 0) PostQuitMessage(0);
+}
+
+void Views::Fatal(const std::string& what) {
+  const bool first = !launcher_.Ending();
+  launcher_.EndNow();
+  if (first) {
+    ++modalDepth_;
+    const std::wstring text = Widen("An unexpected error stopped Zorvik: " + what);
+    MessageBoxW(nullptr, text.c_str(), Widen(kAppTitle).c_str(), MB_ICONERROR | MB_TASKMODAL);
+    --modalDepth_;
+  }
+  TearDown();
+}
+
+void Views::ReleaseOwner() {
+  if (!disabledOwner_) return;
+  EnableWindow(disabledOwner_, TRUE);
+  disabledOwner_ = nullptr;
+}
+
+void Views::FormLoaded(Form& form) {
+  if (auto* main = dynamic_cast<FrmMain*>(&form)) {
+    Launcher& launcher = launcher_;
+    main_ = std::make_unique<MainWindow>(*this, *main, [&launcher] { launcher.EndNow(); });
+  } else if (auto* options = dynamic_cast<FrmOpt*>(&form)) {
+    if (options_) FormUnloaded(options_->Model());
+    options_ = std::make_unique<OptionsWindow>(*this, *options, MainWindowHandle(),
+                                               [options] { options->Form_QueryClose(); });
+  }
+}
+
+void Views::FormUnloaded(Form& form) {
+  if (options_ && &options_->Model() == &form) {
+    options_->Close();
+    closed_.push_back(std::move(options_));
+  } else if (main_ && &main_->Model() == &form) {
+    main_->Close();
+    closed_.push_back(std::move(main_));
+  }
+}
+
+HWND Views::MainWindowHandle() {
+  return main_ ? main_->Handle() : nullptr;
+}
+
+HWND Views::ModalOwner() {
+  const auto usable = [](HWND h) { return h && IsWindowVisible(h) && IsWindowEnabled(h); };
+  for (HWND h : {GetActiveWindow(), options_ ? options_->Handle() : nullptr, MainWindowHandle()}) {
+    if (usable(h)) return h;
+  }
+  return nullptr;
+}
+
+void Views::EnterModal() {
+  ++modalDepth_;
+  if (!launcher_.Ending()) SyncWindows();
+}
+
+void Views::LeaveModal() {
+  --modalDepth_;
+}
+
+void Views::ShowModal(Form& form) {
+  if (launcher_.Ending() || !options_ || &options_->Model() != &form) return;
+  SyncWindows();
+  const HWND owner = MainWindowHandle();
+  if (owner && IsWindowEnabled(owner)) {
+    EnableWindow(owner, FALSE);
+    disabledOwner_ = owner;
+  }
+  const auto shown = [this, &form] {
+    return !launcher_.Ending() && launcher_.OptLoaded() &&
+           static_cast<Form*>(&launcher_.Opt()) == &form && form.Visible();
+  };
+  while (shown() && Pump()) {
+  }
+  ReleaseOwner();
+}
+
+}  // namespace zorvik::win32

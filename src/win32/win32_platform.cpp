@@ -1,0 +1,348 @@
+#include "win32/win32_platform.h"
+
+#include <vector>
+
+#include "win32/pictures.h"
+#include "win32/unicode.h"
+
+namespace zorvik::win32 {
+
+namespace {
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() { Close(); }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return h_; }
+  bool Close() {
+    if (!Valid()) return true;
+    const bool ok = CloseHandle(h_) != 0;
+    h_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+// While the program waits in something modal, the screen shows the model as it stands.
+class ModalScope {
+ public:
+  explicit ModalScope(PlatformHost* host) : host_(host) {
+    if (host_) host_->EnterModal();
+  }
+  ~ModalScope() {
+    if (host_) host_->LeaveModal();
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  PlatformHost* host_;
+};
+
+DWORD Attributes(const std::wstring& path) {
+  return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(path.c_str());
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (n == 0) return path;
+  std::wstring full(n, L'\0');
+  const DWORD written = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+  if (written == 0 || written >= n) return path;
+  full.resize(written);
+  return full;
+}
+
+const wchar_t* OrNull(const std::wstring& s) {
+  return s.empty() ? nullptr : s.c_str();
+}
+
+// The Help button of a message box: the help file as it is found from the current folder now.
+void CALLBACK OpenHelpFile(LPHELPINFO info) {
+  const auto* helpFile = reinterpret_cast<const std::wstring*>(info->dwContextId);
+  if (!helpFile || helpFile->empty()) return;
+  ShellExecuteW(GetActiveWindow(), L"open", FullPath(*helpFile).c_str(), nullptr, nullptr,
+                SW_SHOWNORMAL);
+}
+
+constexpr const char* kPlayerKey = "Software\\BST\\bsplayer";
+
+}  // namespace
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {};
+  if (slash == 0) return path.substr(0, 1);
+  std::wstring folder = path.substr(0, slash);
+  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+  return folder;
+}
+
+std::wstring WithoutTrailingSlash(std::wstring path) {
+  while (path.size() > 1 && (path.back() == L'\\' || path.back() == L'/') &&
+         !(path.size() == 3 && path[1] == L':')) {
+    path.pop_back();
+  }
+  return path;
+}
+
+std::wstring DialogFilter(const std::string& filter) {
+  if (filter.empty()) return {};
+  std::wstring out = Widen(filter);
+  for (wchar_t& c : out) {
+    if (c == L'|') c = L'\0';
+  }
+  out.push_back(L'\0');
+  out.push_back(L'\0');
+  return out;
+}
+
+bool Win32Platform::FileExists(const std::string& path) {
+  return IsFile(Widen(path));
+}
+
+bool Win32Platform::FolderExists(const std::string& path) {
+  const DWORD a = Attributes(WithoutTrailingSlash(Widen(path)));
+  return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Platform::CreateFolder(const std::string& path) {
+  return CreateDirectoryW(WithoutTrailingSlash(Widen(path)).c_str(), nullptr) != 0;
+}
+
+std::optional<std::string> Win32Platform::ReadFile(const std::string& path) {
+  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  // The launcher reads settings and pictures; anything near this size is not one of them.
+  constexpr LONGLONG kLargest = 256LL << 20;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargest) return std::nullopt;
+  std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD got = 0;
+    if (!::ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got,
+                    nullptr)) {
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+bool Win32Platform::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  const std::wstring target = Widen(path);
+  std::wstring folder = FolderOf(target);
+  if (folder.empty()) folder = L".";
+  wchar_t temp[MAX_PATH];
+  if (!GetTempFileNameW(folder.c_str(), L"zvk", 0, temp)) return false;
+
+  bool ok = false;
+  {
+    FileHandle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Valid()) {
+      size_t done = 0;
+      ok = true;
+      while (ok && done < bytes.size()) {
+        DWORD wrote = 0;
+        ok = WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                       &wrote, nullptr) &&
+             wrote > 0;
+        done += wrote;
+      }
+      ok = ok && FlushFileBuffers(file.Get());
+      ok = file.Close() && ok;
+    }
+  }
+  ok = ok && MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temp);
+  return ok;
+}
+
+std::optional<FindRecord> Win32Platform::FindFirst(const std::string& pattern) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(Widen(pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(search);
+
+  FindRecord record;
+  record.name = Narrow(found.cFileName);
+  FILETIME local{};
+  SYSTEMTIME date{};
+  if (FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
+      FileTimeToSystemTime(&local, &date)) {
+    record.lastWrite = {date.wYear, date.wMonth, date.wDay};
+  }
+  return record;
+}
+
+std::string Win32Platform::WindowsFolder() {
+  wchar_t folder[MAX_PATH];
+  const UINT n = GetWindowsDirectoryW(folder, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return "C:\\WINDOWS";
+  return Narrow(WithoutTrailingSlash(std::wstring(folder, n)));
+}
+
+std::string Win32Platform::LauncherFolder() {
+  std::wstring exe(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+    if (n == 0) return {};
+    if (n < exe.size()) {
+      exe.resize(n);
+      break;
+    }
+    exe.resize(exe.size() * 2);
+  }
+  return Narrow(FolderOf(exe));
+}
+
+long Win32Platform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
+  HKEY opened = nullptr;
+  const LONG status = RegOpenKeyExA(HKEY_CURRENT_USER, kPlayerKey, 0,
+                                    access == RegAccess::Read ? KEY_READ : KEY_SET_VALUE, &opened);
+  key = status == ERROR_SUCCESS ? reinterpret_cast<RegKey>(opened) : 0;
+  return status;
+}
+
+long Win32Platform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
+  DWORD size = static_cast<DWORD>(buffer.size());
+  return RegQueryValueExA(reinterpret_cast<HKEY>(key), ToAnsi(name).c_str(), nullptr, nullptr,
+                          reinterpret_cast<BYTE*>(buffer.data()), &size);
+}
+
+long Win32Platform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
+  return RegSetValueExA(reinterpret_cast<HKEY>(key), ToAnsi(name).c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(bytes.data()),
+                        static_cast<DWORD>(bytes.size()));
+}
+
+long Win32Platform::RegCloseKey(RegKey key) {
+  return ::RegCloseKey(reinterpret_cast<HKEY>(key));
+}
+
+std::string Win32Platform::ToAnsi(const std::string& utf8) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
+                      nullptr);
+  return out;
+}
+
+std::string Win32Platform::FromAnsi(const std::string& ansi) {
+  if (ansi.empty()) return {};
+  const int n =
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), n);
+  return Narrow(wide);
+}
+
+void Win32Platform::ShellExecute(const std::string& verb, const std::string& file,
+                                 const std::string& parameters, const std::string& directory,
+                                 int showMode) {
+  std::wstring folder = Widen(directory);
+  // The player's own path comes as the directory: it starts in the player's folder.
+  if (IsFile(folder)) folder = FolderOf(folder);
+  ShellExecuteW(host_ ? host_->MainWindowHandle() : nullptr, OrNull(Widen(verb)),
+                Widen(file).c_str(), OrNull(Widen(parameters)), OrNull(folder), showMode);
+}
+
+void Win32Platform::StartProgram(const std::string& path, const std::string& arguments,
+                                 int showMode) {
+  // A full path, so that neither the search path nor blanks in it can pick another program.
+  const std::wstring program = FullPath(Widen(path));
+  const std::wstring args = Widen(arguments);
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  // The launcher may end right after the start; the shell must be done with it by then.
+  info.fMask = SEE_MASK_NOASYNC;
+  // An owner, so that an elevation prompt comes to the front instead of flashing.
+  info.hwnd = host_ ? host_->ModalOwner() : nullptr;
+  info.lpVerb = nullptr;
+  info.lpFile = program.c_str();
+  info.lpParameters = OrNull(args);
+  info.nShow = showMode;
+  ShellExecuteExW(&info);
+}
+
+int Win32Platform::MessageBox(const std::string& prompt, int style, const std::string& title,
+                              const std::string& helpFile) {
+  ModalScope modal(host_);
+  const HWND owner = host_ ? host_->ModalOwner() : nullptr;
+  const std::wstring text = Widen(prompt);
+  const std::wstring caption = Widen(title);
+  const std::wstring help = Widen(helpFile);
+  MSGBOXPARAMSW params{};
+  params.cbSize = sizeof params;
+  params.hwndOwner = owner;
+  params.hInstance = GetModuleHandleW(nullptr);
+  params.lpszText = text.c_str();
+  params.lpszCaption = caption.c_str();
+  // Without a window to own it, the box still keeps the program's windows from input.
+  params.dwStyle = static_cast<DWORD>(style) | (owner ? 0 : MB_TASKMODAL);
+  params.dwContextHelpId = reinterpret_cast<DWORD_PTR>(&help);
+  params.lpfnMsgBoxCallback = OpenHelpFile;
+  return MessageBoxIndirectW(&params);
+}
+
+FileDialogResult Win32Platform::OpenFileDialog(const std::string& filter,
+                                               const std::string& initialFolder) {
+  ModalScope modal(host_);
+  const std::wstring filters = DialogFilter(filter);
+  std::wstring folder = Widen(initialFolder);
+  if (IsFile(folder)) folder = FolderOf(folder);
+  std::vector<wchar_t> file(32768, L'\0');
+  std::vector<wchar_t> title(MAX_PATH, L'\0');
+
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = host_ ? host_->ModalOwner() : nullptr;
+  ofn.lpstrFilter = OrNull(filters);
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrFileTitle = title.data();
+  ofn.nMaxFileTitle = static_cast<DWORD>(title.size());
+  ofn.lpstrInitialDir = OrNull(folder);
+  // The launcher finds its disc files relative to the current folder: browsing must not move it.
+  ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&ofn)) return {};
+  return {Narrow(file.data()), Narrow(title.data())};
+}
+
+void Win32Platform::ShowModal(Form& form) {
+  if (host_) host_->ShowModal(form);
+}
+
+Picture Win32Platform::LoadPicture(const std::string& path, std::string& error) {
+  const std::optional<std::string> bytes = ReadFile(path);
+  if (!bytes) {
+    error = "the file can't be read.";
+    return {};
+  }
+  int width = 0, height = 0;
+  std::shared_ptr<const void> image = DecodePicture(*bytes, width, height, error);
+  if (!image) return {};
+  return Picture{path, width, height, std::move(image)};
+}
+
+}  // namespace zorvik::win32

@@ -1,0 +1,69 @@
+// The launcher's outside world on Windows: files, the player's registry key, the shell, and the
+// modal windows, with UTF-8 turned into UTF-16 at each call.
+#pragma once
+
+#include "core/platform.h"
+#include "win32/windows_api.h"
+
+namespace zorvik::win32 {
+
+// What the platform needs from the windows of the program.
+class PlatformHost {
+ public:
+  virtual ~PlatformHost() = default;
+  // The owner of shell requests.
+  virtual HWND MainWindowHandle() = 0;
+  // The owner of message boxes and file dialogs; null when no window of the program shows.
+  virtual HWND ModalOwner() = 0;
+  // Around anything modal: the screen is brought up to date first, since the program waits.
+  virtual void EnterModal() = 0;
+  virtual void LeaveModal() = 0;
+  virtual void ShowModal(Form& form) = 0;
+};
+
+class Win32Platform : public Platform {
+ public:
+  void SetHost(PlatformHost* host) { host_ = host; }
+
+  bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
+  std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::string WindowsFolder() override;
+  std::string LauncherFolder() override;
+
+  long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
+  long RegCloseKey(RegKey key) override;
+  std::string ToAnsi(const std::string& utf8) override;
+  std::string FromAnsi(const std::string& ansi) override;
+
+  void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                    const std::string& directory, int showMode) override;
+  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override;
+
+  int MessageBox(const std::string& prompt, int style, const std::string& title,
+                 const std::string& helpFile) override;
+  FileDialogResult OpenFileDialog(const std::string& filter,
+                                  const std::string& initialFolder) override;
+  void ShowModal(Form& form) override;
+
+  Picture LoadPicture(const std::string& path, std::string& error) override;
+
+ private:
+  PlatformHost* host_ = nullptr;
+};
+
+// Pure helpers of the platform, apart so that they can be checked on their own.
+// The folder part of a path: "E:\a\b.exe" gives "E:\a", "E:\b.exe" gives "E:\", "b.exe" gives "".
+std::wstring FolderOf(const std::wstring& path);
+// A file dialog filter "Text|pattern|Text|pattern" as the dialog takes it: NUL separated, two
+// NULs at the end.
+std::wstring DialogFilter(const std::string& filter);
+// A path without trailing backslashes, except for a drive's root ("E:\").
+std::wstring WithoutTrailingSlash(std::wstring path);
+
+}  // namespace zorvik::win32
