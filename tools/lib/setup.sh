@@ -22,7 +22,7 @@ install_packages() {
 # A Wine prefix of the project's own, made after 32-bit Wine is installed.
 wine_prefix() {
   export WINEPREFIX="${ZORVIK_WINEPREFIX:-$HOME/.zorvik-wine}"
-  export WINEDEBUG=-all
+  export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
