@@ -1,7 +1,7 @@
 # Installs what the build, the tests and the demo need, with apt-get; only what is missing.
 # shellcheck shell=bash
 
-ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang g++-mingw-w64-i686
+ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang libclang-rt-14-dev g++-mingw-w64-i686
   xvfb wine wine32:i386 wine64 x11-utils imagemagick)
 
 install_packages() {
