@@ -8,15 +8,6 @@
 
 namespace zorvik::win32 {
 
-namespace {
-
-constexpr int kLargestSide = 16384;
-
-struct Dib {
-  HBITMAP handle = nullptr;
-  std::uint32_t* bits = nullptr;
-};
-
 Dib CreateDib(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -31,6 +22,10 @@ Dib CreateDib(int width, int height) {
   dib.bits = static_cast<std::uint32_t*>(bits);
   return dib;
 }
+
+namespace {
+
+constexpr int kLargestSide = 16384;
 
 std::shared_ptr<const void> Share(HBITMAP bitmap) {
   return std::shared_ptr<const void>(

@@ -20,6 +20,13 @@ struct Pixels {
   explicit operator bool() const { return data != nullptr; }
 };
 
+// A 32-bit top-down DIB section; null handle when it can't be made.
+struct Dib {
+  HBITMAP handle = nullptr;
+  std::uint32_t* bits = nullptr;
+};
+Dib CreateDib(int width, int height);
+
 // Any bitmap file, or whatever OleLoadPicture reads (JPEG, GIF, icons, metafiles). On failure
 // gives null and says why.
 std::shared_ptr<const void> DecodePicture(std::string_view bytes, int& width, int& height,
