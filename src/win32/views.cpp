@@ -109,8 +109,7 @@ void Views::ReleaseOwner() {
 
 void Views::FormLoaded(Form& form) {
   if (auto* main = dynamic_cast<FrmMain*>(&form)) {
-    Launcher& launcher = launcher_;
-    main_ = std::make_unique<MainWindow>(*this, *main, [&launcher] { launcher.EndNow(); });
+    main_ = std::make_unique<MainWindow>(*this, *main, [main] { main->Form_QueryClose(); });
   } else if (auto* options = dynamic_cast<FrmOpt*>(&form)) {
     if (options_) FormUnloaded(options_->Model());
     options_ = std::make_unique<OptionsWindow>(*this, *options, MainWindowHandle(),
