@@ -106,8 +106,6 @@ class Control {
   Control* Container() const { return container_; }
   void SetContainer(Control* container) { container_ = container; }
   bool IsContainer() const { return kind_ == ControlKind::PictureBox || kind_ == ControlKind::Frame; }
-  // Images and labels have no window of their own; the core routes their mouse events.
-  bool IsWindowless() const { return kind_ == ControlKind::Image || kind_ == ControlKind::Label; }
 
   Twips Left() const { return left_; }
   Twips Top() const { return top_; }

@@ -18,13 +18,6 @@ std::vector<Control*> Form::ChildrenOf(const Control* container) const {
   return out;
 }
 
-Control* Form::Find(const std::string& displayName) const {
-  for (Control* c : controls_) {
-    if (c->DisplayName() == displayName) return c;
-  }
-  return nullptr;
-}
-
 void Form::SetZOrder(Control* container, std::vector<Control*> topFirst) {
   for (Control* c : topFirst) c->SetContainer(container);
   std::erase_if(stacking_, [&](Control* c) {

@@ -53,7 +53,6 @@ class Form {
   const std::vector<Control*>& Controls() const { return controls_; }
   // The controls directly inside `container` (null: the form), topmost first.
   std::vector<Control*> ChildrenOf(const Control* container) const;
-  Control* Find(const std::string& displayName) const;
   const std::vector<MenuItem*>& MenuBar() const { return menuBar_; }
 
   // Raw mouse input from the front end, in twips from the top left of the inner area. Events go to
