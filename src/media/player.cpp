@@ -8,9 +8,7 @@ namespace zorvik {
 
 void ReadPlayerPath(Launcher& l) {
   const PlayerValueRead r = ReadPlayerValue(l.platform, "Apppath");
-  if (r.open != kRegOk) l.RegistryError = true;
-  if (r.query != kRegOk) l.RegistryError = true;
-  if (r.close != kRegOk) l.RegistryError = true;
+  if (r.Failed()) l.RegistryError = true;
   if (l.RegistryError) {
     l.MsgBox("Can't get registry access", kMbCritical, "ERROR!");
     l.RegistryError = false;
