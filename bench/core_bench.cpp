@@ -42,13 +42,15 @@ BENCHMARK(BM_StartUp);
 
 void BM_ParseSettings(benchmark::State& state) {
   const std::string settings = SampleFile();
-  for (auto _ : state) benchmark::DoNotOptimize(zorvik::ParseSettings(settings));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zorvik::ParseSettings(settings));
 }
 BENCHMARK(BM_ParseSettings);
 
 void BM_FormatSettings(benchmark::State& state) {
   const zorvik::SettingsRecord r = *zorvik::ParseSettings(SampleFile());
-  for (auto _ : state) benchmark::DoNotOptimize(zorvik::FormatSettings(r));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(zorvik::FormatSettings(r));
 }
 BENCHMARK(BM_FormatSettings);
 

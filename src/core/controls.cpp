@@ -27,7 +27,9 @@ void Control::SetFontSize(double points) {
   SetFont(f);
 }
 
-void Control::Touch() { revision_ = form_.NextRevision(); }
+void Control::Touch() {
+  revision_ = form_.NextRevision();
+}
 
 void Control::Raise(const std::function<void()>& handler) {
   if (handler && form_.HandlersAllowed()) handler();
@@ -129,6 +131,8 @@ void MenuItem::UserClick() {
   if (onClick && form_.HandlersAllowed()) onClick();
 }
 
-void MenuItem::Touch() { revision_ = form_.NextRevision(); }
+void MenuItem::Touch() {
+  revision_ = form_.NextRevision();
+}
 
 }  // namespace zorvik

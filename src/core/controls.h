@@ -21,9 +21,15 @@ constexpr Color Rgb(int r, int g, int b) {
   return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
 constexpr Color kSystemColorFlag = 0x80000000u;
-constexpr Color SystemColor(int index) { return kSystemColorFlag | static_cast<Color>(index); }
-constexpr bool IsSystemColor(Color c) { return (c & kSystemColorFlag) != 0; }
-constexpr int SystemColorIndex(Color c) { return static_cast<int>(c & 0xFF); }
+constexpr Color SystemColor(int index) {
+  return kSystemColorFlag | static_cast<Color>(index);
+}
+constexpr bool IsSystemColor(Color c) {
+  return (c & kSystemColorFlag) != 0;
+}
+constexpr int SystemColorIndex(Color c) {
+  return static_cast<int>(c & 0xFF);
+}
 
 // The system colour indexes the windows use (the COLOR_* numbers of Windows).
 namespace syscolor {
@@ -105,7 +111,9 @@ class Control {
   // The container whose inner area holds this control; null for the form itself.
   Control* Container() const { return container_; }
   void SetContainer(Control* container) { container_ = container; }
-  bool IsContainer() const { return kind_ == ControlKind::PictureBox || kind_ == ControlKind::Frame; }
+  bool IsContainer() const {
+    return kind_ == ControlKind::PictureBox || kind_ == ControlKind::Frame;
+  }
 
   Twips Left() const { return left_; }
   Twips Top() const { return top_; }
@@ -335,7 +343,8 @@ template <class T>
 class ControlArray {
  public:
   ControlArray(Form& f, const std::string& name, int count) {
-    for (int i = 0; i < count; ++i) items_.push_back(std::make_unique<T>(f, name, i));
+    for (int i = 0; i < count; ++i)
+      items_.push_back(std::make_unique<T>(f, name, i));
   }
   T& operator[](int i) { return *items_.at(static_cast<size_t>(i)); }
   const T& operator[](int i) const { return *items_.at(static_cast<size_t>(i)); }
@@ -346,13 +355,15 @@ class ControlArray {
   void OnMouseUp(std::function<void(int, const MouseArgs&)> h) { Bind(&Control::onMouseUp, h); }
   void OnMouseMove(std::function<void(int, const MouseArgs&)> h) { Bind(&Control::onMouseMove, h); }
   void OnClick(std::function<void(int)> h) {
-    for (int i = 0; i < Count(); ++i) (*this)[i].onClick = [h, i] { h(i); };
+    for (int i = 0; i < Count(); ++i)
+      (*this)[i].onClick = [h, i] { h(i); };
   }
 
  private:
   void Bind(std::function<void(const MouseArgs&)> Control::*member,
             std::function<void(int, const MouseArgs&)> h) {
-    for (int i = 0; i < Count(); ++i) (*this)[i].*member = [h, i](const MouseArgs& a) { h(i, a); };
+    for (int i = 0; i < Count(); ++i)
+      (*this)[i].*member = [h, i](const MouseArgs& a) { h(i, a); };
   }
   std::vector<std::unique_ptr<T>> items_;
 };

@@ -8,7 +8,9 @@ namespace zorvik {
 
 Form::Form(Launcher& launcher, std::string name) : launcher_(launcher), name_(std::move(name)) {}
 
-bool Form::HandlersAllowed() const { return !launcher_.Ending(); }
+bool Form::HandlersAllowed() const {
+  return !launcher_.Ending();
+}
 
 std::vector<Control*> Form::ChildrenOf(const Control* container) const {
   std::vector<Control*> out;
@@ -19,7 +21,8 @@ std::vector<Control*> Form::ChildrenOf(const Control* container) const {
 }
 
 void Form::SetZOrder(Control* container, std::vector<Control*> topFirst) {
-  for (Control* c : topFirst) c->SetContainer(container);
+  for (Control* c : topFirst)
+    c->SetContainer(container);
   std::erase_if(stacking_, [&](Control* c) {
     return std::find(topFirst.begin(), topFirst.end(), c) != topFirst.end();
   });
@@ -43,7 +46,9 @@ Control* Form::HitIn(const Control* container, Twips x, Twips y) const {
   return nullptr;
 }
 
-Control* Form::HitTest(Twips x, Twips y) const { return HitIn(nullptr, x, y); }
+Control* Form::HitTest(Twips x, Twips y) const {
+  return HitIn(nullptr, x, y);
+}
 
 MousePointer Form::PointerAt(Twips x, Twips y) const {
   const Control* c = HitTest(x, y);

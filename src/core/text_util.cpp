@@ -6,8 +6,10 @@ namespace zorvik {
 
 std::string TrimBlanks(std::string_view s) {
   size_t b = 0, e = s.size();
-  while (b < e && s[b] == ' ') ++b;
-  while (e > b && s[e - 1] == ' ') --e;
+  while (b < e && s[b] == ' ')
+    ++b;
+  while (e > b && s[e - 1] == ' ')
+    --e;
   return std::string(s.substr(b, e - b));
 }
 
@@ -120,7 +122,8 @@ std::optional<std::string> Utf8ToCp1253(std::string_view utf8) {
       continue;
     }
     size_t k = 0;
-    while (k < kCp1253High.size() && (kCp1253High[k] == 0 || kCp1253High[k] != cp)) ++k;
+    while (k < kCp1253High.size() && (kCp1253High[k] == 0 || kCp1253High[k] != cp))
+      ++k;
     if (k == kCp1253High.size()) return std::nullopt;
     out += static_cast<char>(0x80 + k);
   }

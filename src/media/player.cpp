@@ -24,7 +24,8 @@ void CheckPlayerVersion(Launcher& l) {
     if (std::optional<FindRecord> found = l.platform.FindFirst(path)) record = *found;
   }
   const LocalDate& d = record.lastWrite;
-  const bool old = d.year < kOldPlayerYear || (d.year == kOldPlayerYear && d.month < kOldPlayerMonth);
+  const bool old =
+      d.year < kOldPlayerYear || (d.year == kOldPlayerYear && d.month < kOldPlayerMonth);
   if (!path.empty() && old) l.MsgBox(l.MsgOldVersion, kMbCritical);
 }
 

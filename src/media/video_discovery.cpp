@@ -22,9 +22,7 @@ void AutoDetectVideo(Launcher& l) {
 void ValidateVideoSelection(Launcher& l) {
   FrmOpt& o = l.Opt();
   if (!l.Main().MainVideo.Checked()) return;
-  const auto report = [&] {
-    l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution);
-  };
+  const auto report = [&] { l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution); };
   if (o.OptAutoIni[0].Value() && o.TxtAviName.Text().empty()) {
     report();
     DisablePlay(l);

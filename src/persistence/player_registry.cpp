@@ -45,9 +45,17 @@ std::string FitPlayerValue(Platform& p, const std::string& text) {
   return bytes;
 }
 
-void ReadSubStyle(Launcher& l) { l.Opt().TxtSubs.SetText(ReadPlayerValue(l.platform, kSubStyleValue).text); }
-void ReadSubDir(Launcher& l) { l.Opt().TxtSubPath.SetText(ReadPlayerValue(l.platform, kSubDirValue).text); }
-void WriteSubStyle(Launcher& l) { WritePlayerValue(l.platform, kSubStyleValue, l.Opt().TxtSubs.Text()); }
-void WriteSubDir(Launcher& l) { WritePlayerValue(l.platform, kSubDirValue, l.Opt().TxtSubPath.Text()); }
+void ReadSubStyle(Launcher& l) {
+  l.Opt().TxtSubs.SetText(ReadPlayerValue(l.platform, kSubStyleValue).text);
+}
+void ReadSubDir(Launcher& l) {
+  l.Opt().TxtSubPath.SetText(ReadPlayerValue(l.platform, kSubDirValue).text);
+}
+void WriteSubStyle(Launcher& l) {
+  WritePlayerValue(l.platform, kSubStyleValue, l.Opt().TxtSubs.Text());
+}
+void WriteSubDir(Launcher& l) {
+  WritePlayerValue(l.platform, kSubDirValue, l.Opt().TxtSubPath.Text());
+}
 
 }  // namespace zorvik

@@ -157,7 +157,8 @@ class Reader {
   }
   bool Next(std::string& out) {
     if (!ok_) return false;
-    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t')) ++pos_;
+    while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t'))
+      ++pos_;
     if (pos_ >= s_.size()) {
       Fail();
       return false;
@@ -172,10 +173,12 @@ class Reader {
       out = std::string(s_.substr(pos_ + 1, close - pos_ - 1));
       pos_ = close + 1;
       // Whatever stands between the closing quote and the delimiter is not part of the field.
-      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
+      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd())
+        ++pos_;
     } else {
       const size_t start = pos_;
-      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd()) ++pos_;
+      while (pos_ < s_.size() && s_[pos_] != ',' && !AtLineEnd())
+        ++pos_;
       out = TrimBlanks(s_.substr(start, pos_ - start));
     }
     SkipDelimiter();
@@ -188,13 +191,15 @@ class Reader {
   bool quoted_ = false;
 };
 
-bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+bool InRange(int v, int lo, int hi) {
+  return v >= lo && v <= hi;
+}
 
 // Whether every value fits the control it goes to.
 bool Fits(const SettingsRecord& r) {
-  for (int v : {r.exitAfterLaunch, r.hideBanner, r.detectVersion, r.writeSubStyle,
-                r.writeSubFolder, r.disableSubs, r.fullScreen, r.endAtEnd, r.panScan, r.startAt,
-                r.useApi, r.shutDown}) {
+  for (int v :
+       {r.exitAfterLaunch, r.hideBanner, r.detectVersion, r.writeSubStyle, r.writeSubFolder,
+        r.disableSubs, r.fullScreen, r.endAtEnd, r.panScan, r.startAt, r.useApi, r.shutDown}) {
     if (!InRange(v, kUnchecked, kGrayed)) return false;
   }
   const int selected = int(r.autoDetect) + int(r.iniFile) + int(r.typedPath);
@@ -212,8 +217,9 @@ void FailedSave(Launcher& l, const std::string& file) {
     l.MsgBox(l.MsgCantWrite, kMbCritical, l.TitleCaution);
   } else {
     l.MsgBox(l.MsgRemovableDisk, kMbCritical, l.TitleCaution);
-    l.MsgBox("Tip: You can change your settings and play the file by not closing the options window",
-             kMbInformation, l.TitleInformation);
+    l.MsgBox(
+        "Tip: You can change your settings and play the file by not closing the options window",
+        kMbInformation, l.TitleInformation);
   }
 }
 
@@ -304,7 +310,8 @@ bool LoadSettings(Launcher& l) {
   if (!parsed) return false;
   const SettingsRecord& r = *parsed;
 
-  for (int n = 1; n <= 3; ++n) l.TrailerPath(n) = r.trailers[n - 1].path;
+  for (int n = 1; n <= 3; ++n)
+    l.TrailerPath(n) = r.trailers[n - 1].path;
   for (int i = 0; i < kInstallerCount; ++i) {
     l.Installers[i] = {r.installers[i].path, r.installers[i].name};
   }

@@ -17,7 +17,9 @@ std::string Lower(std::string s) {
   return s;
 }
 
-bool HasDrive(const std::string& p) { return p.size() >= 2 && p[1] == ':'; }
+bool HasDrive(const std::string& p) {
+  return p.size() >= 2 && p[1] == ':';
+}
 
 // Splits at backslashes, dropping empty parts and "." and resolving "..".
 std::vector<std::string> Parts(const std::string& full) {
@@ -60,7 +62,8 @@ bool WildMatch(const std::string& pattern, const std::string& name) {
       return false;
     }
   }
-  while (pi < p.size() && p[pi] == '*') ++pi;
+  while (pi < p.size() && p[pi] == '*')
+    ++pi;
   return pi == p.size();
 }
 
@@ -190,7 +193,9 @@ std::string FakePlatform::WindowsFolder() {
   return windowsFolder;
 }
 
-std::string FakePlatform::LauncherFolder() { return launcherFolder; }
+std::string FakePlatform::LauncherFolder() {
+  return launcherFolder;
+}
 
 long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   Log("RegOpen");
@@ -237,7 +242,9 @@ std::string FakePlatform::ToAnsi(const std::string& utf8) {
   return out;
 }
 
-std::string FakePlatform::FromAnsi(const std::string& ansi) { return Cp1253ToUtf8(ansi); }
+std::string FakePlatform::FromAnsi(const std::string& ansi) {
+  return Cp1253ToUtf8(ansi);
+}
 
 void FakePlatform::ShellExecute(const std::string& verb, const std::string& file,
                                 const std::string& parameters, const std::string& directory,

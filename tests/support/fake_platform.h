@@ -87,11 +87,9 @@ class FakePlatform : public Platform {
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;
   std::string FromAnsi(const std::string& ansi) override;
-  void ShellExecute(const std::string& verb, const std::string& file,
-                    const std::string& parameters, const std::string& directory,
-                    int showMode) override;
-  void StartProgram(const std::string& path, const std::string& arguments,
-                    int showMode) override;
+  void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                    const std::string& directory, int showMode) override;
+  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override;
   int MessageBox(const std::string& prompt, int style, const std::string& title,
                  const std::string& helpFile) override;
   FileDialogResult OpenFileDialog(const std::string& filter,

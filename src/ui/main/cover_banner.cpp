@@ -63,6 +63,8 @@ void ApplyBannerLayout(Launcher& l) {
   l.CoverFound = !banner;
 }
 
-void FrmMain::ImgShow_Click(int) { ApplyBannerLayout(Owner()); }
+void FrmMain::ImgShow_Click(int) {
+  ApplyBannerLayout(Owner());
+}
 
 }  // namespace zorvik

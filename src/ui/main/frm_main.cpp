@@ -15,7 +15,9 @@ namespace {
 
 const Font kButtonFont{"Comic Sans MS", 9, true, true};
 
-Picture Resource(const char* name, int width, int height) { return Picture{name, width, height, {}}; }
+Picture Resource(const char* name, int width, int height) {
+  return Picture{name, width, height, {}};
+}
 
 }  // namespace
 
@@ -59,9 +61,9 @@ void FrmMain::Layout() {
     const char* caption;
     double size;
   };
-  for (const LabelDesign& d : {LabelDesign{LblPlay, 840, "Αναπαραγωγή", 9.75},
-                               LabelDesign{LblExit, 2280, "Έξοδος", 9},
-                               LabelDesign{LblExplore, 1560, "Εξερεύνηση CD", 9}}) {
+  for (const LabelDesign& d :
+       {LabelDesign{LblPlay, 840, "Αναπαραγωγή", 9.75}, LabelDesign{LblExit, 2280, "Έξοδος", 9},
+        LabelDesign{LblExplore, 1560, "Εξερεύνηση CD", 9}}) {
     d.label.Move(480, d.top, 1335, 255);
     d.label.SetCaption(d.caption);
     Font f = kButtonFont;
@@ -115,7 +117,8 @@ void FrmMain::Layout() {
   ImgHelp[1].SetVisible(false);
   ImgHelp[0].Move(6360, 80, 360, 360);
   ImgHelp[0].SetPicture(Resource(res::kHelpIcon, 24, 24));
-  for (int i = 0; i < 2; ++i) ImgHelp[i].SetPointer(MousePointer::ArrowQuestion);
+  for (int i = 0; i < 2; ++i)
+    ImgHelp[i].SetPointer(MousePointer::ArrowQuestion);
 
   MainVideo.SetChecked(true);
 }
@@ -184,8 +187,10 @@ void FrmMain::Form_Load() {
   Launcher& l = Owner();
   Platform& p = l.platform;
 
-  for (int k = 0; k < 3; ++k) ImgExplore[k].SetPicture(ImgPlay[k].GetPicture());
-  for (int k = 0; k < 3; ++k) ImgExit[k].SetPicture(ImgPlay[k].GetPicture());
+  for (int k = 0; k < 3; ++k)
+    ImgExplore[k].SetPicture(ImgPlay[k].GetPicture());
+  for (int k = 0; k < 3; ++k)
+    ImgExit[k].SetPicture(ImgPlay[k].GetPicture());
   ImgShow[1].SetVisible(true);
   ResetButtonImages();
 
@@ -243,9 +248,13 @@ void FrmMain::Form_Load() {
   l.Opt().CmdApply.SetEnabled(false);
 }
 
-void FrmMain::Timer1_Timer() { Owner().EndNow(); }
+void FrmMain::Timer1_Timer() {
+  Owner().EndNow();
+}
 
-void FrmMain::Form_QueryClose() { Owner().EndNow(); }
+void FrmMain::Form_QueryClose() {
+  Owner().EndNow();
+}
 
 void FrmMain::ImgHelp_Click(int) {
   Launcher& l = Owner();

@@ -131,7 +131,6 @@ class FrmMain : public Form {
   void FFdshow_Click();
   void XviD_Click();
 
-
  private:
   void Layout();
   void BindHandlers();

@@ -8,22 +8,32 @@ namespace zorvik {
 
 void FrmMain::ChooseTrailer(int n) {
   MainVideo.SetChecked(false);
-  for (int k = 1; k <= 3; ++k) TrailerEntry(k).SetChecked(k == n);
+  for (int k = 1; k <= 3; ++k)
+    TrailerEntry(k).SetChecked(k == n);
   LblPlay.SetEnabled(true);
   ImgPlay[2].SetEnabled(true);
 }
 
-void FrmMain::Trailer1_Click() { ChooseTrailer(1); }
-void FrmMain::Trailer2_Click() { ChooseTrailer(2); }
-void FrmMain::Trailer3_Click() { ChooseTrailer(3); }
+void FrmMain::Trailer1_Click() {
+  ChooseTrailer(1);
+}
+void FrmMain::Trailer2_Click() {
+  ChooseTrailer(2);
+}
+void FrmMain::Trailer3_Click() {
+  ChooseTrailer(3);
+}
 
 void FrmMain::MainVideo_Click() {
   MainVideo.SetChecked(true);
-  for (int k = 1; k <= 3; ++k) TrailerEntry(k).SetChecked(false);
+  for (int k = 1; k <= 3; ++k)
+    TrailerEntry(k).SetChecked(false);
   ValidateVideoSelection(Owner());
 }
 
-void FrmMain::Readme_Click() { OpenReadme(Owner()); }
+void FrmMain::Readme_Click() {
+  OpenReadme(Owner());
+}
 
 void FrmMain::BSplayer_Click() {
   RunInstaller(Owner(), Owner().Installer(InstallerId::BSplayer).InstallerPath);
@@ -40,7 +50,11 @@ void FrmMain::FFdshow_Click() {
 void FrmMain::XviD_Click() {
   RunInstaller(Owner(), Owner().Installer(InstallerId::XviD).InstallerPath);
 }
-void FrmMain::Other1Name_Click() { RunInstaller(Owner(), Owner().Other1Path); }
-void FrmMain::Other2Name_Click() { RunInstaller(Owner(), Owner().Other2Path); }
+void FrmMain::Other1Name_Click() {
+  RunInstaller(Owner(), Owner().Other1Path);
+}
+void FrmMain::Other2Name_Click() {
+  RunInstaller(Owner(), Owner().Other2Path);
+}
 
 }  // namespace zorvik

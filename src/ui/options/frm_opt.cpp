@@ -26,12 +26,12 @@ void FrmOpt::Layout() {
   SetZOrder(&Picoptions[1], {&fraSample2});
   SetZOrder(&Picoptions[2], {&FraSample3});
   SetZOrder(&Picoptions[3], {&fraSample4});
-  SetZOrder(&fraSample1, {&LblAviName, &LblVideoName, &TxtAviName, &OptAutoIni[2], &CmdAvi,
-                          &LblBSIni, &TxtBSini, &OptAutoIni[1], &CmdBSini, &LblAuto,
-                          &OptAutoIni[0], &CmdDefault});
-  SetZOrder(&fraSample2, {&ChkFull, &ChkSubsDisable, &ChkSkin, &LblAspect, &ChkEend, &CmbAspect,
-                          &ChkPanScan, &LblRes, &ChkStart, &TxtSec, &CmbRes, &TxtParam,
-                          &ChkParbox});
+  SetZOrder(&fraSample1,
+            {&LblAviName, &LblVideoName, &TxtAviName, &OptAutoIni[2], &CmdAvi, &LblBSIni, &TxtBSini,
+             &OptAutoIni[1], &CmdBSini, &LblAuto, &OptAutoIni[0], &CmdDefault});
+  SetZOrder(&fraSample2,
+            {&ChkFull, &ChkSubsDisable, &ChkSkin, &LblAspect, &ChkEend, &CmbAspect, &ChkPanScan,
+             &LblRes, &ChkStart, &TxtSec, &CmbRes, &TxtParam, &ChkParbox});
   SetZOrder(&FraSample3, {&ChkZorvikexit, &ChkBanner, &ChkVersion, &ChkAPI, &ChkShutDown});
   SetZOrder(&fraSample4, {&Lblpath, &TxtBSpath, &CmdBSpath, &LblSubname, &TxtSubs, &ChkSubs,
                           &LblSubPath, &TxtSubPath, &ChkSubPath});
@@ -162,7 +162,8 @@ void FrmOpt::BindHandlers() {
                       &ChkZorvikexit}) {
     c->onClick = [this] { EnableApply(); };
   }
-  for (ComboBox* c : {&CmbAspect, &CmbRes}) c->onClick = [this] { EnableApply(); };
+  for (ComboBox* c : {&CmbAspect, &CmbRes})
+    c->onClick = [this] { EnableApply(); };
   for (TextBox* t : {&TxtBSini, &TxtBSpath, &TxtParam, &TxtSec, &TxtSubPath, &TxtSubs}) {
     t->onChange = [this] { EnableApply(); };
   }
@@ -174,12 +175,14 @@ void FrmOpt::Form_Load() {
   ReadSubStyle(l);
   ReadSubDir(l);
 
-  const char* resolutions[] = {"Original",     "640x480x16",   "640x480x32",  "800x600x16",
-                               "800x600x32",   "1024x768x16",  "1024x768x32", "1280x720x16",
-                               "1280x720x32",  "1600x1200x16", "1600x1200x32"};
+  const char* resolutions[] = {"Original",    "640x480x16",   "640x480x32",  "800x600x16",
+                               "800x600x32",  "1024x768x16",  "1024x768x32", "1280x720x16",
+                               "1280x720x32", "1600x1200x16", "1600x1200x32"};
   const char* aspects[] = {"Original", "16:9", "4:3"};
-  for (int i = 0; i < 11; ++i) CmbRes.SetListEntry(i, resolutions[i]);
-  for (int i = 0; i < 3; ++i) CmbAspect.SetListEntry(i, aspects[i]);
+  for (int i = 0; i < 11; ++i)
+    CmbRes.SetListEntry(i, resolutions[i]);
+  for (int i = 0; i < 3; ++i)
+    CmbAspect.SetListEntry(i, aspects[i]);
 
   if (!(l.platform.FileExists(kSettingsReadPath) && LoadSettings(l))) {
     ChkVersion.SetValue(kUnchecked);
@@ -241,11 +244,17 @@ void FrmOpt::cmdOK_Click() {
   Hide();
 }
 
-void FrmOpt::cmdCancel_Click() { Owner().UnloadOpt(); }
+void FrmOpt::cmdCancel_Click() {
+  Owner().UnloadOpt();
+}
 
-void FrmOpt::Form_QueryClose() { Owner().UnloadOpt(); }
+void FrmOpt::Form_QueryClose() {
+  Owner().UnloadOpt();
+}
 
-void FrmOpt::CmdDefault_Click() { Form_Load(); }
+void FrmOpt::CmdDefault_Click() {
+  Form_Load();
+}
 
 void FrmOpt::tbsOptions_Click() {
   const int selected = tbsOptions.SelectedIndex();

@@ -18,7 +18,9 @@ const char* kSkinFilter = "BSplayer Skin(*.bsz)|*.bsz";
 
 }  // namespace
 
-void FrmOpt::EnableApply() { CmdApply.SetEnabled(true); }
+void FrmOpt::EnableApply() {
+  CmdApply.SetEnabled(true);
+}
 
 void FrmOpt::EnablePlay() {
   FrmMain& main = Owner().Main();
@@ -46,7 +48,9 @@ void FrmOpt::OptAutoIni_Click(int) {
   SetPathBoxActive(TxtBSini, CmdBSini, OptAutoIni[1].Value());
 }
 
-void FrmOpt::TxtAviName_Click() { OptAutoIni[2].SetValue(true); }
+void FrmOpt::TxtAviName_Click() {
+  OptAutoIni[2].SetValue(true);
+}
 
 void FrmOpt::TxtAviName_Change() {
   EnableApply();
@@ -143,7 +147,7 @@ void FrmOpt::ChkParbox_Click() {
 
 void FrmOpt::TxtParam_LostFocus() {
   TxtParam.SetBackColor(ChkParbox.Value() == kChecked ? SystemColor(syscolor::k3DHighlight)
-                                                       : kSilver);
+                                                      : kSilver);
 }
 
 }  // namespace zorvik

@@ -227,7 +227,8 @@ void SetTexts(Launcher& l, const Texts& t) {
   // language once more, with the same result.
   FrmOpt& o = l.Opt();
   o.SetCaption(t.OptCaption);
-  for (int i = 0; i < 4; ++i) o.tbsOptions.SetTabCaption(i + 1, t.Tabs[i]);
+  for (int i = 0; i < 4; ++i)
+    o.tbsOptions.SetTabCaption(i + 1, t.Tabs[i]);
   o.fraSample1.SetCaption(t.fraSample1);
   o.fraSample2.SetCaption(t.fraSample2);
   o.FraSample3.SetCaption(t.FraSample3);
@@ -273,8 +274,12 @@ void ApplyLanguage(Launcher& l) {
   }
 }
 
-void SetEnglishTexts(Launcher& l) { SetTexts(l, kEnglish); }
-void SetGreekTexts(Launcher& l) { SetTexts(l, kGreek); }
+void SetEnglishTexts(Launcher& l) {
+  SetTexts(l, kEnglish);
+}
+void SetGreekTexts(Launcher& l) {
+  SetTexts(l, kGreek);
+}
 
 std::string AutoDetectCaption(Launcher& l) {
   return l.MsgAutoDetect + (l.Opt().OptAutoIni[0].Value() ? "ON" : "OFF");

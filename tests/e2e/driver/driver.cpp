@@ -143,7 +143,7 @@ WORD KeyCode(const std::string& k) {
   static const struct {
     const char* name;
     WORD vk;
-  } keys[] = {{"F10", VK_F10},     {"Down", VK_DOWN}, {"Up", VK_UP},       {"Left", VK_LEFT},
+  } keys[] = {{"F10", VK_F10},     {"Down", VK_DOWN},    {"Up", VK_UP},      {"Left", VK_LEFT},
               {"Right", VK_RIGHT}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Tab", VK_TAB},
               {"Space", VK_SPACE}, {"Alt", VK_MENU}};
   for (const auto& key : keys) {
@@ -201,8 +201,8 @@ BOOL CALLBACK ListProc(HWND h, LPARAM) {
   if (!IsWindowVisible(h)) return TRUE;
   RECT r;
   GetWindowRect(h, &r);
-  std::printf("%s \"%s\" %ld,%ld %ldx%ld\n", Narrow(ClassOf(h)).c_str(),
-              Narrow(TextOf(h)).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top);
+  std::printf("%s \"%s\" %ld,%ld %ldx%ld\n", Narrow(ClassOf(h)).c_str(), Narrow(TextOf(h)).c_str(),
+              r.left, r.top, r.right - r.left, r.bottom - r.top);
   return TRUE;
 }
 
@@ -248,7 +248,8 @@ int Run(int argc, char** argv) {
     for (int i = 3; i < argc; ++i) {
       const std::string k = argv[i];
       if (k.rfind("text:", 0) == 0) {
-        for (wchar_t c : Widen(k.c_str() + 5)) SendChar(c);
+        for (wchar_t c : Widen(k.c_str() + 5))
+          SendChar(c);
       } else if (k == "ctrl+tab") {
         SendKey(VK_CONTROL, false);
         SendKey(VK_TAB, false);
@@ -271,7 +272,8 @@ int Run(int argc, char** argv) {
     std::wstring text, buttons;
     HWND first = nullptr;
     for (HWND c : ChildrenOf(b.h)) {
-      if (ClassOf(c) == L"Static" && !TextOf(c).empty()) text += (text.empty() ? L"" : L" ") + TextOf(c);
+      if (ClassOf(c) == L"Static" && !TextOf(c).empty())
+        text += (text.empty() ? L"" : L" ") + TextOf(c);
       if (ClassOf(c) == L"Button") {
         buttons += (buttons.empty() ? L"" : L",") + TextOf(c);
         if (!first) first = c;
@@ -290,8 +292,8 @@ int Run(int argc, char** argv) {
     PostMessageW(c, BM_CLICK, 0, 0);
     Sleep(400);
   } else if (cmd == "state") {
-    std::printf("%ld\n", static_cast<long>(
-                             SendMessageW(Control(Need(arg(2)), Widen(arg(3))), BM_GETCHECK, 0, 0)));
+    std::printf("%ld\n", static_cast<long>(SendMessageW(Control(Need(arg(2)), Widen(arg(3))),
+                                                        BM_GETCHECK, 0, 0)));
   } else if (cmd == "enabled") {
     std::printf("%d\n", IsWindowEnabled(Control(Need(arg(2)), Widen(arg(3)))) ? 1 : 0);
   } else if (cmd == "text") {
@@ -316,8 +318,10 @@ int Run(int argc, char** argv) {
 int wmain(int argc, wchar_t** argv) {
   SetProcessDPIAware();
   std::vector<std::string> args;
-  for (int i = 0; i < argc; ++i) args.push_back(Narrow(argv[i]));
+  for (int i = 0; i < argc; ++i)
+    args.push_back(Narrow(argv[i]));
   std::vector<char*> ptrs;
-  for (std::string& a : args) ptrs.push_back(a.data());
+  for (std::string& a : args)
+    ptrs.push_back(a.data());
   return Run(argc, ptrs.data());
 }

@@ -134,8 +134,8 @@ void Paint(HWND window, const Shown& shown) {
   RECT box = client;
   InflateRect(&box, -12, -10);
   HGDIOBJ old = SelectObject(dc, shown.font);
-  std::wstring heading = L"Started with " + std::to_wstring(shown.arguments.size()) +
-                         L" characters of arguments:";
+  std::wstring heading =
+      L"Started with " + std::to_wstring(shown.arguments.size()) + L" characters of arguments:";
   DrawTextW(dc, heading.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_SINGLELINE);
 
   // The arguments between brackets, so that leading and trailing blanks can be seen.
@@ -144,7 +144,8 @@ void Paint(HWND window, const Shown& shown) {
   text.bottom -= 24;
   SelectObject(dc, shown.mono);
   std::wstring quoted = L"[" + shown.arguments + L"]";
-  DrawTextW(dc, quoted.c_str(), -1, &text, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+  DrawTextW(dc, quoted.c_str(), -1, &text,
+            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
 
   SelectObject(dc, shown.font);
   RECT foot = box;
@@ -199,10 +200,10 @@ int ShowFor(HINSTANCE instance, int show, Shown& shown) {
   shown.mono = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
                            CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
 
-  HWND window = CreateWindowExW(0, wc.lpszClassName, shown.title.c_str(),
-                                WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 560, 200, nullptr, nullptr, instance,
-                                &shown);
+  HWND window =
+      CreateWindowExW(0, wc.lpszClassName, shown.title.c_str(),
+                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 560, 200, nullptr, nullptr, instance, &shown);
   if (!window) return 1;
   ShowWindow(window, show);
   UpdateWindow(window);
