@@ -1,8 +1,12 @@
 # Installs what the build, the tests and the demo need, with apt-get; only what is missing.
 # shellcheck shell=bash
 
-ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang libclang-rt-14-dev g++-mingw-w64-i686
-  xvfb wine wine32:i386 wine64 x11-utils imagemagick)
+ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
+  g++-mingw-w64-i686 xvfb wine wine32:i386 wine64 x11-utils imagemagick)
+
+# Checkouts side by side on one machine each keep their own Wine prefixes, so that their tests
+# can run at the same time.
+zorvik_checkout_tag() { printf '%s' "$PWD" | md5sum | cut -c1-8; }
 
 install_packages() {
   local missing=()
