@@ -63,6 +63,25 @@ TEST_F(PictureButtonsTest, PlayLaunchesOnReleaseAnywhere) {
   EXPECT_EQ(Looks(), "");
 }
 
+// The pointer leaving the window is a move over the background, except during a press.
+TEST_F(PictureButtonsTest, LeavingTheWindowClearsTheHoverLooks) {
+  const auto leave = [&] { Event([&] { Main().MouseLeave(); }); };
+  MoveTo(Place("exit"));
+  MoveTo(Place("help"));
+  ASSERT_EQ(Looks(), "ImgExit(1) ImgCancel(1) ImgHelp(1)");
+  leave();
+  EXPECT_EQ(Looks(), "");
+
+  MoveTo(Place("play"));
+  Press(Place("play"));
+  leave();
+  EXPECT_EQ(Looks(), "ImgPlay(0) ImgPlay(1) ImgPlayIcon(1)");
+  Release(Point{-100, -100});
+  EXPECT_EQ(fake.shell.size(), 1u);
+  leave();
+  EXPECT_EQ(Looks(), "");
+}
+
 // A press on a label or icon shows the pressed look only; any mouse button will do.
 TEST_F(PictureButtonsTest, PressAndReleaseOnLabelsAndIcons) {
   for (const auto& [place, look, request] :

@@ -125,6 +125,7 @@ void FrmMain::Layout() {
 
 void FrmMain::BindHandlers() {
   onMouseMove = [this](const MouseArgs& a) { Form_MouseMove(a); };
+  onKeyDown = [this](int key, int shift) { Form_KeyDown(key, shift); };
   MainPic.onMouseMove = [this](const MouseArgs& a) { MainPic_MouseMove(a); };
   FrmMenu.onMouseMove = [this](const MouseArgs& a) { FrmMenu_MouseMove(a); };
   ImgPlay.OnMouseMove([this](int i, const MouseArgs& a) { ImgPlay_MouseMove(i, a); });

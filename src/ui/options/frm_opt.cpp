@@ -53,7 +53,9 @@ void FrmOpt::Layout() {
   ChkSave.Move(240, 4440, 2535, 495);
   cmdOK.Move(2880, 4560, 1095, 375);
   cmdOK.SetCaption("OK");
+  cmdOK.SetDefault(true);
   cmdCancel.Move(4080, 4560, 1095, 375);
+  cmdCancel.SetCancel(true);
   CmdApply.Move(5280, 4560, 1095, 375);
 
   LblAviName.Move(120, 360, 5775, 375);
