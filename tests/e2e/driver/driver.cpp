@@ -17,6 +17,7 @@
 //   driver enabled <title> <caption>         print 1 if the control is enabled, else 0
 //   driver text <title> <index>              print the text of the index-th edit box
 //   driver size <title>                      print the outer size of a window in pixels
+//   driver rect <title>                      print its place on the screen: x y width height
 //   driver list                              print every visible window: class, title, rect
 // Arguments and output are UTF-8, so Greek captions work.
 #include <windows.h>
@@ -229,6 +230,10 @@ int Run(int argc, char** argv) {
     RECT r;
     GetWindowRect(Need(arg(2)), &r);
     std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+  } else if (cmd == "rect") {
+    RECT r;
+    GetWindowRect(Need(arg(2)), &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   } else if (cmd == "move" || cmd == "click" || cmd == "press" || cmd == "release") {
     HWND h = Need(arg(2));
     Foreground(h);
