@@ -107,7 +107,7 @@ void FrmMain::Layout() {
   FrmBanner.SetCaption("Εξώφυλλο");
   FrmBanner.SetBackColor(kPanelGrey);
   PicLogo2.Move(120, 240, 3215, 4630);
-  PicLogo2.SetPicture(Resource(res::kDefaultCover, 210, 305));
+  PicLogo2.SetPicture(Resource(res::kDefaultCover, 215, 309));
 
   ImgLogo.Move(0, 480, 615, 4455);
   ImgLogo.SetPicture(Resource(res::kLogoStrip, 41, 297));

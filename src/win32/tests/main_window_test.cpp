@@ -9,6 +9,7 @@
 #include "win32/form_painter.h"
 #include "win32/tests/check.h"
 #include "win32/unicode.h"
+#include "win32/units.h"
 #include "win32/views.h"
 #include "win32/win32_platform.h"
 
@@ -87,6 +88,33 @@ TEST_CASE("screen readers find the three picture buttons, named and pressable") 
   client->Release();
   // The ending asked the message loop to stop; there is no loop here to hear it.
   PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+TEST_CASE("the default cover and the demo disc's cover fill the cover box, at 96 and 144 DPI") {
+  Win32Platform platform;
+  Launcher launcher{platform};
+  const FrmMain main{launcher};
+  Twips x = 0, y = 0;
+  main.FormPosition(main.PicLogo2, x, y);
+  for (const char* file :
+       {"/resources/pictures/COVER_DEFAULT.jpg", "/examples/demo-disc/More/cover.jpg"}) {
+    std::string path = std::string(ZORVIK_SOURCE_DIR) + file;
+    if (path.front() == '/') path = "Z:" + path;  // a Unix source tree seen from Wine
+    std::string error;
+    const Picture cover = platform.LoadPicture(path, error);
+    for (int dpi : {96, 144}) {
+      // The box as the painter places it, and the cover at its own size.
+      const int boxWidth = Px(x + main.PicLogo2.Width(), dpi) - Px(x, dpi);
+      const int boxHeight = Px(y + main.PicLogo2.Height(), dpi) - Px(y, dpi);
+      const int spareWidth = Scaled(cover.width, dpi) - boxWidth;
+      const int spareHeight = Scaled(cover.height, dpi) - boxHeight;
+      const std::string at = std::string(file) + " at " + std::to_string(dpi) +
+                             " DPI: " + std::to_string(spareWidth) + ", " +
+                             std::to_string(spareHeight);
+      CHECK_EQ_AT(spareWidth >= 0 && spareWidth <= 1, true, at);
+      CHECK_EQ_AT(spareHeight >= 0 && spareHeight <= 2, true, at);
+    }
+  }
 }
 
 TEST_CASE("the rim of a stretched button lies on its picture's edge") {
