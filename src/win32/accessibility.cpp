@@ -68,15 +68,13 @@ HRESULT ButtonsAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIA
   return E_NOTIMPL;
 }
 
-HRESULT ButtonsAccessible::Resolve(const VARIANT& child, bool& isButton,
-                                   PictureButton& button) const {
-  if (!host_) return CO_E_OBJNOTCONNECTED;
+ButtonsAccessible::Target ButtonsAccessible::Resolve(const VARIANT& child) const {
+  if (!host_) return {CO_E_OBJNOTCONNECTED};
   if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > kButtonCount) {
-    return E_INVALIDARG;
+    return {E_INVALIDARG};
   }
-  isButton = child.lVal != CHILDID_SELF;
-  if (isButton) button = kPictureButtons[child.lVal - 1];
-  return S_OK;
+  if (child.lVal == CHILDID_SELF) return {S_OK};
+  return {S_OK, true, kPictureButtons[child.lVal - 1]};
 }
 
 bool ButtonsAccessible::WindowFocused() const {
@@ -101,20 +99,16 @@ HRESULT ButtonsAccessible::get_accChildCount(long* count) {
 HRESULT ButtonsAccessible::get_accChild(VARIANT child, IDispatch** out) {
   if (!out) return E_POINTER;
   *out = nullptr;
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
   // The buttons are simple elements of this object, with no object of their own.
-  return isButton ? S_FALSE : E_INVALIDARG;
+  return t.isButton ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT ButtonsAccessible::get_accName(VARIANT child, BSTR* name) {
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
-  if (isButton) return Text(Widen(host_->Model().ButtonLabel(b).Caption()), name);
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
+  if (t.isButton) return Text(Widen(host_->Model().ButtonLabel(t.button).Caption()), name);
   return Text(Widen(host_->Model().Caption()), name);
 }
 
@@ -129,27 +123,23 @@ HRESULT ButtonsAccessible::get_accDescription(VARIANT, BSTR* description) {
 
 HRESULT ButtonsAccessible::get_accRole(VARIANT child, VARIANT* role) {
   if (!role) return E_POINTER;
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
-  *role = Child(isButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_CLIENT);
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
+  *role = Child(t.isButton ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_CLIENT);
   return S_OK;
 }
 
 HRESULT ButtonsAccessible::get_accState(VARIANT child, VARIANT* state) {
   if (!state) return E_POINTER;
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
   LONG flags = STATE_SYSTEM_FOCUSABLE;
   const FrmMain& m = host_->Model();
-  if (!isButton) {
+  if (!t.isButton) {
     if (WindowFocused()) flags |= STATE_SYSTEM_FOCUSED;
-  } else if (!m.ButtonEnabled(b)) {
+  } else if (!m.ButtonEnabled(t.button)) {
     flags = STATE_SYSTEM_UNAVAILABLE;
-  } else if (WindowFocused() && m.FocusedButton() == b) {
+  } else if (WindowFocused() && m.FocusedButton() == t.button) {
     flags |= STATE_SYSTEM_FOCUSED;
   }
   *state = Child(flags);
@@ -186,34 +176,28 @@ HRESULT ButtonsAccessible::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT ButtonsAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
-  if (!isButton) return Nothing(action);
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
+  if (!t.isButton) return Nothing(action);
   return Text(L"Press", action);
 }
 
 HRESULT ButtonsAccessible::accSelect(long flags, VARIANT child) {
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
-  if (!isButton || flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
-  host_->RequestFocus(b);
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
+  if (!t.isButton || flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
+  host_->RequestFocus(t.button);
   return S_OK;
 }
 
 HRESULT ButtonsAccessible::accLocation(long* left, long* top, long* width, long* height,
                                        VARIANT child) {
   if (!left || !top || !width || !height) return E_POINTER;
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
   RECT r{};
-  if (isButton) {
-    r = host_->ScreenRect(host_->Model().ButtonImage(b));
+  if (t.isButton) {
+    r = host_->ScreenRect(host_->Model().ButtonImage(t.button));
   } else {
     GetClientRect(host_->Handle(), &r);
     MapWindowPoints(host_->Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
@@ -228,12 +212,10 @@ HRESULT ButtonsAccessible::accLocation(long* left, long* top, long* width, long*
 HRESULT ButtonsAccessible::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (!end) return E_POINTER;
   VariantInit(end);
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(start, isButton, b);
-  if (FAILED(hr)) return hr;
+  const Target t = Resolve(start);
+  if (FAILED(t.status)) return t.status;
   LONG to = 0;
-  if (!isButton) {
+  if (!t.isButton) {
     if (direction == NAVDIR_FIRSTCHILD) to = 1;
     if (direction == NAVDIR_LASTCHILD) to = kButtonCount;
   } else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN) {
@@ -267,12 +249,10 @@ HRESULT ButtonsAccessible::accHitTest(long left, long top, VARIANT* child) {
 }
 
 HRESULT ButtonsAccessible::accDoDefaultAction(VARIANT child) {
-  bool isButton = false;
-  PictureButton b{};
-  const HRESULT hr = Resolve(child, isButton, b);
-  if (FAILED(hr)) return hr;
-  if (!isButton) return DISP_E_MEMBERNOTFOUND;
-  host_->RequestClick(b);
+  const Target t = Resolve(child);
+  if (FAILED(t.status)) return t.status;
+  if (!t.isButton) return DISP_E_MEMBERNOTFOUND;
+  host_->RequestClick(t.button);
   return S_OK;
 }
 

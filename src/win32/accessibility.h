@@ -68,8 +68,13 @@ class ButtonsAccessible final : public IAccessible {
 
  private:
   ~ButtonsAccessible() = default;
-  // The button a child id names, or false for the client itself; E_INVALIDARG for others.
-  HRESULT Resolve(const VARIANT& child, bool& isButton, PictureButton& button) const;
+  // What a child id names: a button, or the client area itself.
+  struct Target {
+    HRESULT status;
+    bool isButton = false;
+    PictureButton button = PictureButton::Play;
+  };
+  Target Resolve(const VARIANT& child) const;
   bool WindowFocused() const;
 
   AccessibleHost* host_;

@@ -20,11 +20,6 @@ int ShiftState(WPARAM keys) {
          (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
 
-int KeyShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
-         (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 MouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_RBUTTONDOWN:
@@ -261,7 +256,7 @@ bool MainWindow::Key(WPARAM key, LPARAM flags) {
   if (repeated && (key == VK_RETURN || key == VK_SPACE)) return true;
   FrmMain& form = form_;
   const int code = static_cast<int>(key);
-  const int shift = KeyShiftState();
+  const int shift = ShiftKeys();
   views_.Dispatch([&form, code, shift] { form.KeyDown(code, shift); });
   return true;
 }

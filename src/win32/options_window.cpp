@@ -57,11 +57,6 @@ WPARAM CheckState(int value) {
   }
 }
 
-int ShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
-         (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 }  // namespace
 
 struct OptionsWindow::Bound {
@@ -655,7 +650,7 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
   if (!alive_ || !dialog || (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     const int key = static_cast<int>(msg.wParam);
-    const int shift = ShiftState();
+    const int shift = ShiftKeys();
     Form& form = form_;
     views_.Dispatch([&form, key, shift] { form.KeyDown(key, shift); });
     // Ctrl+Tab is the form's: dialog navigation must not see it as Tab.
