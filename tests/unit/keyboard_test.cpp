@@ -88,11 +88,13 @@ TEST_F(MainKeysTest, ADisabledPlayPassesTheFocusOnAndCannotBePressed) {
   EXPECT_EQ(Main().FocusedButton(), Explore);
   Keys({kBackTab});
   EXPECT_EQ(Main().FocusedButton(), Exit);
-  Event([&] {
-    Main().FocusButton(Play);
-    Main().ClickButton(Play);
-  });
+  Event([&] { Main().FocusButton(Play); });
   EXPECT_EQ(Main().FocusedButton(), Exit);
+
+  // Disabled whatever the reason, with a movie and a player at hand: no click reaches it.
+  Start();
+  Event([&] { Main().ImgPlay[2].SetEnabled(false); });
+  Event([&] { Main().ClickButton(Play); });
   EXPECT_EQ(Requests(), "");
   EXPECT_EQ(Looks(), "");
 
@@ -101,6 +103,17 @@ TEST_F(MainKeysTest, ADisabledPlayPassesTheFocusOnAndCannotBePressed) {
   DisablePlay();
   Event([&] { Opt().TxtAviName.SetText("E:\\film.avi"); });
   EXPECT_EQ(Main().FocusedButton(), Play);
+}
+
+// A screen reader's press is a click: the button takes the focus, as under the mouse.
+TEST_F(MainKeysTest, AClickFromElsewhereGivesTheButtonTheFocus) {
+  using enum PictureButton;
+  Event([&] { Main().FocusButton(Exit); });
+  Event([&] { Main().ClickButton(Play); });
+  EXPECT_EQ(Main().FocusedButton(), Play);
+  EXPECT_EQ(fake.shell.size(), 1u);
+  Event([&] { Main().ClickButton(Explore); });
+  EXPECT_EQ(Main().FocusedButton(), Explore);
 }
 
 TEST_F(MainKeysTest, APressOfTheMouseGivesTheButtonTheFocus) {

@@ -36,6 +36,7 @@ TEST_F(PictureButtonsTest, LooksAfterMoving) {
       {{"play", "explore"}, "ImgExplore(1) ImgPlayIcon(1)"},
       {{"exit", "explore"}, "ImgExplore(1) ImgCancel(1)"},
       {{"exit", "play"}, "ImgPlay(1) ImgPlayIcon(1) ImgCancel(1)"},
+      {{"explore", "play"}, "ImgPlay(1) ImgPlayIcon(1)"},
       {{"help", "exit", "cover"}, "ImgExit(1) ImgCancel(1) ImgHelp(1)"},
       {{"play", "help", "panel"}, ""},
       {{"exit", "help", "mainPic"}, ""},
