@@ -137,7 +137,7 @@ HRESULT ButtonsAccessible::get_accState(VARIANT child, VARIANT* state) {
   const FrmMain& m = host_->Model();
   if (!t.isButton) {
     if (WindowFocused()) flags |= STATE_SYSTEM_FOCUSED;
-  } else if (!m.ButtonEnabled(t.button)) {
+  } else if (!m.ButtonEnabled(t.button) || !IsWindowEnabled(host_->Handle())) {
     flags = STATE_SYSTEM_UNAVAILABLE;
   } else if (WindowFocused() && m.FocusedButton() == t.button) {
     flags |= STATE_SYSTEM_FOCUSED;

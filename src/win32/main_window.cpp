@@ -180,7 +180,8 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case kClickRequest:
     case kFocusRequest:
-      if (wParam < std::size(kPictureButtons)) {
+      // Not while a modal window keeps the main window's input, as for the mouse and keys.
+      if (wParam < std::size(kPictureButtons) && IsWindowEnabled(Handle())) {
         FrmMain& form = form_;
         const PictureButton b = kPictureButtons[wParam];
         const bool click = msg == kClickRequest;
