@@ -118,18 +118,26 @@ TEST_F(MainKeysTest, AClickFromElsewhereGivesTheButtonTheFocus) {
 
 TEST_F(MainKeysTest, APressOfTheMouseGivesTheButtonTheFocus) {
   using enum PictureButton;
-  const std::pair<const char*, PictureButton> cases[] = {
-      {"LblExplore", Explore}, {"ImgCancel(0)", Exit}, {"ImgPlayIcon(0)", Play},
-      {"ImgExit(2)", Exit},    {"LblPlay", Play},      {"ImgExplore(2)", Explore},
-      {"LblExit", Exit},       {"ImgPlay(2)", Play}};
-  for (const auto& [name, focused] : cases) {
+  // Labels and icons are pressed at their centres, the pictures at their top left corners,
+  // clear of labels and icons.
+  const std::tuple<const char*, PictureButton, const char*> cases[] = {
+      {"LblExplore", Explore, "ImgExplore(0)"}, {"ImgCancel(0)", Exit, "ImgExit(0)"},
+      {"ImgPlayIcon(0)", Play, "ImgPlay(0)"},   {"ImgExit(2)", Exit, "ImgExit(0)"},
+      {"LblPlay", Play, "ImgPlay(0)"},          {"ImgExplore(2)", Explore, "ImgExplore(0)"},
+      {"LblExit", Exit, "ImgExit(0)"},          {"ImgPlay(2)", Play, "ImgPlay(0)"}};
+  for (const auto& [name, focused, pressed] : cases) {
     SCOPED_TRACE(name);
     Start();
     Event([&] { Main().FocusButton(focused == Explore ? Exit : Explore); });
     for (const Control* c : Main().Controls()) {
-      if (c->DisplayName() == name) Press(At(*c, 30, 30));
+      if (c->DisplayName() != name) continue;
+      const Point p =
+          c->Kind() == ControlKind::Image && c->Index() == 2 ? At(*c, 30, 30) : Centre(*c);
+      ASSERT_EQ(Main().HitTest(p.x, p.y), c) << "the press lands on the control itself";
+      Press(p);
     }
     EXPECT_EQ(Main().FocusedButton(), focused);
+    EXPECT_EQ(Looks(), pressed);
   }
 }
 
