@@ -235,10 +235,19 @@ class Frame : public Control {
   Frame(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Frame, name, index) {}
 };
 
+// Enter presses the default button of a window, and Escape its cancel button.
 class CommandButton : public Control {
  public:
   CommandButton(Form& f, std::string name, int index = -1)
       : Control(f, ControlKind::CommandButton, name, index) {}
+  bool Default() const { return default_; }
+  void SetDefault(bool v) { Set(default_, v); }
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool v) { Set(cancel_, v); }
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
 };
 
 // Value 0 clear, 1 checked, 2 greyed. Any change of the value raises Click.

@@ -99,6 +99,11 @@ void Form::MouseUp(MouseButton button, int shift, Twips x, Twips y) {
   if (target && button == MouseButton::Left && HitTest(x, y) == target) target->RaiseClick();
 }
 
+void Form::MouseLeave() {
+  if (pressed_) return;
+  Deliver(nullptr, &Control::RaiseMouseMove, MouseButton::Left, 0, -1, -1);
+}
+
 bool Form::MoveFocus(Control* to) {
   if (to == focused_) return true;
   Control* from = focused_;
@@ -115,6 +120,33 @@ bool Form::MoveFocus(Control* to) {
 
 void Form::KeyDown(int keyCode, int shift) {
   if (onKeyDown && HandlersAllowed()) onKeyDown(keyCode, shift);
+}
+
+CommandButton* Form::EnterButton() const {
+  if (focused_ && focused_->Kind() == ControlKind::CommandButton) {
+    return static_cast<CommandButton*>(focused_);
+  }
+  for (Control* c : controls_) {
+    if (c->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c)->Default()) {
+      return static_cast<CommandButton*>(c);
+    }
+  }
+  return nullptr;
+}
+
+void Form::PressEnter() {
+  CommandButton* target = EnterButton();
+  if (!target || !Receives(target) || !HandlersAllowed()) return;
+  if (MoveFocus(target)) target->RaiseClick();
+}
+
+void Form::PressEscape() {
+  for (Control* c : controls_) {
+    if (c->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c)->Cancel()) {
+      if (Receives(c)) c->RaiseClick();
+      return;
+    }
+  }
 }
 
 }  // namespace zorvik

@@ -15,6 +15,12 @@ class Launcher;
 
 // Key codes and modifier bits of key events (the values Windows uses).
 constexpr int kKeyTab = 9;
+constexpr int kKeyReturn = 13;
+constexpr int kKeySpace = 32;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyUp = 38;
+constexpr int kKeyRight = 39;
+constexpr int kKeyDown = 40;
 constexpr int kShiftMask = 1;
 constexpr int kCtrlMask = 2;
 constexpr int kAltMask = 4;
@@ -62,6 +68,9 @@ class Form {
   void MouseDown(MouseButton button, int shift, Twips x, Twips y);
   void MouseMove(int shift, Twips x, Twips y);
   void MouseUp(MouseButton button, int shift, Twips x, Twips y);
+  // The pointer left the window: to the controls that is a move over the form's background.
+  // During a press the pressed control keeps the mouse, and nothing happens.
+  void MouseLeave();
   // The control that would receive an event at this point; null means the form itself.
   Control* HitTest(Twips x, Twips y) const;
   // The pointer to show at this point.
@@ -76,6 +85,15 @@ class Form {
 
   // A key press, seen by the form before the focused control.
   void KeyDown(int keyCode, int shift);
+  // The button that Enter presses: the focused command button, otherwise the default one; null
+  // when there is none.
+  CommandButton* EnterButton() const;
+  // Enter, as a click on that button would be: the focus moves to it first, which the focused
+  // control's Validate may refuse. A disabled or hidden button is not pressed.
+  void PressEnter();
+  // Escape: the cancel button's Click, while it is enabled and shown. The focus stays, so no
+  // Validate can keep the window from closing.
+  void PressEscape();
 
   // Handlers of the form's own events.
   std::function<void(const MouseArgs&)> onMouseMove;

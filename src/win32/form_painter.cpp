@@ -1,6 +1,7 @@
 #include "win32/form_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "win32/unicode.h"
@@ -57,7 +58,72 @@ std::uint32_t Over(std::uint32_t src, std::uint32_t dst) {
   return out;
 }
 
+std::uint32_t Grey(std::uint32_t px, std::uint32_t fade) {
+  const std::uint32_t a = px >> 24;
+  const std::uint32_t luma =
+      (((px >> 16) & 0xFF) * 77 + ((px >> 8) & 0xFF) * 151 + (px & 0xFF) * 28) >> 8;
+  std::uint32_t out = a << 24;
+  for (int shift = 0; shift < 24; shift += 8) {
+    // The fade colour is scaled by the pixel's cover, as the pixels are premultiplied.
+    const std::uint32_t toward = ((fade >> shift) & 0xFF) * a / 255;
+    out |= ((luma + toward) / 2) << shift;
+  }
+  return out;
+}
+
+// The skin's button as resources/make-pictures draws it: a rounded rectangle of corner radius 7
+// in a picture of 102 x 30 pixels, reaching from 0.5 to 101.5 across and from 0.5 to 28.5 down
+// (its shadow takes the rest).
+constexpr double kButtonWidth = 102, kButtonHeight = 30;
+constexpr double kRimLeft = 0.5, kRimTop = 0.5, kRimRight = 101.5, kRimBottom = 28.5,
+                 kRimRadius = 7;
+
+double RimDistanceInPicture(double x, double y) {
+  const double qx =
+      std::abs(x - (kRimLeft + kRimRight) / 2) - ((kRimRight - kRimLeft) / 2 - kRimRadius);
+  const double qy =
+      std::abs(y - (kRimTop + kRimBottom) / 2) - ((kRimBottom - kRimTop) / 2 - kRimRadius);
+  return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) -
+         kRimRadius;
+}
+
+std::uint32_t Mix(std::uint32_t rgb, std::uint32_t dst, double cover) {
+  const int w = std::clamp(static_cast<int>(cover * 256 + 0.5), 0, 256);
+  return Lerp(dst, 0xFF000000u | rgb, w) | 0xFF000000u;
+}
+
 }  // namespace
+
+double ButtonRimDistance(double x, double y, const RECT& to) {
+  const double sx = (to.right - to.left) / kButtonWidth;
+  const double sy = (to.bottom - to.top) / kButtonHeight;
+  if (sx <= 0 || sy <= 0) return 1e9;
+  const auto d = [&](double px, double py) {
+    return RimDistanceInPicture((px - to.left) / sx, (py - to.top) / sy);
+  };
+  // The picture is stretched unevenly: the distance is measured along the steepest way out.
+  const double dx = d(x + 0.5, y) - d(x - 0.5, y);
+  const double dy = d(x, y + 0.5) - d(x, y - 0.5);
+  const double slope = std::hypot(dx, dy);
+  return slope > 0 ? d(x, y) / slope : d(x, y) * std::min(sx, sy);
+}
+
+void StrokeButtonRim(BackBuffer& target, const RECT& clip, const RECT& to, double offset,
+                     double width, std::uint32_t rgb, double opacity) {
+  RECT area = to;
+  const int reach = static_cast<int>(std::ceil(offset + width)) + 2;
+  InflateRect(&area, reach, reach);
+  area = Intersection(Intersection(area, clip), RECT{0, 0, target.Width(), target.Height()});
+  GdiFlush();
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::uint32_t* row = target.Bits() + static_cast<size_t>(y) * target.Width();
+    for (int x = area.left; x < area.right; ++x) {
+      const double d = ButtonRimDistance(x + 0.5, y + 0.5, to) - offset;
+      const double cover = std::clamp(width / 2 + 0.5 - std::abs(d), 0.0, 1.0) * opacity;
+      if (cover > 0) row[x] = Mix(rgb, row[x], cover);
+    }
+  }
+}
 
 BackBuffer::~BackBuffer() {
   Release();
@@ -92,7 +158,7 @@ bool BackBuffer::Resize(int width, int height) {
 }
 
 void BlendPicture(std::uint32_t* target, int targetWidth, int targetHeight, const RECT& clip,
-                  const Pixels& picture, const RECT& to) {
+                  const Pixels& picture, const RECT& to, bool greyed, std::uint32_t fade) {
   const int toWidth = to.right - to.left;
   const int toHeight = to.bottom - to.top;
   if (!picture || toWidth <= 0 || toHeight <= 0) return;
@@ -112,12 +178,13 @@ void BlendPicture(std::uint32_t* target, int targetWidth, int targetHeight, cons
       const Sample& sx = xs[static_cast<size_t>(x - r.left)];
       const std::uint32_t top = Lerp(row0[sx.lo], row0[sx.hi], sx.weight);
       const std::uint32_t bottom = Lerp(row1[sx.lo], row1[sx.hi], sx.weight);
-      out[x] = Over(Lerp(top, bottom, sy.weight), out[x]);
+      const std::uint32_t px = Lerp(top, bottom, sy.weight);
+      out[x] = Over(greyed ? Grey(px, fade) : px, out[x]);
     }
   }
 }
 
-void FormPainter::Paint(const Form& form, BackBuffer& target, int dpi) {
+void FormPainter::Paint(const Form& form, BackBuffer& target, int dpi, const Control* focused) {
   form_ = &form;
   target_ = &target;
   dpi_ = dpi;
@@ -126,7 +193,18 @@ void FormPainter::Paint(const Form& form, BackBuffer& target, int dpi) {
   Fill(dc, all, ToColorRef(form.BackColor()));
   SetBkMode(dc, TRANSPARENT);
   Children(nullptr, 0, 0, all);
+  if (focused) FocusLook(*focused);
   GdiFlush();
+}
+
+// A ring in the skin's blue round the button, a little outside its rim.
+void FormPainter::FocusLook(const Control& c) {
+  Twips x = 0, y = 0;
+  form_->FormPosition(c, x, y);
+  const RECT r{Px(x, dpi_), Px(y, dpi_), Px(x + c.Width(), dpi_), Px(y + c.Height(), dpi_)};
+  const double unit = dpi_ / static_cast<double>(kBaseDpi);
+  StrokeButtonRim(*target_, RECT{0, 0, target_->Width(), target_->Height()}, r, 2.5 * unit,
+                  1.6 * unit, 0x1E68C4, 1.0);
 }
 
 RECT FormPainter::Rect(const Control& c, Twips x, Twips y) const {
@@ -201,20 +279,16 @@ void FormPainter::Image(const Control& c, Twips x, Twips y, const RECT& clip) {
                                 : RECT{r.left, r.top, r.left + Scaled(pixels.width, dpi_),
                                        r.top + Scaled(pixels.height, dpi_)};
     GdiFlush();
-    BlendPicture(target_->Bits(), target_->Width(), target_->Height(), clip, pixels, to);
+    // A disabled picture looks disabled, as its caption does.
+    const COLORREF back =
+        ToColorRef(c.Container() ? c.Container()->BackColor() : form_->BackColor());
+    BlendPicture(target_->Bits(), target_->Width(), target_->Height(), clip, pixels, to,
+                 !c.Enabled(), (GetRValue(back) << 16) | (GetGValue(back) << 8) | GetBValue(back));
   }
+  // The frame of a pressed button: its rim drawn in deep navy.
   if (static_cast<const zorvik::Image&>(c).Border()) {
-    HDC dc = target_->Dc();
-    SaveDC(dc);
-    IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
-    SetDCBrushColor(dc, RGB(64, 64, 64));
-    const HBRUSH line = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    const int w = std::max(1, Scaled(1, dpi_));
-    for (int i = 0; i < w; ++i) {
-      const RECT ring{r.left + i, r.top + i, r.right - i, r.bottom - i};
-      FrameRect(dc, &ring, line);
-    }
-    RestoreDC(dc, -1);
+    const double unit = dpi_ / static_cast<double>(kBaseDpi);
+    StrokeButtonRim(*target_, clip, r, 0.25 * unit, 1.2 * unit, 0x283A58, 0.85);
   }
 }
 

@@ -36,14 +36,26 @@ class BackBuffer {
 };
 
 // Blends a picture scaled into `to` (smoothly when the size differs) over the pixels of the
-// target, within `clip`.
+// target, within `clip`. A greyed picture loses its colours and fades toward `fade`, as
+// disabled things do.
 void BlendPicture(std::uint32_t* target, int targetWidth, int targetHeight, const RECT& clip,
-                  const Pixels& picture, const RECT& to);
+                  const Pixels& picture, const RECT& to, bool greyed = false,
+                  std::uint32_t fade = 0);
+
+// Distance in target pixels from the rim of the skin's button stretched over `to`, as its
+// pictures are; negative inside.
+double ButtonRimDistance(double x, double y, const RECT& to);
+
+// Draws a line along the rim of the skin's button stretched over `to`, `offset` pixels outside
+// it, `width` pixels wide, in an RGB colour at an opacity from 0 to 1, within `clip`.
+void StrokeButtonRim(BackBuffer& target, const RECT& clip, const RECT& to, double offset,
+                     double width, std::uint32_t rgb, double opacity);
 
 class FormPainter {
  public:
   FormPainter(PictureStore& pictures, FontCache& fonts) : pictures_(pictures), fonts_(fonts) {}
-  void Paint(const Form& form, BackBuffer& target, int dpi);
+  // `focused`, when given, is the picture of the button that shows the keyboard focus.
+  void Paint(const Form& form, BackBuffer& target, int dpi, const Control* focused = nullptr);
 
  private:
   void Children(const Control* container, Twips x, Twips y, const RECT& clip);
@@ -52,6 +64,7 @@ class FormPainter {
   void Label(const Control& c, Twips x, Twips y, const RECT& clip);
   void GroupBox(const Control& frame, const RECT& r);
   RECT Rect(const Control& c, Twips x, Twips y) const;
+  void FocusLook(const Control& c);
 
   PictureStore& pictures_;
   FontCache& fonts_;

@@ -1,5 +1,7 @@
 #include "win32/main_window.h"
 
+#include <iterator>
+
 #include "win32/unicode.h"
 #include "win32/units.h"
 #include "win32/views.h"
@@ -9,6 +11,9 @@ namespace zorvik::win32 {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// A screen reader's click or focus for a picture button, run once its call has returned.
+constexpr UINT kClickRequest = WM_APP + 1;
+constexpr UINT kFocusRequest = WM_APP + 2;
 
 int ShiftState(WPARAM keys) {
   return ((keys & MK_SHIFT) ? kShiftMask : 0) | ((keys & MK_CONTROL) ? kCtrlMask : 0) |
@@ -30,7 +35,7 @@ MouseButton ButtonOf(UINT msg) {
 
 }  // namespace
 
-MainWindow::MainWindow(Views& views, Form& form, std::function<void()> onClose)
+MainWindow::MainWindow(Views& views, FrmMain& form, std::function<void()> onClose)
     : views_(views),
       form_(form),
       onClose_(std::move(onClose)),
@@ -39,16 +44,29 @@ MainWindow::MainWindow(Views& views, Form& form, std::function<void()> onClose)
   for (Control* c : form.Controls()) {
     if (c->Kind() == ControlKind::Timer) timers_.push_back({static_cast<Timer*>(c), 0});
   }
+  BOOL cues = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+  keyboardCues_ = cues != FALSE;
+  notifiedFocus_ = form.FocusedButton();
   Create(kClassName, 0, kStyle, nullptr, nullptr, RECT{0, 0, 320, 240});
   dpi_ = WindowDpi(Handle());
   Sync();
+}
+
+MainWindow::~MainWindow() {
+  Close();
 }
 
 void MainWindow::Close() {
   for (RunningTimer& t : timers_) {
     t.interval = 0;
   }
-  if (Handle()) DestroyWindow(Handle());
+  if (accessible_) {
+    accessible_->Disconnect();
+    accessible_->Release();
+    accessible_ = nullptr;
+  }
+  if (Window::Handle()) DestroyWindow(Window::Handle());
 }
 
 void MainWindow::Sync() {
@@ -65,6 +83,7 @@ void MainWindow::Sync() {
   }
   if (form_.Width() != width_ || form_.Height() != height_) ApplySize();
   SyncTimers();
+  NotifyFocus();
   InvalidateRect(hwnd, nullptr, FALSE);
 
   if (form_.Visible() && !IsWindowVisible(hwnd)) {
@@ -78,6 +97,16 @@ void MainWindow::Sync() {
     ShowWindow(hwnd, SW_SHOW);
   } else if (!form_.Visible() && IsWindowVisible(hwnd)) {
     ShowWindow(hwnd, SW_HIDE);
+  }
+}
+
+// Screen readers hear where the focus went.
+void MainWindow::NotifyFocus() {
+  const PictureButton focused = form_.FocusedButton();
+  if (focused == notifiedFocus_) return;
+  notifiedFocus_ = focused;
+  if (GetFocus() == Handle()) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, ButtonsAccessible::ChildId(focused));
   }
 }
 
@@ -119,6 +148,45 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
       Mouse(msg, wParam, lParam);
+      return 0;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      if (!pressed_) {
+        FrmMain& form = form_;
+        views_.Dispatch([&form] { form.MouseLeave(); });
+      }
+      return 0;
+    case WM_KEYDOWN:
+      if (Key(wParam, lParam)) return 0;
+      break;
+    case WM_SYSKEYDOWN:
+      // Alt and F10 lead to the menu bar, and show where the focus is.
+      ShowKeyboardCues();
+      break;
+    case WM_SETFOCUS:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      if (accessible_) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT,
+                       ButtonsAccessible::ChildId(form_.FocusedButton()));
+      }
+      return 0;
+    case WM_KILLFOCUS:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        return AccessibleObject(wParam, lParam);
+      }
+      break;
+    case kClickRequest:
+    case kFocusRequest:
+      // Not while a modal window keeps the main window's input, as for the mouse and keys.
+      if (wParam < std::size(kPictureButtons) && IsWindowEnabled(Handle())) {
+        FrmMain& form = form_;
+        const PictureButton b = kPictureButtons[wParam];
+        const bool click = msg == kClickRequest;
+        views_.Dispatch([&form, b, click] { click ? form.ClickButton(b) : form.FocusButton(b); });
+      }
       return 0;
     case WM_CAPTURECHANGED:
       // Another window took the mouse in the middle of a press: the press is over.
@@ -170,6 +238,60 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Window::HandleMessage(msg, wParam, lParam);
 }
 
+bool MainWindow::Key(WPARAM key, LPARAM flags) {
+  switch (key) {
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_RETURN:
+    case VK_SPACE:
+      break;
+    default:
+      return false;
+  }
+  ShowKeyboardCues();
+  // Enter or Space held down clicks once.
+  const bool repeated = (flags & (1 << 30)) != 0;
+  if (repeated && (key == VK_RETURN || key == VK_SPACE)) return true;
+  FrmMain& form = form_;
+  const int code = static_cast<int>(key);
+  const int shift = ShiftKeys();
+  views_.Dispatch([&form, code, shift] { form.KeyDown(code, shift); });
+  return true;
+}
+
+void MainWindow::ShowKeyboardCues() {
+  if (keyboardCues_) return;
+  keyboardCues_ = true;
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT MainWindow::AccessibleObject(WPARAM wParam, LPARAM lParam) {
+  if (!accessible_) accessible_ = new ButtonsAccessible(*this);
+  const LRESULT result = LresultFromObject(IID_IAccessible, wParam, accessible_);
+  return SUCCEEDED(static_cast<HRESULT>(result))
+             ? result
+             : DefWindowProcW(Handle(), WM_GETOBJECT, wParam, lParam);
+}
+
+RECT MainWindow::ScreenRect(const Control& c) const {
+  Twips x = 0, y = 0;
+  form_.FormPosition(c, x, y);
+  RECT r{Px(x, dpi_), Px(y, dpi_), Px(x + c.Width(), dpi_), Px(y + c.Height(), dpi_)};
+  MapWindowPoints(Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void MainWindow::RequestClick(PictureButton b) {
+  PostMessageW(Handle(), kClickRequest, static_cast<WPARAM>(b), 0);
+}
+
+void MainWindow::RequestFocus(PictureButton b) {
+  PostMessageW(Handle(), kFocusRequest, static_cast<WPARAM>(b), 0);
+}
+
 void MainWindow::Paint() {
   // Ends the paint also when drawing throws, or the window would be asked to paint forever.
   struct PaintScope {
@@ -182,7 +304,9 @@ void MainWindow::Paint() {
   RECT client{};
   GetClientRect(Handle(), &client);
   if (buffer_.Resize(client.right, client.bottom)) {
-    painter_.Paint(form_, buffer_, dpi_);
+    const bool focusShows = keyboardCues_ && GetFocus() == Handle();
+    painter_.Paint(form_, buffer_, dpi_,
+                   focusShows ? &form_.ButtonImage(form_.FocusedButton()) : nullptr);
     BitBlt(scope.dc, 0, 0, client.right, client.bottom, buffer_.Dc(), 0, 0, SRCCOPY);
   }
 }
@@ -197,6 +321,10 @@ void MainWindow::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
   Form& form = form_;
   switch (msg) {
     case WM_MOUSEMOVE:
+      if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+      }
       views_.Dispatch([&form, shift, x, y] { form.MouseMove(shift, x, y); });
       break;
     case WM_LBUTTONDOWN:
@@ -209,13 +337,19 @@ void MainWindow::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       views_.Dispatch([&form, button, shift, x, y] { form.MouseDown(button, shift, x, y); });
       break;
-    default:
+    default: {
       if (pressed_) {
         pressed_ = false;
         ReleaseCapture();
       }
       views_.Dispatch([&form, button, shift, x, y] { form.MouseUp(button, shift, x, y); });
+      // A press let go outside the window has left it.
+      RECT client{};
+      GetClientRect(Handle(), &client);
+      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      if (!PtInRect(&client, at)) views_.Dispatch([&form] { form.MouseLeave(); });
       break;
+    }
   }
 }
 

@@ -1,5 +1,5 @@
 // The main window: one top-level window painted from its form, with the form's menus and timers.
-// Mouse input goes to the form in twips; the form decides what it means.
+// Mouse and key input go to the form, the mouse in twips; the form decides what they mean.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/form.h"
+#include "ui/main/frm_main.h"
+#include "win32/accessibility.h"
 #include "win32/form_painter.h"
 #include "win32/menu_bar.h"
 #include "win32/window.h"
@@ -16,12 +17,14 @@ namespace zorvik::win32 {
 
 class Views;
 
-class MainWindow : public Window {
+class MainWindow : public Window, private AccessibleHost {
  public:
   static constexpr const wchar_t* kClassName = L"ZorvikMain";
 
-  MainWindow(Views& views, Form& form, std::function<void()> onClose);
-  Form& Model() const { return form_; }
+  MainWindow(Views& views, FrmMain& form, std::function<void()> onClose);
+  ~MainWindow() override;
+  FrmMain& Model() const override { return form_; }
+  HWND Handle() const override { return Window::Handle(); }
   // Brings the window up to date with its form.
   void Sync();
   void Close();
@@ -30,12 +33,20 @@ class MainWindow : public Window {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Paint();
   void Mouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool Key(WPARAM key, LPARAM flags);
+  void ShowKeyboardCues();
   bool SetPointer();
   void ApplySize();
   void SyncTimers();
+  void NotifyFocus();
+  LRESULT AccessibleObject(WPARAM wParam, LPARAM lParam);
+  // AccessibleHost.
+  RECT ScreenRect(const Control& c) const override;
+  void RequestClick(PictureButton b) override;
+  void RequestFocus(PictureButton b) override;
 
   Views& views_;
-  Form& form_;
+  FrmMain& form_;
   std::function<void()> onClose_;
   FormPainter painter_;
   BackBuffer buffer_;
@@ -55,6 +66,12 @@ class MainWindow : public Window {
   bool pressed_ = false;
   MouseButton button_ = MouseButton::Left;
   Twips lastX_ = 0, lastY_ = 0;
+  // Whether the system hears when the pointer leaves the window.
+  bool trackingLeave_ = false;
+  // The focus look shows once the keyboard is used, as in every Windows dialog.
+  bool keyboardCues_ = false;
+  PictureButton notifiedFocus_ = PictureButton::Play;
+  ButtonsAccessible* accessible_ = nullptr;
 };
 
 }  // namespace zorvik::win32

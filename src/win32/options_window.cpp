@@ -1,5 +1,6 @@
 #include "win32/options_window.h"
 
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -54,11 +55,6 @@ WPARAM CheckState(int value) {
     default:
       return BST_UNCHECKED;
   }
-}
-
-int ShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
-         (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
 
 }  // namespace
@@ -129,7 +125,12 @@ void OptionsWindow::Close() {
 void OptionsWindow::CreateChildren(const Control* container, HWND parent) {
   const HFONT font = views_.Fonts().Dialog(dpi_);
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (Control* c : form_.ChildrenOf(container)) {
+  // A label has no window of its own in the form: every control lies over it, whatever the
+  // stacking order. Its window is made after the others, which puts it beneath them.
+  std::vector<Control*> children = form_.ChildrenOf(container);
+  std::stable_partition(children.begin(), children.end(),
+                        [](const Control* c) { return c->Kind() != ControlKind::Label; });
+  for (Control* c : children) {
     const size_t index = bound_.size();
     bound_.push_back(std::make_unique<Bound>());
     Bound& b = *bound_.back();
@@ -241,6 +242,19 @@ void OptionsWindow::SyncOnce() {
     syncedFocus_ = focus;
     const HWND target = NativeOf(focus);
     if (target && IsWindowVisible(hwnd) && GetFocus() != target) SetFocus(target);
+  }
+  MarkEnterButton();
+}
+
+// The button that Enter presses has the thick border of a default button, as in any dialog.
+void OptionsWindow::MarkEnterButton() {
+  const Control* enter = form_.EnterButton();
+  for (const auto& b : bound_) {
+    if (b->model->Kind() != ControlKind::CommandButton) continue;
+    const LONG_PTR style = GetWindowLongPtrW(b->hwnd, GWL_STYLE);
+    const LONG_PTR wanted =
+        (style & ~LONG_PTR{BS_TYPEMASK}) | (b->model == enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    if (wanted != style) SendMessageW(b->hwnd, BM_SETSTYLE, static_cast<WPARAM>(wanted), TRUE);
   }
 }
 
@@ -411,7 +425,14 @@ bool OptionsWindow::ChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
   if (!alive_) return false;
   switch (msg) {
     case WM_COMMAND:
-      if (Bound* b = BoundOf(reinterpret_cast<HWND>(lParam))) Command(*b, HIWORD(wParam));
+      if (Bound* b = BoundOf(reinterpret_cast<HWND>(lParam))) {
+        Command(*b, HIWORD(wParam));
+      } else if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        // Enter and Escape, as the dialog navigation reports them.
+        Form& form = form_;
+        const bool enter = LOWORD(wParam) == IDOK;
+        views_.Dispatch([&form, enter] { enter ? form.PressEnter() : form.PressEscape(); });
+      }
       result = 0;
       return true;
     case WM_NOTIFY: {
@@ -629,7 +650,7 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
   if (!alive_ || !dialog || (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd))) return false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     const int key = static_cast<int>(msg.wParam);
-    const int shift = ShiftState();
+    const int shift = ShiftKeys();
     Form& form = form_;
     views_.Dispatch([&form, key, shift] { form.KeyDown(key, shift); });
     // Ctrl+Tab is the form's: dialog navigation must not see it as Tab.

@@ -55,6 +55,7 @@ class OptionsWindow : public Window {
   void GainedFocus(Bound& b);
   void Clicked(Bound& b);
   void FocusFirst();
+  void MarkEnterButton();
   void EraseWith(HDC dc, HWND hwnd, Color color);
   HBRUSH Brush(Color color);
   Bound* BoundOf(HWND hwnd) const;

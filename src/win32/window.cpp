@@ -3,6 +3,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/form.h"
+
 namespace zorvik::win32 {
 
 namespace {
@@ -13,6 +15,11 @@ std::function<void(const std::string&)>& FailureHandler() {
 }
 
 }  // namespace
+
+int ShiftKeys() {
+  return (GetKeyState(VK_SHIFT) < 0 ? kShiftMask : 0) |
+         (GetKeyState(VK_CONTROL) < 0 ? kCtrlMask : 0) | (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
+}
 
 Window::~Window() {
   if (hwnd_) {

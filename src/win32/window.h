@@ -9,6 +9,9 @@
 
 namespace zorvik::win32 {
 
+// The Shift, Ctrl and Alt keys held down now, as the forms' key events carry them.
+int ShiftKeys();
+
 class Window {
  public:
   Window() = default;

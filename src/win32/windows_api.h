@@ -17,6 +17,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <ole2.h>
+#include <oleacc.h>
 #include <olectl.h>
 #include <shellapi.h>
 

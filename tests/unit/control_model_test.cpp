@@ -38,6 +38,11 @@ class TestForm : public Form {
     Check.onClick = [this] { log.push_back("click Check"); };
     Text.onChange = [this] { log.push_back("change Text"); };
     List.onClick = [this] { log.push_back("click List"); };
+    Ok.SetDefault(true);
+    Cancel.SetCancel(true);
+    for (CommandButton* b : {&Ok, &Cancel, &Other}) {
+      b->onClick = [this, b] { log.push_back("click " + b->Name()); };
+    }
   }
 
   Frame Panel{*this, "Panel"};
@@ -50,6 +55,9 @@ class TestForm : public Form {
   CheckBox Check{*this, "Check"};
   TextBox Text{*this, "Text"};
   ComboBox List{*this, "List"};
+  CommandButton Ok{*this, "Ok"};
+  CommandButton Cancel{*this, "Cancel"};
+  CommandButton Other{*this, "Other"};
   std::vector<std::string> log;
 };
 
@@ -221,6 +229,58 @@ class Observer : public FormObserver {
   void FormUnloaded(Form& f) override { events.push_back("unloaded " + f.Name()); }
   std::vector<std::string> events;
 };
+
+TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelButton) {
+  struct Case {
+    const char* name;
+    std::function<void(TestForm&)> setUp;
+    bool enter;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"Enter", [](TestForm&) {}, true, {"click Ok"}},
+      {"Enter on another button",
+       [](TestForm& f) { f.MoveFocus(&f.Other); },
+       true,
+       {"click Other"}},
+      {"Enter on a text box", [](TestForm& f) { f.MoveFocus(&f.Text); }, true, {"click Ok"}},
+      {"Enter, default disabled", [](TestForm& f) { f.Ok.SetEnabled(false); }, true, {}},
+      {"Enter, default hidden", [](TestForm& f) { f.Ok.SetVisible(false); }, true, {}},
+      {"Enter, focus kept by Validate",
+       [](TestForm& f) {
+         f.MoveFocus(&f.Text);
+         f.Text.onValidate = [](bool& cancel) { cancel = true; };
+       },
+       true,
+       {}},
+      {"Escape", [](TestForm& f) { f.MoveFocus(&f.Other); }, false, {"click Cancel"}},
+      {"Escape, focus kept by Validate",
+       [](TestForm& f) {
+         f.MoveFocus(&f.Text);
+         f.Text.onValidate = [](bool& cancel) { cancel = true; };
+       },
+       false,
+       {"click Cancel"}},
+      {"Escape, cancel disabled", [](TestForm& f) { f.Cancel.SetEnabled(false); }, false, {}},
+      {"Escape, cancel hidden", [](TestForm& f) { f.Cancel.SetVisible(false); }, false, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestForm f{launcher};
+    c.setUp(f);
+    f.log.clear();
+    c.enter ? f.PressEnter() : f.PressEscape();
+    EXPECT_EQ(f.log, c.log);
+    // Enter moves the focus to the button it presses, as a click would.
+    if (c.enter && !c.log.empty()) {
+      EXPECT_EQ(f.Focused()->Name(), c.log[0].substr(6));
+    }
+  }
+  launcher.EndNow();
+  form.PressEnter();
+  form.PressEscape();
+  EXPECT_TRUE(log.empty());
+}
 
 TEST_F(ControlModelTest, OptionsWindowIsMadeOnFirstAccessAndMadeAfreshAfterUnload) {
   Observer views;

@@ -36,6 +36,7 @@ TEST_F(PictureButtonsTest, LooksAfterMoving) {
       {{"play", "explore"}, "ImgExplore(1) ImgPlayIcon(1)"},
       {{"exit", "explore"}, "ImgExplore(1) ImgCancel(1)"},
       {{"exit", "play"}, "ImgPlay(1) ImgPlayIcon(1) ImgCancel(1)"},
+      {{"explore", "play"}, "ImgPlay(1) ImgPlayIcon(1)"},
       {{"help", "exit", "cover"}, "ImgExit(1) ImgCancel(1) ImgHelp(1)"},
       {{"play", "help", "panel"}, ""},
       {{"exit", "help", "mainPic"}, ""},
@@ -60,6 +61,25 @@ TEST_F(PictureButtonsTest, PlayLaunchesOnReleaseAnywhere) {
   EXPECT_EQ(fake.shell.size(), 1u);
   EXPECT_EQ(Looks(), "ImgPlay(1) ImgPlayIcon(1)");
   MoveTo(Place("form"));
+  EXPECT_EQ(Looks(), "");
+}
+
+// The pointer leaving the window is a move over the background, except during a press.
+TEST_F(PictureButtonsTest, LeavingTheWindowClearsTheHoverLooks) {
+  const auto leave = [&] { Event([&] { Main().MouseLeave(); }); };
+  MoveTo(Place("exit"));
+  MoveTo(Place("help"));
+  ASSERT_EQ(Looks(), "ImgExit(1) ImgCancel(1) ImgHelp(1)");
+  leave();
+  EXPECT_EQ(Looks(), "");
+
+  MoveTo(Place("play"));
+  Press(Place("play"));
+  leave();
+  EXPECT_EQ(Looks(), "ImgPlay(0) ImgPlay(1) ImgPlayIcon(1)");
+  Release(Point{-100, -100});
+  EXPECT_EQ(fake.shell.size(), 1u);
+  leave();
   EXPECT_EQ(Looks(), "");
 }
 

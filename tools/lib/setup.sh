@@ -32,4 +32,9 @@ wine_prefix() {
     wineboot --init >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Debian's Wine doesn't find its own Marlett, which draws the title bars' buttons.
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp "$marlett" "$fonts/"
+  fi
 }

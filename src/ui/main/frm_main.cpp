@@ -107,7 +107,7 @@ void FrmMain::Layout() {
   FrmBanner.SetCaption("Εξώφυλλο");
   FrmBanner.SetBackColor(kPanelGrey);
   PicLogo2.Move(120, 240, 3215, 4630);
-  PicLogo2.SetPicture(Resource(res::kDefaultCover, 210, 305));
+  PicLogo2.SetPicture(Resource(res::kDefaultCover, 215, 309));
 
   ImgLogo.Move(0, 480, 615, 4455);
   ImgLogo.SetPicture(Resource(res::kLogoStrip, 41, 297));
@@ -125,6 +125,7 @@ void FrmMain::Layout() {
 
 void FrmMain::BindHandlers() {
   onMouseMove = [this](const MouseArgs& a) { Form_MouseMove(a); };
+  onKeyDown = [this](int key, int shift) { Form_KeyDown(key, shift); };
   MainPic.onMouseMove = [this](const MouseArgs& a) { MainPic_MouseMove(a); };
   FrmMenu.onMouseMove = [this](const MouseArgs& a) { FrmMenu_MouseMove(a); };
   ImgPlay.OnMouseMove([this](int i, const MouseArgs& a) { ImgPlay_MouseMove(i, a); });

@@ -30,6 +30,11 @@ inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 6;
 inline constexpr int kVersionRevision = 83;
 
+// The picture buttons, in the order the keyboard visits them.
+enum class PictureButton { Play, Explore, Exit };
+inline constexpr PictureButton kPictureButtons[] = {PictureButton::Play, PictureButton::Explore,
+                                                    PictureButton::Exit};
+
 class FrmMain : public Form {
  public:
   explicit FrmMain(Launcher& launcher);
@@ -108,6 +113,22 @@ class FrmMain : public Form {
   void LblExit_MouseUp(const MouseArgs&);
   void ImgCancel_MouseUp(int index, const MouseArgs&);
 
+  // The picture buttons without a mouse. One of them has the keyboard focus: Play when the
+  // window opens, Explore while Play is disabled. Tab, Shift+Tab and the arrow keys move it
+  // over the buttons that can be pressed; Enter and Space click the focused one; a press of the
+  // mouse on a button gives it the focus, as on any Windows button.
+  PictureButton FocusedButton() const;
+  void FocusButton(PictureButton b);
+  // Play can be pressed while its picture is enabled; Explore and Exit always.
+  bool ButtonEnabled(PictureButton b) const;
+  // The caption, which names the button, and the idle picture, which is its place.
+  const Label& ButtonLabel(PictureButton b) const;
+  const Image& ButtonImage(PictureButton b) const;
+  // Everything a click on the button does: its pressed look, then its action. Nothing for a
+  // disabled Play.
+  void ClickButton(PictureButton b);
+  void Form_KeyDown(int keyCode, int shift);
+
   // The banner handle.
   void ImgShow_Click(int index);
 
@@ -135,6 +156,10 @@ class FrmMain : public Form {
   void Layout();
   void BindHandlers();
   void ChooseTrailer(int n);
+  // The next button that can be pressed, forwards or backwards, going round.
+  PictureButton NextButton(PictureButton from, int step) const;
+
+  PictureButton focusedButton_ = PictureButton::Play;
 };
 
 }  // namespace zorvik

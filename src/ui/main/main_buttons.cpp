@@ -1,5 +1,7 @@
 // The picture buttons: stacks of images whose visibility makes the idle, hovered and pressed
 // looks, and the actions of their releases.
+#include <iterator>
+
 #include "core/launcher.h"
 #include "media/disc_programs.h"
 #include "media/video_launch.h"
@@ -49,12 +51,15 @@ void FrmMain::ImgHelp_MouseMove(int, const MouseArgs&) {
 }
 
 void FrmMain::ImgPlay_MouseDown(int, const MouseArgs&) {
+  FocusButton(PictureButton::Play);
   ImgPlay[0].SetVisible(true);
 }
 void FrmMain::LblPlay_MouseDown(const MouseArgs&) {
+  FocusButton(PictureButton::Play);
   ImgPlay[0].SetVisible(true);
 }
 void FrmMain::ImgPlayIcon_MouseDown(int, const MouseArgs&) {
+  FocusButton(PictureButton::Play);
   ImgPlay[0].SetVisible(true);
 }
 void FrmMain::ImgPlay_MouseUp(int, const MouseArgs&) {
@@ -68,9 +73,11 @@ void FrmMain::ImgPlayIcon_MouseUp(int, const MouseArgs&) {
 }
 
 void FrmMain::ImgExplore_MouseDown(int, const MouseArgs&) {
+  FocusButton(PictureButton::Explore);
   ImgExplore[0].SetVisible(true);
 }
 void FrmMain::LblExplore_MouseDown(const MouseArgs&) {
+  FocusButton(PictureButton::Explore);
   ImgExplore[0].SetVisible(true);
 }
 void FrmMain::ImgExplore_MouseUp(int, const MouseArgs&) {
@@ -81,12 +88,15 @@ void FrmMain::LblExplore_MouseUp(const MouseArgs&) {
 }
 
 void FrmMain::ImgExit_MouseDown(int, const MouseArgs&) {
+  FocusButton(PictureButton::Exit);
   ImgExit[0].SetVisible(true);
 }
 void FrmMain::LblExit_MouseDown(const MouseArgs&) {
+  FocusButton(PictureButton::Exit);
   ImgExit[0].SetVisible(true);
 }
 void FrmMain::ImgCancel_MouseDown(int, const MouseArgs&) {
+  FocusButton(PictureButton::Exit);
   ImgExit[0].SetVisible(true);
 }
 void FrmMain::ImgExit_MouseUp(int, const MouseArgs&) {
@@ -97,6 +107,98 @@ void FrmMain::LblExit_MouseUp(const MouseArgs&) {
 }
 void FrmMain::ImgCancel_MouseUp(int, const MouseArgs&) {
   Owner().EndNow();
+}
+
+PictureButton FrmMain::FocusedButton() const {
+  if (focusedButton_ == PictureButton::Play && !ButtonEnabled(PictureButton::Play)) {
+    return PictureButton::Explore;
+  }
+  return focusedButton_;
+}
+
+void FrmMain::FocusButton(PictureButton b) {
+  if (b == focusedButton_ || !ButtonEnabled(b)) return;
+  focusedButton_ = b;
+  NextRevision();
+}
+
+bool FrmMain::ButtonEnabled(PictureButton b) const {
+  return b != PictureButton::Play || ImgPlay[2].Enabled();
+}
+
+const Label& FrmMain::ButtonLabel(PictureButton b) const {
+  switch (b) {
+    case PictureButton::Play:
+      return LblPlay;
+    case PictureButton::Explore:
+      return LblExplore;
+    default:
+      return LblExit;
+  }
+}
+
+const Image& FrmMain::ButtonImage(PictureButton b) const {
+  switch (b) {
+    case PictureButton::Play:
+      return ImgPlay[2];
+    case PictureButton::Explore:
+      return ImgExplore[2];
+    default:
+      return ImgExit[2];
+  }
+}
+
+void FrmMain::ClickButton(PictureButton b) {
+  if (!ButtonEnabled(b) || !HandlersAllowed()) return;
+  const MouseArgs click{};
+  switch (b) {
+    case PictureButton::Play:
+      ImgPlay_MouseDown(2, click);
+      ImgPlay_MouseUp(2, click);
+      break;
+    case PictureButton::Explore:
+      ImgExplore_MouseDown(2, click);
+      ImgExplore_MouseUp(2, click);
+      break;
+    case PictureButton::Exit:
+      ImgExit_MouseDown(2, click);
+      ImgExit_MouseUp(2, click);
+      break;
+  }
+}
+
+PictureButton FrmMain::NextButton(PictureButton from, int step) const {
+  const int count = static_cast<int>(std::size(kPictureButtons));
+  int at = static_cast<int>(from);
+  do {
+    at = (at + step + count) % count;
+  } while (!ButtonEnabled(kPictureButtons[at]));
+  return kPictureButtons[at];
+}
+
+void FrmMain::Form_KeyDown(int keyCode, int shift) {
+  const bool plain = shift == 0;
+  switch (keyCode) {
+    case kKeyTab:
+      if (plain || shift == kShiftMask) {
+        FocusButton(NextButton(FocusedButton(), plain ? 1 : -1));
+      }
+      break;
+    case kKeyRight:
+    case kKeyDown:
+      if (plain) FocusButton(NextButton(FocusedButton(), 1));
+      break;
+    case kKeyLeft:
+    case kKeyUp:
+      if (plain) FocusButton(NextButton(FocusedButton(), -1));
+      break;
+    case kKeyReturn:
+    case kKeySpace:
+      if (plain) ClickButton(FocusedButton());
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace zorvik

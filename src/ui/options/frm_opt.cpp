@@ -36,7 +36,8 @@ void FrmOpt::Layout() {
   SetZOrder(&fraSample4, {&Lblpath, &TxtBSpath, &CmdBSpath, &LblSubname, &TxtSubs, &ChkSubs,
                           &LblSubPath, &TxtSubPath, &ChkSubPath});
 
-  tbsOptions.Move(0, 0, 6495, 5085);
+  // The tab strip fills the window's inner area, no more, so that its border shows all round.
+  tbsOptions.Move(0, 0, 6465, 5055);
   tbsOptions.AddTab("", "VideoDetection");
   tbsOptions.AddTab("", "CommandLine");
   tbsOptions.AddTab("", "Launcher");
@@ -53,7 +54,9 @@ void FrmOpt::Layout() {
   ChkSave.Move(240, 4440, 2535, 495);
   cmdOK.Move(2880, 4560, 1095, 375);
   cmdOK.SetCaption("OK");
+  cmdOK.SetDefault(true);
   cmdCancel.Move(4080, 4560, 1095, 375);
+  cmdCancel.SetCancel(true);
   CmdApply.Move(5280, 4560, 1095, 375);
 
   LblAviName.Move(120, 360, 5775, 375);
@@ -82,8 +85,10 @@ void FrmOpt::Layout() {
   ChkPanScan.Move(240, 1920, 1335, 375);
   ChkPanScan.SetCaption("Pan-scan");
   LblRes.Move(3000, 2040, 2895, 375);
-  ChkStart.Move(240, 2400, 1455, 375);
-  TxtSec.Move(1680, 2400, 855, 375);
+  // Up to the start-time box beside it, whose border shows whole.
+  ChkStart.Move(240, 2400, 1440, 375);
+  // Wide enough for its "x seconds" in the dialog font, which the design's 855 was not.
+  TxtSec.Move(1680, 2400, 1095, 375);
   TxtSec.SetCaption(kSecondsPlaceholder);
   CmbRes.Move(3480, 2400, 1455, 315);
   TxtParam.Move(240, 3240, 3495, 375);

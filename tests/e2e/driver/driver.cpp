@@ -9,7 +9,9 @@
 //   driver press <title> <x> <y>             press only; `release` lets go wherever it is
 //   driver release <title> <x> <y>
 //   driver keys <title> <key>...             F10 Down Up Left Right Enter Esc Tab Space,
-//                                            ctrl+tab, or text:<characters>
+//                                            ctrl+tab, shift+tab, or text:<characters>
+//   driver point <title> <x> <y>             print where a client point given in twips is on
+//                                            the screen, in pixels: "x y"
 //   driver box [seconds]                     wait for a message box, print "title|text|buttons",
 //                                            then press its first button
 //   driver button <title> <caption>          click a dialog's button, check box or option
@@ -17,9 +19,15 @@
 //   driver enabled <title> <caption>         print 1 if the control is enabled, else 0
 //   driver text <title> <index>              print the text of the index-th edit box
 //   driver size <title>                      print the outer size of a window in pixels
+//   driver rect <title>                      print its place on the screen: x y width height
 //   driver list                              print every visible window: class, title, rect
+//   driver accessible <title>                print what a screen reader finds in the window's
+//                                            client area: a line "name|role|state|action" each
+//   driver do <title> <name>                 the default action of the element of that name
 // Arguments and output are UTF-8, so Greek captions work.
 #include <windows.h>
+// windows.h first: these depend on it.
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -206,6 +214,45 @@ BOOL CALLBACK ListProc(HWND h, LPARAM) {
   return TRUE;
 }
 
+// The client area's accessible object, as a screen reader gets it from another process.
+IAccessible* ClientObject(HWND h) {
+  IAccessible* client = nullptr;
+  const HRESULT hr = AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT),
+                                                IID_IAccessible, reinterpret_cast<void**>(&client));
+  if (FAILED(hr) || !client) Fail("no accessible object (" + std::to_string(hr) + ")");
+  return client;
+}
+
+VARIANT ChildId(long id) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_I4;
+  v.lVal = id;
+  return v;
+}
+
+std::string Take(BSTR text) {
+  std::string out = text ? Narrow(text) : "";
+  SysFreeString(text);
+  return out;
+}
+
+std::string RoleName(long role) {
+  wchar_t text[128] = {};
+  GetRoleTextW(static_cast<DWORD>(role), text, 128);
+  return Narrow(text);
+}
+
+std::string StateNames(long state) {
+  std::string out;
+  for (const auto& [bit, name] : {std::pair{STATE_SYSTEM_UNAVAILABLE, "unavailable"},
+                                  std::pair{STATE_SYSTEM_FOCUSED, "focused"},
+                                  std::pair{STATE_SYSTEM_FOCUSABLE, "focusable"}}) {
+    if (state & bit) out += std::string(out.empty() ? "" : " ") + name;
+  }
+  return out;
+}
+
 int Run(int argc, char** argv) {
   if (argc < 2) Fail("no command");
   const std::string cmd = argv[1];
@@ -229,6 +276,10 @@ int Run(int argc, char** argv) {
     RECT r;
     GetWindowRect(Need(arg(2)), &r);
     std::printf("%ld %ld\n", r.right - r.left, r.bottom - r.top);
+  } else if (cmd == "rect") {
+    RECT r;
+    GetWindowRect(Need(arg(2)), &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
   } else if (cmd == "move" || cmd == "click" || cmd == "press" || cmd == "release") {
     HWND h = Need(arg(2));
     Foreground(h);
@@ -250,11 +301,12 @@ int Run(int argc, char** argv) {
       if (k.rfind("text:", 0) == 0) {
         for (wchar_t c : Widen(k.c_str() + 5))
           SendChar(c);
-      } else if (k == "ctrl+tab") {
-        SendKey(VK_CONTROL, false);
+      } else if (k == "ctrl+tab" || k == "shift+tab") {
+        const WORD modifier = k == "ctrl+tab" ? VK_CONTROL : VK_SHIFT;
+        SendKey(modifier, false);
         SendKey(VK_TAB, false);
         SendKey(VK_TAB, true);
-        SendKey(VK_CONTROL, true);
+        SendKey(modifier, true);
       } else {
         SendKey(KeyCode(k), false);
         SendKey(KeyCode(k), true);
@@ -262,6 +314,9 @@ int Run(int argc, char** argv) {
       Sleep(120);
     }
     Sleep(300);
+  } else if (cmd == "point") {
+    const POINT p = ScreenPoint(Need(arg(2)), std::atoi(arg(3)), std::atoi(arg(4)));
+    std::printf("%ld %ld\n", p.x, p.y);
   } else if (cmd == "box") {
     Box b;
     for (DWORD start = GetTickCount(); !b.h; Sleep(100)) {
@@ -305,6 +360,41 @@ int Run(int argc, char** argv) {
       }
     }
     Fail("no such edit box");
+  } else if (cmd == "accessible") {
+    IAccessible* client = ClientObject(Need(arg(2)));
+    long count = 0;
+    client->get_accChildCount(&count);
+    for (long id = 1; id <= count; ++id) {
+      const VARIANT child = ChildId(id);
+      BSTR name = nullptr, action = nullptr;
+      VARIANT role, state;
+      VariantInit(&role);
+      VariantInit(&state);
+      client->get_accName(child, &name);
+      client->get_accRole(child, &role);
+      client->get_accState(child, &state);
+      client->get_accDefaultAction(child, &action);
+      std::printf("%s|%s|%s|%s\n", Take(name).c_str(),
+                  role.vt == VT_I4 ? RoleName(role.lVal).c_str() : "?",
+                  state.vt == VT_I4 ? StateNames(state.lVal).c_str() : "?", Take(action).c_str());
+    }
+    client->Release();
+  } else if (cmd == "do") {
+    IAccessible* client = ClientObject(Need(arg(2)));
+    long count = 0;
+    client->get_accChildCount(&count);
+    bool done = false;
+    for (long id = 1; id <= count && !done; ++id) {
+      BSTR name = nullptr;
+      client->get_accName(ChildId(id), &name);
+      if (Take(name) != arg(3)) continue;
+      const HRESULT hr = client->accDoDefaultAction(ChildId(id));
+      if (FAILED(hr)) Fail("the default action failed (" + std::to_string(hr) + ")");
+      done = true;
+    }
+    client->Release();
+    if (!done) Fail(std::string("nothing named \"") + arg(3) + "\"");
+    Sleep(300);
   } else if (cmd == "list") {
     EnumWindows(ListProc, 0);
   } else {
@@ -317,6 +407,7 @@ int Run(int argc, char** argv) {
 
 int wmain(int argc, wchar_t** argv) {
   SetProcessDPIAware();
+  CoInitialize(nullptr);
   std::vector<std::string> args;
   for (int i = 0; i < argc; ++i)
     args.push_back(Narrow(argv[i]));

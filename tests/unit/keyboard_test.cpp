@@ -1,0 +1,228 @@
+// Both windows without a mouse: the picture buttons' focus, Enter and Space on them, and Enter
+// and Escape in the options window.
+#include <gtest/gtest.h>
+
+#include "support/media_fixture.h"
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+class MainKeysTest : public MediaTest {
+ protected:
+  void SetUp() override {
+    QuietDisc();
+    Start();
+  }
+  void Keys(std::initializer_list<std::pair<int, int>> keys) {
+    for (const auto& [key, shift] : keys)
+      Event([&] { Main().KeyDown(key, shift); });
+  }
+  void DisablePlay() {
+    Opt().TxtAviName.SetText("");
+    Event([&] { Main().MainVideo.UserClick(); });
+    ASSERT_FALSE(PlayEnabled());
+  }
+};
+
+constexpr std::pair<int, int> kTab{kKeyTab, 0}, kBackTab{kKeyTab, kShiftMask};
+
+TEST_F(MainKeysTest, TabAndTheArrowsMoveTheFocusRound) {
+  using enum PictureButton;
+  struct Case {
+    std::vector<std::pair<int, int>> keys;
+    PictureButton focused;
+  };
+  const Case cases[] = {
+      {{}, Play},
+      {{kTab}, Explore},
+      {{kTab, kTab}, Exit},
+      {{kTab, kTab, kTab}, Play},
+      {{kBackTab}, Exit},
+      {{kBackTab, kBackTab}, Explore},
+      {{{kKeyRight, 0}}, Explore},
+      {{{kKeyDown, 0}, {kKeyDown, 0}}, Exit},
+      {{{kKeyLeft, 0}}, Exit},
+      {{{kKeyUp, 0}, {kKeyUp, 0}}, Explore},
+      // Keys with other modifiers belong to others (Ctrl+Tab, Alt+arrows).
+      {{{kKeyTab, kCtrlMask}, {kKeyRight, kAltMask}, {kKeyDown, kShiftMask}}, Play}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "keys: " << c.keys.size());
+    Start();
+    for (const auto& [key, shift] : c.keys) {
+      const PictureButton before = Main().FocusedButton();
+      const auto revision = Main().Revision();
+      Event([&] { Main().KeyDown(key, shift); });
+      // The window is drawn anew when the focus moves.
+      if (Main().FocusedButton() != before) {
+        EXPECT_GT(Main().Revision(), revision);
+      }
+    }
+    EXPECT_EQ(Main().FocusedButton(), c.focused);
+    EXPECT_EQ(Looks(), "") << "the keyboard shows no hover look";
+  }
+}
+
+TEST_F(MainKeysTest, EnterAndSpaceDoWhatAClickDoes) {
+  Keys({{kKeyReturn, 0}});
+  EXPECT_EQ(Requests(), "open " + std::string(kPlayerPath) + " [E:\\film.avi  -fs -eend] " +
+                            kPlayerPath + " 4\n");
+  EXPECT_EQ(Looks(), "") << "the pressed look went with the launch";
+  EXPECT_TRUE(Main().Timer1.Enabled());
+
+  fake.shell.clear();
+  Keys({kTab, {kKeySpace, 0}});
+  EXPECT_EQ(Requests(), "explore E:\\ [] E:\\ 10\n");
+  Keys({{kKeyReturn, kShiftMask}, {kKeySpace, kCtrlMask}});
+  EXPECT_EQ(fake.shell.size(), 1u) << "Enter and Space with modifiers do nothing";
+
+  Keys({kTab, {kKeySpace, 0}});
+  EXPECT_TRUE(launcher->Ending());
+}
+
+TEST_F(MainKeysTest, ADisabledPlayPassesTheFocusOnAndCannotBePressed) {
+  using enum PictureButton;
+  DisablePlay();
+  EXPECT_EQ(Main().FocusedButton(), Explore);
+  Keys({kTab, kTab});
+  EXPECT_EQ(Main().FocusedButton(), Explore);
+  Keys({kBackTab});
+  EXPECT_EQ(Main().FocusedButton(), Exit);
+  Event([&] { Main().FocusButton(Play); });
+  EXPECT_EQ(Main().FocusedButton(), Exit);
+
+  // Disabled whatever the reason, with a movie and a player at hand: no click reaches it.
+  Start();
+  Event([&] { Main().ImgPlay[2].SetEnabled(false); });
+  Event([&] { Main().ClickButton(Play); });
+  EXPECT_EQ(Requests(), "");
+  EXPECT_EQ(Looks(), "");
+
+  // Play enabled again by a new choice of movie takes the focus back only when it had it.
+  Start();
+  DisablePlay();
+  Event([&] { Opt().TxtAviName.SetText("E:\\film.avi"); });
+  EXPECT_EQ(Main().FocusedButton(), Play);
+}
+
+// A screen reader's press is a click: the button takes the focus, as under the mouse.
+TEST_F(MainKeysTest, AClickFromElsewhereGivesTheButtonTheFocus) {
+  using enum PictureButton;
+  Event([&] { Main().FocusButton(Exit); });
+  Event([&] { Main().ClickButton(Play); });
+  EXPECT_EQ(Main().FocusedButton(), Play);
+  EXPECT_EQ(fake.shell.size(), 1u);
+  Event([&] { Main().ClickButton(Explore); });
+  EXPECT_EQ(Main().FocusedButton(), Explore);
+}
+
+TEST_F(MainKeysTest, APressOfTheMouseGivesTheButtonTheFocus) {
+  using enum PictureButton;
+  // Labels and icons are pressed at their centres, the pictures at their top left corners,
+  // clear of labels and icons.
+  const std::tuple<const char*, PictureButton, const char*> cases[] = {
+      {"LblExplore", Explore, "ImgExplore(0)"}, {"ImgCancel(0)", Exit, "ImgExit(0)"},
+      {"ImgPlayIcon(0)", Play, "ImgPlay(0)"},   {"ImgExit(2)", Exit, "ImgExit(0)"},
+      {"LblPlay", Play, "ImgPlay(0)"},          {"ImgExplore(2)", Explore, "ImgExplore(0)"},
+      {"LblExit", Exit, "ImgExit(0)"},          {"ImgPlay(2)", Play, "ImgPlay(0)"}};
+  for (const auto& [name, focused, pressed] : cases) {
+    SCOPED_TRACE(name);
+    Start();
+    Event([&] { Main().FocusButton(focused == Explore ? Exit : Explore); });
+    for (const Control* c : Main().Controls()) {
+      if (c->DisplayName() != name) continue;
+      const Point p =
+          c->Kind() == ControlKind::Image && c->Index() == 2 ? At(*c, 30, 30) : Centre(*c);
+      ASSERT_EQ(Main().HitTest(p.x, p.y), c) << "the press lands on the control itself";
+      Press(p);
+    }
+    EXPECT_EQ(Main().FocusedButton(), focused);
+    EXPECT_EQ(Looks(), pressed);
+  }
+}
+
+TEST_F(MainKeysTest, TheButtonsAreNamedByTheirCaptionsInTheLanguageInEffect) {
+  using enum PictureButton;
+  const auto names = [&] {
+    std::string out;
+    for (PictureButton b : kPictureButtons)
+      out += Main().ButtonLabel(b).Caption() + "|";
+    return out;
+  };
+  EXPECT_EQ(names(), "Launch Video|Explore the CD|Exit|");
+  Event([&] { Main().Greek.UserClick(); });
+  EXPECT_EQ(names(), "Αναπαραγωγή|Εξερεύνηση CD|Έξοδος|");
+  EXPECT_EQ(&Main().ButtonImage(Play), &Main().ImgPlay[2]);
+  EXPECT_EQ(&Main().ButtonImage(Explore), &Main().ImgExplore[2]);
+  EXPECT_EQ(&Main().ButtonImage(Exit), &Main().ImgExit[2]);
+}
+
+class OptionsKeysTest : public OptionsTest {
+ protected:
+  void SetUp() override {
+    QuietDisc();
+    Start();
+    Event([&] { Main().General.UserClick(); });
+  }
+  void Enter() {
+    Event([&] { Opt().PressEnter(); });
+  }
+  void Escape() {
+    Event([&] { Opt().PressEscape(); });
+  }
+};
+
+TEST_F(OptionsKeysTest, EnterIsOkWhileOkIsEnabled) {
+  Click(Opt().ChkPanScan);
+  Enter();
+  EXPECT_FALSE(Opt().Visible());
+  EXPECT_NE(fake.FileBytes(kSettingsPath).find("\"  -fs   -eend -pan \""), std::string::npos);
+
+  // Without Save, OK is disabled, and so is Enter.
+  Event([&] { Main().General.UserClick(); });
+  Click(Opt().ChkSave);
+  ASSERT_FALSE(Opt().cmdOK.Enabled());
+  Click(Opt().ChkFull);
+  Enter();
+  EXPECT_TRUE(Opt().Visible());
+  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
+}
+
+TEST_F(OptionsKeysTest, EnterPressesTheFocusedButtonInsteadOfOk) {
+  Click(Opt().ChkPanScan);
+  Event([&] { Opt().MoveFocus(&Opt().CmdApply); });
+  Enter();
+  EXPECT_TRUE(Opt().Visible());
+  EXPECT_FALSE(Opt().CmdApply.Enabled());
+  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
+  Event([&] { Opt().MoveFocus(&Opt().cmdCancel); });
+  EXPECT_EQ(Opt().EnterButton(), &Opt().cmdCancel);
+  Event([&] { Opt().MoveFocus(&Opt().ChkFull); });
+  EXPECT_EQ(Opt().EnterButton(), &Opt().cmdOK);
+}
+
+TEST_F(OptionsKeysTest, EnterWaitsForANumberInTheStartTimeBox) {
+  Click(Opt().ChkStart);
+  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
+  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
+  Enter();
+  EXPECT_TRUE(Opt().Visible());
+  EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
+  Set([](FrmOpt& o) { o.TxtSec.SetText("30"); });
+  Enter();
+  EXPECT_FALSE(Opt().Visible());
+  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs  -stime=30 -eend  ");
+}
+
+TEST_F(OptionsKeysTest, EscapeIsCancelWhateverHasTheFocus) {
+  Click(Opt().ChkStart);
+  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
+  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
+  Escape();
+  EXPECT_FALSE(launcher->OptLoaded());
+  EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked);
+  EXPECT_EQ(Opt().TxtSec.Text(), "x seconds");
+}
+
+}  // namespace
+}  // namespace zorvik::test
