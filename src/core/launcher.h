@@ -96,6 +96,11 @@ class Launcher {
   // The compiled help file that message boxes with a Help button open; empty when none.
   std::string HelpFile;
 
+  // The player's subtitle values that the options window could not read when it was loaded and
+  // that the launcher has not written since: the player has its own, unknown to the launcher.
+  bool SubStyleUnread = false;
+  bool SubDirUnread = false;
+
  private:
   void Fail(const std::string& what);
   std::unique_ptr<FrmMain> main_;

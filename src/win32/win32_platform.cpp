@@ -220,10 +220,21 @@ long Win32Platform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   return status;
 }
 
-long Win32Platform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
-  DWORD size = static_cast<DWORD>(buffer.size());
-  return RegQueryValueExA(reinterpret_cast<HKEY>(key), ToAnsi(name).c_str(), nullptr, nullptr,
-                          reinterpret_cast<BYTE*>(buffer.data()), &size);
+long Win32Platform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
+  const HKEY hkey = reinterpret_cast<HKEY>(key);
+  const std::string ansiName = ToAnsi(name);
+  // The size first, then the value; should it grow in between, once more.
+  LONG status = ERROR_MORE_DATA;
+  for (int attempt = 0; attempt < 3 && status == ERROR_MORE_DATA; ++attempt) {
+    DWORD size = 0;
+    status = RegQueryValueExA(hkey, ansiName.c_str(), nullptr, nullptr, nullptr, &size);
+    if (status != ERROR_SUCCESS) return status;
+    bytes.assign(size, '\0');
+    status = RegQueryValueExA(hkey, ansiName.c_str(), nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(bytes.data()), &size);
+    if (status == ERROR_SUCCESS) bytes.resize(size);
+  }
+  return status;
 }
 
 long Win32Platform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {

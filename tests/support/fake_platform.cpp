@@ -1,7 +1,6 @@
 #include "support/fake_platform.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/form.h"
 #include "core/text_util.h"
@@ -206,15 +205,17 @@ long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   return kRegOk;
 }
 
-long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
+long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
   Log("RegQuery " + name);
-  if (failQuery) return *failQuery;
+  if (failQuery) {
+    bytes = "left over";  // what a failed query leaves is not the value
+    return *failQuery;
+  }
   if (!open_.contains(key)) return kRegInvalidHandle;
   if (open_[key] != RegAccess::Read) return kRegAccessDenied;
   const auto it = values.find(name);
   if (it == values.end()) return kRegNotFound;
-  if (it->second.size() > buffer.size()) return kRegMoreData;
-  std::memcpy(buffer.data(), it->second.data(), it->second.size());
+  bytes = it->second;
   return kRegOk;
 }
 

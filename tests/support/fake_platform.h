@@ -82,7 +82,7 @@ class FakePlatform : public Platform {
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;

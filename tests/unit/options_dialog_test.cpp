@@ -24,6 +24,8 @@ void ExpectInOrder(const std::vector<std::string>& calls, const std::vector<std:
 
 TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWritesTheRegistry) {
   fake.SetRegString("Apppath", kPlayerPath);
+  fake.SetRegString("SubD", "161;Arial;24;1;16777215");
+  fake.SetRegString("SubDir", "D:\\Subtitles");
   fake.AddFile(kPlayerPath, "", {2002, 5, 1});
   fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
   fake.AddFolder("E:\\");

@@ -215,31 +215,39 @@ TEST_CASE("ANSI conversions keep every character of the code page, NULs included
   CHECK(p.FromAnsi(text) == text);
 }
 
-TEST_CASE("the player's registry values: exact bytes, and the status codes as they come") {
+TEST_CASE("the player's registry values: exact bytes of any length, and the status codes") {
   HKEY created = nullptr;
   DWORD disposition = 0;
   RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer", 0, nullptr, 0, KEY_ALL_ACCESS,
                   nullptr, &created, &disposition);
   RegCloseKey(created);
 
+  const std::string shortValue("161;Arial\0", 10);
+  const std::string longValue = "C:\\" + std::string(2000, 'p') + "\\bplay.exe";
   Win32Platform p;
   RegKey key = 0;
   CHECK_EQ(p.RegOpenPlayerKey(RegAccess::SetValue, key), kRegOk);
-  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTest", std::string("161;Arial\0", 10)), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTest", shortValue), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTestLong", longValue), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTestEmpty", ""), kRegOk);
   CHECK_EQ(p.RegCloseKey(key), kRegOk);
 
   CHECK_EQ(p.RegOpenPlayerKey(RegAccess::Read, key), kRegOk);
-  char buffer[47] = {};
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", buffer), kRegOk);
-  CHECK(std::string(buffer, 10) == std::string("161;Arial\0", 10));
-  char small[4] = {};
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", small), kRegMoreData);
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikNoSuchValue", buffer), kRegNotFound);
+  std::string bytes;
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", bytes), kRegOk);
+  CHECK(bytes == shortValue);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTestLong", bytes), kRegOk);
+  // Wine's ANSI query ends a text stored without its NUL with one.
+  CHECK(bytes.substr(0, bytes.find('\0')) == longValue);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTestEmpty", bytes), kRegOk);
+  CHECK(bytes.find_first_not_of('\0') == std::string::npos);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikNoSuchValue", bytes), kRegNotFound);
   CHECK_EQ(p.RegCloseKey(key), kRegOk);
 
   HKEY cleanup = nullptr;
   RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer", 0, KEY_SET_VALUE, &cleanup);
-  RegDeleteValueA(cleanup, "ZorvikSelfTest");
+  for (const char* name : {"ZorvikSelfTest", "ZorvikSelfTestLong", "ZorvikSelfTestEmpty"})
+    RegDeleteValueA(cleanup, name);
   RegCloseKey(cleanup);
   if (disposition == REG_CREATED_NEW_KEY) {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer");
