@@ -72,6 +72,9 @@ class Platform {
   virtual std::string WindowsFolder() = 0;
   // The folder of the running program, without a trailing backslash unless it is a drive's root.
   virtual std::string LauncherFolder() = 0;
+  // The program-files folders the system reports, each once: the one of 32-bit programs and,
+  // on 64-bit Windows, the native one. Without a trailing backslash.
+  virtual std::vector<std::string> ProgramFilesFolders() = 0;
 
   // The player's registry key, Software\BST\bsplayer under the current user. Values are bytes
   // in the system's ANSI code page. Each call gives a status; 0 is success.

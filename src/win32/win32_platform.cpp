@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/text_util.h"
 #include "win32/pictures.h"
 #include "win32/unicode.h"
 
@@ -73,6 +74,27 @@ void CALLBACK OpenHelpFile(LPHELPINFO info) {
   if (!helpFile || helpFile->empty()) return;
   ShellExecuteW(GetActiveWindow(), L"open", FullPath(*helpFile).c_str(), nullptr, nullptr,
                 SW_SHOWNORMAL);
+}
+
+// A folder the shell knows, or nothing when this Windows has none.
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path)) && path) {
+    folder = path;
+  }
+  CoTaskMemFree(path);
+  return folder;
+}
+
+std::wstring EnvironmentValue(const wchar_t* name) {
+  const DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
+  if (n == 0) return {};
+  std::wstring value(n, L'\0');
+  const DWORD written = GetEnvironmentVariableW(name, value.data(), n);
+  if (written == 0 || written >= n) return {};
+  value.resize(written);
+  return value;
 }
 
 constexpr const char* kPlayerKey = "Software\\BST\\bsplayer";
@@ -210,6 +232,24 @@ std::string Win32Platform::LauncherFolder() {
     exe.resize(exe.size() * 2);
   }
   return Narrow(FolderOf(exe));
+}
+
+std::vector<std::string> Win32Platform::ProgramFilesFolders() {
+  // A 32-bit program: FOLDERID_ProgramFiles names the 32-bit folder on 64-bit Windows too, and
+  // the native one is not given to it as a known folder but as ProgramW6432 (Windows 7 on).
+  const std::wstring candidates[] = {KnownFolder(FOLDERID_ProgramFilesX86),
+                                     KnownFolder(FOLDERID_ProgramFiles),
+                                     EnvironmentValue(L"ProgramW6432")};
+  std::vector<std::string> folders;
+  for (const std::wstring& candidate : candidates) {
+    if (candidate.empty()) continue;
+    const std::string folder = Narrow(WithoutTrailingSlash(candidate));
+    bool known = false;
+    for (const std::string& f : folders)
+      known = known || EqualsIgnoreCase(f, folder);
+    if (!known) folders.push_back(folder);
+  }
+  return folders;
 }
 
 long Win32Platform::RegOpenPlayerKey(RegAccess access, RegKey& key) {

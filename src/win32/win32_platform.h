@@ -33,6 +33,7 @@ class Win32Platform : public Platform {
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
+  std::vector<std::string> ProgramFilesFolders() override;
 
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
   long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;

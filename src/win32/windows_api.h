@@ -16,9 +16,11 @@
 // windows.h first: these depend on it.
 #include <commctrl.h>
 #include <commdlg.h>
+#include <knownfolders.h>
 #include <ole2.h>
 #include <olectl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #undef MessageBox
 #undef RegQueryValue

@@ -196,6 +196,11 @@ std::string FakePlatform::LauncherFolder() {
   return launcherFolder;
 }
 
+std::vector<std::string> FakePlatform::ProgramFilesFolders() {
+  Log("ProgramFilesFolders");
+  return programFilesFolders;
+}
+
 long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   Log("RegOpen");
   if (failOpen) return *failOpen;

@@ -43,6 +43,7 @@ class FakePlatform : public Platform {
   std::string currentFolder = "E:\\";
   std::string launcherFolder = "E:\\";
   std::string windowsFolder = "C:\\WINDOWS";
+  std::vector<std::string> programFilesFolders;  // as the system reports them
   FakePlatform& AddFile(const std::string& path, const std::string& bytes = "",
                         LocalDate lastWrite = {2005, 6, 1});
   FakePlatform& AddFolder(const std::string& path);
@@ -81,6 +82,7 @@ class FakePlatform : public Platform {
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
+  std::vector<std::string> ProgramFilesFolders() override;
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
   long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text_util.h"
 #include "win32/tests/check.h"
 #include "win32/unicode.h"
 #include "win32/win32_platform.h"
@@ -251,6 +252,25 @@ TEST_CASE("the player's registry values: exact bytes of any length, and the stat
   RegCloseKey(cleanup);
   if (disposition == REG_CREATED_NEW_KEY) {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer");
+  }
+}
+
+TEST_CASE("the program-files folders are real folders, each named once") {
+  Win32Platform p;
+  const std::vector<std::string> folders = p.ProgramFilesFolders();
+  CHECK(!folders.empty());
+  for (size_t i = 0; i < folders.size(); ++i) {
+    CHECK_EQ_AT(p.FolderExists(folders[i]), true, folders[i]);
+    CHECK_EQ_AT(folders[i].back() != '\\', true, folders[i]);
+    for (size_t k = 0; k < i; ++k)
+      CHECK_EQ_AT(EqualsIgnoreCase(folders[i], folders[k]), false, folders[i]);
+  }
+  // On 64-bit Windows (and Wine's 64-bit prefixes) both folders: the 32-bit one first.
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  if (wow64) {
+    CHECK_EQ(folders.size(), size_t{2});
+    CHECK_EQ(folders[0].ends_with(" (x86)"), true);
   }
 }
 
