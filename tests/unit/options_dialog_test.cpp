@@ -68,7 +68,7 @@ TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
     ExpectInOrder(fake.calls, {"RegQuery SubD", "RegQuery SubDir", "ReadFile More\\Settings.sav"});
     EXPECT_EQ(o.ChkFull.Value(), kChecked);
     EXPECT_EQ(o.ChkEend.Value(), kUnchecked);
-    EXPECT_EQ(o.TxtAviName.Text(), "");
+    EXPECT_EQ(o.TxtAviName.Text(), "film.avi") << "the movie start-up found, not the typed one";
     EXPECT_EQ(o.ChkSave.Value(), kChecked);
     EXPECT_FALSE(o.CmdApply.Enabled());
   }
