@@ -68,12 +68,28 @@ const wchar_t* OrNull(const std::wstring& s) {
   return s.empty() ? nullptr : s.c_str();
 }
 
+// Every start and shell request. A failure shows nothing: the launcher reports what it must
+// itself. The shell is done with the request when this returns, since the launcher may end
+// right after.
+void Shell(HWND owner, const wchar_t* verb, const std::wstring& file,
+           const std::wstring& parameters, const std::wstring& directory, int showMode) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = owner;
+  info.lpVerb = verb;
+  info.lpFile = file.c_str();
+  info.lpParameters = OrNull(parameters);
+  info.lpDirectory = OrNull(directory);
+  info.nShow = showMode;
+  ShellExecuteExW(&info);
+}
+
 // The Help button of a message box: the help file as it is found from the current folder now.
 void CALLBACK OpenHelpFile(LPHELPINFO info) {
   const auto* helpFile = reinterpret_cast<const std::wstring*>(info->dwContextId);
   if (!helpFile || helpFile->empty()) return;
-  ShellExecuteW(GetActiveWindow(), L"open", FullPath(*helpFile).c_str(), nullptr, nullptr,
-                SW_SHOWNORMAL);
+  Shell(GetActiveWindow(), L"open", FullPath(*helpFile), L"", L"", SW_SHOWNORMAL);
 }
 
 // A folder the shell knows, or nothing when this Windows has none.
@@ -313,26 +329,17 @@ void Win32Platform::ShellExecute(const std::string& verb, const std::string& fil
   std::wstring folder = Widen(directory);
   // The player's own path comes as the directory: it starts in the player's folder.
   if (IsFile(folder)) folder = FolderOf(folder);
-  ShellExecuteW(host_ ? host_->MainWindowHandle() : nullptr, OrNull(Widen(verb)),
-                Widen(file).c_str(), OrNull(Widen(parameters)), OrNull(folder), showMode);
+  const std::wstring verbW = Widen(verb);
+  Shell(host_ ? host_->MainWindowHandle() : nullptr, OrNull(verbW), Widen(file), Widen(parameters),
+        folder, showMode);
 }
 
 void Win32Platform::StartProgram(const std::string& path, const std::string& arguments,
                                  int showMode) {
   // A full path, so that neither the search path nor blanks in it can pick another program.
-  const std::wstring program = FullPath(Widen(path));
-  const std::wstring args = Widen(arguments);
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof info;
-  // The launcher may end right after the start; the shell must be done with it by then.
-  info.fMask = SEE_MASK_NOASYNC;
   // An owner, so that an elevation prompt comes to the front instead of flashing.
-  info.hwnd = host_ ? host_->ModalOwner() : nullptr;
-  info.lpVerb = nullptr;
-  info.lpFile = program.c_str();
-  info.lpParameters = OrNull(args);
-  info.nShow = showMode;
-  ShellExecuteExW(&info);
+  Shell(host_ ? host_->ModalOwner() : nullptr, nullptr, FullPath(Widen(path)), Widen(arguments),
+        L"", showMode);
 }
 
 int Win32Platform::MessageBox(const std::string& prompt, int style, const std::string& title,
