@@ -234,11 +234,9 @@ void FrmOpt::KeepWhatStartUpFound() {
   // Finding the movie again is no choice of the user's: Play stays as it was.
   FrmMain& m = l.Main();
   const bool image = m.ImgPlay[2].Enabled();
-  const bool icon = m.ImgPlayIcon[0].Enabled();
   const bool label = m.LblPlay.Enabled();
   AutoDetectVideo(l);
   m.ImgPlay[2].SetEnabled(image);
-  m.ImgPlayIcon[0].SetEnabled(icon);
   m.LblPlay.SetEnabled(label);
 }
 
