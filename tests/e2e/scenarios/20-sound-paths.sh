@@ -36,7 +36,7 @@ EOF
 player_starts() {
   local log=$ZORVIK_PLAYER_LOG/bplay-args.txt
   for _ in $(seq 50); do
-    [ "$(cat "$log" 2>/dev/null | wc -l)" -ge "$1" ] && break
+    [ -f "$log" ] && [ "$(wc -l <"$log")" -ge "$1" ] && break
     sleep 0.2
   done
   cat "$log" 2>/dev/null || true
