@@ -226,6 +226,7 @@ long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::strin
 
 long FakePlatform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
   Log("RegSet " + name);
+  if (failSet) return *failSet;
   if (!open_.contains(key)) return kRegInvalidHandle;
   if (open_[key] != RegAccess::SetValue) return kRegAccessDenied;
   values[name] = std::string(bytes);

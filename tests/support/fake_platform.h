@@ -60,7 +60,8 @@ class FakePlatform : public Platform {
   void SetRegString(const std::string& name, const std::string& text) {
     values[name] = ToAnsi(text) + '\0';
   }
-  std::optional<long> failOpen, failQuery, failClose;
+  std::optional<long> failOpen, failQuery, failSet, failClose;
+  size_t OpenKeys() const { return open_.size(); }
 
   // Logs and scripted answers.
   std::vector<std::string> calls;  // every request, in order, as "Operation argument"

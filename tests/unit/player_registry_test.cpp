@@ -42,6 +42,7 @@ TEST_F(PlayerRegistryTest, WritesShortTextsPaddedTo23BytesAndLongerOnesWhole) {
     Press(Opt().CmdApply);
     EXPECT_EQ(fake.values["SubD"], c.bytes);
     EXPECT_EQ(fake.values["SubDir"], c.bytes);
+    EXPECT_EQ(fake.OpenKeys(), 0u);
     FrmOpt& o = Reopen();
     EXPECT_EQ(o.TxtSubs.Text(), fake.FromAnsi(c.bytes));
     EXPECT_EQ(o.TxtSubPath.Text(), fake.FromAnsi(c.bytes));
@@ -131,6 +132,24 @@ TEST_F(PlayerRegistryTest, AValueThatCouldNotBeReadIsNotOverwrittenWithAnEmptyBo
     Press(Opt().cmdOK);
     EXPECT_EQ(fake.values["SubDir"], std::string(23, ' ')) << "the launcher's own value now";
   }
+}
+
+// Only a write that went through makes the player's value known.
+TEST_F(PlayerRegistryTest, AFailedWriteLeavesTheValueUnknown) {
+  QuietDisc();
+  fake.values["SubDir"] = "D:\\Subs";
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "0,1,0,0,1,1"}}));
+  fake.failQuery = kRegAccessDenied;
+  Start();
+  fake.failQuery.reset();
+  fake.failSet = kRegAccessDenied;
+  Set([](FrmOpt& o) { o.TxtSubPath.SetText("E:\\Subtitles"); });
+  Press(Opt().cmdOK);
+  fake.failSet.reset();
+  Set([](FrmOpt& o) { o.TxtSubPath.SetText(""); });
+  Press(Opt().cmdOK);
+  EXPECT_EQ(fake.values["SubDir"], "D:\\Subs");
+  EXPECT_EQ(fake.OpenKeys(), 0u);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // What start-up asks the user to install before the movie can play.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "persistence/settings_file.h"
 #include "support/media_fixture.h"
 
 namespace zorvik::test {
@@ -108,6 +111,23 @@ INSTANTIATE_TEST_SUITE_P(
         FFdshowPlace{"ElsewhereInTheFolder", kWow64, "C:\\Program Files (x86)\\ffdshow.ax", false},
         FFdshowPlace{"None", kWow64, "", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MediaTest, TheTitleIsTheMoviesNameOrZorvikInItsOwnSize) {
+  for (const auto& [title, shown, size] :
+       {std::tuple{"Η ταινία", "Η ταινία", 12.0}, std::tuple{"", "ZORVIK", 13.0},
+        std::tuple{"ZORVIK", "ZORVIK", 13.0}}) {
+    SCOPED_TRACE(title);
+    fake = FakePlatform();
+    QuietDisc();
+    SettingsRecord r;
+    r.movieTitle = title;
+    r.playerIni = "Default";
+    fake.AddFile("E:\\More\\Settings.sav", FormatSettings(r));
+    Start();
+    EXPECT_EQ(Main().LblMovieName.Caption(), shown);
+    EXPECT_EQ(Main().LblMovieName.GetFont().size, size);
+  }
+}
 
 }  // namespace
 }  // namespace zorvik::test

@@ -219,6 +219,20 @@ TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
   }
 }
 
+// The front end runs events inside a modal window's loop, and still looks at the window once its
+// loop ends: a window unloaded there lives until the outer event is over.
+TEST_F(StartupTest, AWindowUnloadedInsideItsModalLoopLivesUntilTheOuterEventEnds) {
+  QuietDisc();
+  Start();
+  fake.onModal = [&](Form& f) {
+    Event([&] { static_cast<FrmOpt&>(f).cmdCancel.RaiseClick(); });
+    EXPECT_EQ(f.Name(), "frmOpt");
+    EXPECT_FALSE(launcher->OptLoaded());
+  };
+  Event([&] { Main().General.UserClick(); });
+  EXPECT_FALSE(launcher->OptLoaded());
+}
+
 TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {
   QuietDisc();
   Start();
