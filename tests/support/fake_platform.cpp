@@ -161,7 +161,7 @@ bool FakePlatform::CreateFolder(const std::string& path) {
 std::optional<std::string> FakePlatform::ReadFile(const std::string& path) {
   Log("ReadFile " + path);
   const Entry* e = Lookup(path);
-  if (!e || e->folder) return std::nullopt;
+  if (!e || e->folder || failReads) return std::nullopt;
   return e->bytes;
 }
 

@@ -53,6 +53,8 @@ class FakePlatform : public Platform {
   std::string FileBytes(const std::string& path) const;
   // Makes writes fail midway (after the folder exists), as a full disk would.
   bool failWrites = false;
+  // Makes reads of files fail although they exist, as a file locked by another program would.
+  bool failReads = false;
 
   // The player's registry key.
   bool keyExists = true;
