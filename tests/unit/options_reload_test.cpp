@@ -144,5 +144,75 @@ TEST_F(OptionsReloadTest, FindingTheMovieAgainLeavesPlayAsItWas) {
   }
 }
 
+TEST_F(OptionsReloadTest, DefaultWithoutAFileBringsBackEveryFactoryValue) {
+  Computer(false);
+  Start();
+  FrmOpt& o = Opt();
+  EXPECT_FALSE(o.TxtParam.Enabled() || o.TxtBSpath.Enabled());
+  EXPECT_EQ(o.TxtParam.BackColor(), kSilver);
+  Set([](FrmOpt& w) {
+    for (CheckBox* c : {&w.ChkVersion, &w.ChkBanner, &w.ChkSubs, &w.ChkSubPath, &w.ChkStart,
+                        &w.ChkSubsDisable, &w.ChkPanScan, &w.ChkParbox})
+      c->SetValue(kChecked);
+    for (CheckBox* c : {&w.ChkSave, &w.ChkFull, &w.ChkEend, &w.ChkZorvikexit})
+      c->SetValue(kUnchecked);
+    w.OptAutoIni[2].SetValue(true);
+    w.TxtAviName.SetText("D:\\other.avi");
+    w.TxtBSini.SetText("C:\\mine.bsi");
+    w.TxtSec.SetText("90");
+    w.CmbAspect.SetListIndex(2);
+    w.CmbRes.SetListIndex(3);
+    w.TxtParam.SetText("-mine");
+  });
+  Press(o.CmdDefault);
+  for (CheckBox* c : {&o.ChkVersion, &o.ChkBanner, &o.ChkSubs, &o.ChkSubPath, &o.ChkStart,
+                      &o.ChkSubsDisable, &o.ChkPanScan}) {
+    EXPECT_EQ(c->Value(), kUnchecked) << c->Name();
+  }
+  for (CheckBox* c : {&o.ChkSave, &o.ChkFull, &o.ChkEend, &o.ChkZorvikexit})
+    EXPECT_EQ(c->Value(), kChecked) << c->Name();
+  EXPECT_EQ(o.ChkParbox.Value(), kChecked) << "Default leaves manual mode as it is";
+  EXPECT_TRUE(o.OptAutoIni[0].Value());
+  EXPECT_EQ(o.TxtAviName.Text(), "film.avi");
+  EXPECT_EQ(o.TxtBSini.Text(), "Default");
+  EXPECT_EQ(o.TxtSec.Text(), "x seconds");
+  EXPECT_FALSE(o.TxtSec.Enabled() || o.TxtSubs.Enabled() || o.TxtSubPath.Enabled());
+  EXPECT_EQ(o.CmbAspect.ListIndex() + o.CmbRes.ListIndex(), 0);
+  EXPECT_EQ(o.TxtParam.Text(), "-fs -eend");
+  EXPECT_TRUE(o.cmdOK.Enabled());
+  EXPECT_FALSE(o.CmdApply.Enabled());
+}
+
+// What every load leaves, with automatic detection from the defaults, and with a file that
+// checks the boxes whose texts go with them and names a skin.
+TEST_F(OptionsReloadTest, EveryLoadLeavesTheBoxesThatGoWithTheirChoices) {
+  for (bool settingsFile : {false, true}) {
+    SCOPED_TRACE(settingsFile ? "settings file" : "defaults");
+    fake = FakePlatform();
+    Computer(false);
+    if (settingsFile) {
+      fake.AddFile("D:\\Work\\More\\Settings.sav",
+                   Edited(kFactoryFile, {{"#TRUE#,#FALSE#,#FALSE#", "#FALSE#,#FALSE#,#TRUE#"},
+                                         {"0,0,0,0,1,1,\"Change Skin\",0,0,\"x seconds\"",
+                                          "1,1,0,0,1,1,\"Blue\",0,1,\"90\""}}));
+    }
+    Start();
+    FrmOpt& o = Opt();
+    for (TextBox* t : {&o.TxtSubs, &o.TxtSubPath, &o.TxtSec})
+      EXPECT_EQ(t->Enabled(), settingsFile) << t->Name();
+    for (TextBox* t : {&o.TxtSubs, &o.TxtSubPath})
+      EXPECT_EQ(t->BackColor(), kSilver) << t->Name();
+    EXPECT_EQ(o.ChkSkin.Value(), settingsFile ? kChecked : kUnchecked);
+    // The path boxes of the other two ways of finding the movie look unused.
+    EXPECT_EQ(o.TxtAviName.BackColor() == kSilver, !settingsFile);
+    EXPECT_EQ(o.TxtAviName.ForeColor() == SystemColor(syscolor::kGrayText), !settingsFile);
+    EXPECT_EQ(o.CmdAvi.Enabled(), settingsFile);
+    EXPECT_EQ(o.TxtBSini.BackColor(), kSilver);
+    EXPECT_EQ(o.TxtBSini.ForeColor(), SystemColor(syscolor::kGrayText));
+    EXPECT_FALSE(o.CmdBSini.Enabled());
+    EXPECT_FALSE(o.ChkAPI.Enabled() || o.ChkShutDown.Enabled() || o.CmdApply.Enabled());
+  }
+}
+
 }  // namespace
 }  // namespace zorvik::test
