@@ -15,6 +15,7 @@ void Launcher::Start() {
   Dispatch([this] {
     FrmMain& m = Main();
     m.Form_Load();
+    started_ = true;
     if (!ending_) m.Show();
   });
 }

@@ -55,6 +55,8 @@ class Launcher {
 
   // Creates the main window and runs its load handler. A failure is shown and ends the program.
   void Start();
+  // Whether the main window's load handler has run to its end.
+  bool Started() const { return started_; }
 
   // Runs one event from outside (input, menu, timer). A failure in it is shown and ends the
   // program; windows unloaded during it are destroyed once it is over.
@@ -96,12 +98,20 @@ class Launcher {
   // The compiled help file that message boxes with a Help button open; empty when none.
   std::string HelpFile;
 
+  // The player's path as start-up read it from the registry; empty when it read none.
+  std::string PlayerPathFound;
+  // The player's subtitle values that the options window could not read when it was loaded and
+  // that the launcher has not written since: the player has its own, unknown to the launcher.
+  bool SubStyleUnread = false;
+  bool SubDirUnread = false;
+
  private:
   void Fail(const std::string& what);
   std::unique_ptr<FrmMain> main_;
   std::unique_ptr<FrmOpt> opt_;
   std::vector<std::unique_ptr<FrmOpt>> unloaded_;
   int dispatchDepth_ = 0;
+  bool started_ = false;
   bool ending_ = false;
 };
 

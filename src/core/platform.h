@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/controls.h"
 
@@ -36,7 +36,6 @@ constexpr long kRegOk = 0;
 constexpr long kRegNotFound = 2;
 constexpr long kRegAccessDenied = 5;
 constexpr long kRegInvalidHandle = 6;
-constexpr long kRegMoreData = 234;
 
 // Message box styles and answers (the Windows numbers).
 constexpr int kMbOk = 0;
@@ -73,12 +72,15 @@ class Platform {
   virtual std::string WindowsFolder() = 0;
   // The folder of the running program, without a trailing backslash unless it is a drive's root.
   virtual std::string LauncherFolder() = 0;
+  // The program-files folders the system reports, each once: the one of 32-bit programs and,
+  // on 64-bit Windows, the native one. Without a trailing backslash.
+  virtual std::vector<std::string> ProgramFilesFolders() = 0;
 
   // The player's registry key, Software\BST\bsplayer under the current user. Values are bytes
   // in the system's ANSI code page. Each call gives a status; 0 is success.
   virtual long RegOpenPlayerKey(RegAccess access, RegKey& key) = 0;
-  // Fills at most buffer.size() bytes; a value that doesn't fit gives kRegMoreData.
-  virtual long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) = 0;
+  // Reads a value whole, whatever its length; on failure the bytes are not to be trusted.
+  virtual long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) = 0;
   // Sets a REG_SZ value to exactly these bytes.
   virtual long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) = 0;
   virtual long RegCloseKey(RegKey key) = 0;

@@ -14,6 +14,7 @@ void ReadPlayerPath(Launcher& l) {
     l.RegistryError = false;
     return;
   }
+  l.PlayerPathFound = r.text;
   l.Opt().TxtBSpath.SetText(r.text);
 }
 

@@ -9,7 +9,8 @@ class Launcher;
 inline constexpr int kOldPlayerYear = 2003;
 inline constexpr int kOldPlayerMonth = 9;
 
-// Fills the player's path from its registry value "Apppath"; a failure is reported once.
+// Fills the player's path from its registry value "Apppath", and keeps it as the path found; a
+// failure is reported once.
 void ReadPlayerPath(Launcher& l);
 // Warns when the executable's last-write date is before September 2003.
 void CheckPlayerVersion(Launcher& l);

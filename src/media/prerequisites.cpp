@@ -8,6 +8,21 @@
 
 namespace zorvik {
 
+namespace {
+
+// At its usual place on the Windows drive, or in a program-files folder the system names: on
+// 64-bit Windows the common 32-bit FFdshow is in "Program Files (x86)", and Windows in other
+// languages names the folder otherwise.
+bool FFdshowInstalled(Platform& p, const std::string& drive) {
+  if (p.FileExists(drive + "program files\\ffdshow\\ffdshow.ax")) return true;
+  for (const std::string& folder : p.ProgramFilesFolders()) {
+    if (p.FileExists(JoinPath(folder, "ffdshow\\ffdshow.ax"))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 void DisablePlay(Launcher& l) {
   FrmMain& m = l.Main();
   m.ImgPlay[2].SetEnabled(false);
@@ -37,7 +52,7 @@ void DetectPrerequisites(Launcher& l) {
   if (player.empty()) prompt(l.MsgInstallBSplayer);
 
   // FFdshow decodes both kinds of movie by itself.
-  if (!p.FileExists(drive + "program files\\ffdshow\\ffdshow.ax")) {
+  if (!FFdshowInstalled(p, drive)) {
     const bool xvidOffered = m.Programs.Enabled() && m.XviD.Enabled() && m.XviD.Visible();
     if (!inSystem("xvid.dll") && xvidOffered) prompt(l.MsgInstallXviD);
     if (!inSystem("divx.dll") && !player.empty()) prompt(l.MsgInstallDivX);

@@ -1,10 +1,6 @@
 #include "persistence/player_registry.h"
 
-#include <algorithm>
-#include <array>
-
 #include "core/launcher.h"
-#include "core/text_util.h"
 #include "ui/options/frm_opt.h"
 
 namespace zorvik {
@@ -14,48 +10,55 @@ namespace {
 constexpr const char* kSubStyleValue = "SubD";
 constexpr const char* kSubDirValue = "SubDir";
 
-void WritePlayerValue(Platform& p, const std::string& name, const std::string& text) {
+void ReadSubValue(Launcher& l, const std::string& name, TextBox& box, bool& unread) {
+  const PlayerValueRead r = ReadPlayerValue(l.platform, name);
+  unread = !r.Read();
+  box.SetText(r.text);
+}
+
+void WriteSubValue(Launcher& l, const std::string& name, const TextBox& box, bool& unread) {
+  if (unread && box.Text().empty()) return;
+  Platform& p = l.platform;
   RegKey key = 0;
-  p.RegOpenPlayerKey(RegAccess::SetValue, key);
-  p.RegSetValue(key, name, FitPlayerValue(p, text));
+  const long open = p.RegOpenPlayerKey(RegAccess::SetValue, key);
+  const long set = p.RegSetValue(key, name, FitPlayerValue(p, box.Text()));
   p.RegCloseKey(key);
+  // Once written, the player's value is what the box holds.
+  if (open == kRegOk && set == kRegOk) unread = false;
 }
 
 }  // namespace
 
 PlayerValueRead ReadPlayerValue(Platform& p, const std::string& name) {
   PlayerValueRead r;
-  std::array<char, kPlayerValueReadBytes> buffer{};
+  std::string bytes;
   RegKey key = 0;
   r.open = p.RegOpenPlayerKey(RegAccess::Read, key);
-  r.query = p.RegQueryValue(key, name, buffer);
+  r.query = p.RegQueryValue(key, name, bytes);
   r.close = p.RegCloseKey(key);
-  // After a failed query the buffer holds nothing the launcher can trust.
-  if (r.query != kRegOk) buffer.fill(0);
-  const std::string bytes(buffer.data(), std::find(buffer.begin(), buffer.end(), '\0'));
-  r.text = p.FromAnsi(bytes);
+  // After a failed query the bytes hold nothing the launcher can trust.
+  if (r.query != kRegOk) bytes.clear();
+  r.text = p.FromAnsi(bytes.substr(0, bytes.find('\0')));
   return r;
 }
 
 std::string FitPlayerValue(Platform& p, const std::string& text) {
-  std::u32string chars = Utf8ToCodePoints(text);
-  chars.resize(kPlayerValueWriteBytes, U' ');
-  std::string bytes = p.ToAnsi(CodePointsToUtf8(chars));
-  bytes.resize(kPlayerValueWriteBytes, ' ');
+  std::string bytes = p.ToAnsi(text);
+  if (bytes.size() < kPlayerValueWriteBytes) bytes.resize(kPlayerValueWriteBytes, ' ');
   return bytes;
 }
 
 void ReadSubStyle(Launcher& l) {
-  l.Opt().TxtSubs.SetText(ReadPlayerValue(l.platform, kSubStyleValue).text);
+  ReadSubValue(l, kSubStyleValue, l.Opt().TxtSubs, l.SubStyleUnread);
 }
 void ReadSubDir(Launcher& l) {
-  l.Opt().TxtSubPath.SetText(ReadPlayerValue(l.platform, kSubDirValue).text);
+  ReadSubValue(l, kSubDirValue, l.Opt().TxtSubPath, l.SubDirUnread);
 }
 void WriteSubStyle(Launcher& l) {
-  WritePlayerValue(l.platform, kSubStyleValue, l.Opt().TxtSubs.Text());
+  WriteSubValue(l, kSubStyleValue, l.Opt().TxtSubs, l.SubStyleUnread);
 }
 void WriteSubDir(Launcher& l) {
-  WritePlayerValue(l.platform, kSubDirValue, l.Opt().TxtSubPath.Text());
+  WriteSubValue(l, kSubDirValue, l.Opt().TxtSubPath, l.SubDirUnread);
 }
 
 }  // namespace zorvik

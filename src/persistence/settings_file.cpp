@@ -208,11 +208,13 @@ bool Fits(const SettingsRecord& r) {
 
 void FailedSave(Launcher& l, const std::string& file) {
   FrmOpt& o = l.Opt();
-  o.cmdOK.SetEnabled(false);
   o.CmdApply.SetLeft(kOutOfSight);
   o.CmdApply.SetVisible(false);
   o.ChkSave.SetValue(kUnchecked);
   o.ChkSave.SetEnabled(false);
+  // Clearing the box disabled OK; it stays, as the way out that keeps what was just applied for
+  // this run.
+  o.cmdOK.SetEnabled(true);
   if (!l.platform.FileExists(file)) {
     l.MsgBox(l.MsgCantWrite, kMbCritical, l.TitleCaution);
   } else {

@@ -67,7 +67,8 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes);
 SettingsRecord CaptureSettings(Launcher& l);
 
 // Writes the file. A failure is reported to the user, turns saving off while the options
-// window stays loaded, and leaves any previous file as it was.
+// window stays loaded (OK then closes it keeping the values unsaved), and leaves any previous
+// file as it was.
 void SaveSettings(Launcher& l);
 // Reads the file into the launcher and the controls. Returns false, changing nothing, when
 // there is no file or it can't be read as a whole.

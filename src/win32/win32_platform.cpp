@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/text_util.h"
 #include "win32/pictures.h"
 #include "win32/unicode.h"
 
@@ -67,12 +68,49 @@ const wchar_t* OrNull(const std::wstring& s) {
   return s.empty() ? nullptr : s.c_str();
 }
 
+// Every start and shell request. A failure shows nothing: the launcher reports what it must
+// itself. The shell is done with the request when this returns, since the launcher may end
+// right after.
+void Shell(HWND owner, const wchar_t* verb, const std::wstring& file,
+           const std::wstring& parameters, const std::wstring& directory, int showMode) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = owner;
+  info.lpVerb = verb;
+  info.lpFile = file.c_str();
+  info.lpParameters = OrNull(parameters);
+  info.lpDirectory = OrNull(directory);
+  info.nShow = showMode;
+  ShellExecuteExW(&info);
+}
+
 // The Help button of a message box: the help file as it is found from the current folder now.
 void CALLBACK OpenHelpFile(LPHELPINFO info) {
   const auto* helpFile = reinterpret_cast<const std::wstring*>(info->dwContextId);
   if (!helpFile || helpFile->empty()) return;
-  ShellExecuteW(GetActiveWindow(), L"open", FullPath(*helpFile).c_str(), nullptr, nullptr,
-                SW_SHOWNORMAL);
+  Shell(GetActiveWindow(), L"open", FullPath(*helpFile), L"", L"", SW_SHOWNORMAL);
+}
+
+// A folder the shell knows, or nothing when this Windows has none.
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path)) && path) {
+    folder = path;
+  }
+  CoTaskMemFree(path);
+  return folder;
+}
+
+std::wstring EnvironmentValue(const wchar_t* name) {
+  const DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
+  if (n == 0) return {};
+  std::wstring value(n, L'\0');
+  const DWORD written = GetEnvironmentVariableW(name, value.data(), n);
+  if (written == 0 || written >= n) return {};
+  value.resize(written);
+  return value;
 }
 
 constexpr const char* kPlayerKey = "Software\\BST\\bsplayer";
@@ -212,6 +250,24 @@ std::string Win32Platform::LauncherFolder() {
   return Narrow(FolderOf(exe));
 }
 
+std::vector<std::string> Win32Platform::ProgramFilesFolders() {
+  // A 32-bit program: FOLDERID_ProgramFiles names the 32-bit folder on 64-bit Windows too, and
+  // the native one is not given to it as a known folder but as ProgramW6432 (Windows 7 on).
+  const std::wstring candidates[] = {KnownFolder(FOLDERID_ProgramFilesX86),
+                                     KnownFolder(FOLDERID_ProgramFiles),
+                                     EnvironmentValue(L"ProgramW6432")};
+  std::vector<std::string> folders;
+  for (const std::wstring& candidate : candidates) {
+    if (candidate.empty()) continue;
+    const std::string folder = Narrow(WithoutTrailingSlash(candidate));
+    bool known = false;
+    for (const std::string& f : folders)
+      known = known || EqualsIgnoreCase(f, folder);
+    if (!known) folders.push_back(folder);
+  }
+  return folders;
+}
+
 long Win32Platform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   HKEY opened = nullptr;
   const LONG status = RegOpenKeyExA(HKEY_CURRENT_USER, kPlayerKey, 0,
@@ -220,10 +276,21 @@ long Win32Platform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   return status;
 }
 
-long Win32Platform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
-  DWORD size = static_cast<DWORD>(buffer.size());
-  return RegQueryValueExA(reinterpret_cast<HKEY>(key), ToAnsi(name).c_str(), nullptr, nullptr,
-                          reinterpret_cast<BYTE*>(buffer.data()), &size);
+long Win32Platform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
+  const HKEY hkey = reinterpret_cast<HKEY>(key);
+  const std::string ansiName = ToAnsi(name);
+  // The size first, then the value; should it grow in between, once more.
+  LONG status = ERROR_MORE_DATA;
+  for (int attempt = 0; attempt < 3 && status == ERROR_MORE_DATA; ++attempt) {
+    DWORD size = 0;
+    status = RegQueryValueExA(hkey, ansiName.c_str(), nullptr, nullptr, nullptr, &size);
+    if (status != ERROR_SUCCESS) return status;
+    bytes.assign(size, '\0');
+    status = RegQueryValueExA(hkey, ansiName.c_str(), nullptr, nullptr,
+                              reinterpret_cast<BYTE*>(bytes.data()), &size);
+    if (status == ERROR_SUCCESS) bytes.resize(size);
+  }
+  return status;
 }
 
 long Win32Platform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
@@ -262,26 +329,17 @@ void Win32Platform::ShellExecute(const std::string& verb, const std::string& fil
   std::wstring folder = Widen(directory);
   // The player's own path comes as the directory: it starts in the player's folder.
   if (IsFile(folder)) folder = FolderOf(folder);
-  ShellExecuteW(host_ ? host_->MainWindowHandle() : nullptr, OrNull(Widen(verb)),
-                Widen(file).c_str(), OrNull(Widen(parameters)), OrNull(folder), showMode);
+  const std::wstring verbW = Widen(verb);
+  Shell(host_ ? host_->MainWindowHandle() : nullptr, OrNull(verbW), Widen(file), Widen(parameters),
+        folder, showMode);
 }
 
 void Win32Platform::StartProgram(const std::string& path, const std::string& arguments,
                                  int showMode) {
   // A full path, so that neither the search path nor blanks in it can pick another program.
-  const std::wstring program = FullPath(Widen(path));
-  const std::wstring args = Widen(arguments);
-  SHELLEXECUTEINFOW info{};
-  info.cbSize = sizeof info;
-  // The launcher may end right after the start; the shell must be done with it by then.
-  info.fMask = SEE_MASK_NOASYNC;
   // An owner, so that an elevation prompt comes to the front instead of flashing.
-  info.hwnd = host_ ? host_->ModalOwner() : nullptr;
-  info.lpVerb = nullptr;
-  info.lpFile = program.c_str();
-  info.lpParameters = OrNull(args);
-  info.nShow = showMode;
-  ShellExecuteExW(&info);
+  Shell(host_ ? host_->ModalOwner() : nullptr, nullptr, FullPath(Widen(path)), Widen(arguments),
+        L"", showMode);
 }
 
 int Win32Platform::MessageBox(const std::string& prompt, int style, const std::string& title,

@@ -33,9 +33,10 @@ class Win32Platform : public Platform {
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
+  std::vector<std::string> ProgramFilesFolders() override;
 
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;

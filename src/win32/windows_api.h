@@ -16,10 +16,12 @@
 // windows.h first: these depend on it.
 #include <commctrl.h>
 #include <commdlg.h>
+#include <knownfolders.h>
 #include <ole2.h>
 #include <oleacc.h>
 #include <olectl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #undef MessageBox
 #undef RegQueryValue

@@ -1,7 +1,6 @@
 #include "support/fake_platform.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/form.h"
 #include "core/text_util.h"
@@ -162,7 +161,7 @@ bool FakePlatform::CreateFolder(const std::string& path) {
 std::optional<std::string> FakePlatform::ReadFile(const std::string& path) {
   Log("ReadFile " + path);
   const Entry* e = Lookup(path);
-  if (!e || e->folder) return std::nullopt;
+  if (!e || e->folder || failReads) return std::nullopt;
   return e->bytes;
 }
 
@@ -197,6 +196,11 @@ std::string FakePlatform::LauncherFolder() {
   return launcherFolder;
 }
 
+std::vector<std::string> FakePlatform::ProgramFilesFolders() {
+  Log("ProgramFilesFolders");
+  return programFilesFolders;
+}
+
 long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   Log("RegOpen");
   if (failOpen) return *failOpen;
@@ -206,20 +210,23 @@ long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   return kRegOk;
 }
 
-long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
+long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
   Log("RegQuery " + name);
-  if (failQuery) return *failQuery;
+  if (failQuery) {
+    bytes = "left over";  // what a failed query leaves is not the value
+    return *failQuery;
+  }
   if (!open_.contains(key)) return kRegInvalidHandle;
   if (open_[key] != RegAccess::Read) return kRegAccessDenied;
   const auto it = values.find(name);
   if (it == values.end()) return kRegNotFound;
-  if (it->second.size() > buffer.size()) return kRegMoreData;
-  std::memcpy(buffer.data(), it->second.data(), it->second.size());
+  bytes = it->second;
   return kRegOk;
 }
 
 long FakePlatform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
   Log("RegSet " + name);
+  if (failSet) return *failSet;
   if (!open_.contains(key)) return kRegInvalidHandle;
   if (open_[key] != RegAccess::SetValue) return kRegAccessDenied;
   values[name] = std::string(bytes);

@@ -43,6 +43,7 @@ class FakePlatform : public Platform {
   std::string currentFolder = "E:\\";
   std::string launcherFolder = "E:\\";
   std::string windowsFolder = "C:\\WINDOWS";
+  std::vector<std::string> programFilesFolders;  // as the system reports them
   FakePlatform& AddFile(const std::string& path, const std::string& bytes = "",
                         LocalDate lastWrite = {2005, 6, 1});
   FakePlatform& AddFolder(const std::string& path);
@@ -52,6 +53,8 @@ class FakePlatform : public Platform {
   std::string FileBytes(const std::string& path) const;
   // Makes writes fail midway (after the folder exists), as a full disk would.
   bool failWrites = false;
+  // Makes reads of files fail although they exist, as a file locked by another program would.
+  bool failReads = false;
 
   // The player's registry key.
   bool keyExists = true;
@@ -59,7 +62,8 @@ class FakePlatform : public Platform {
   void SetRegString(const std::string& name, const std::string& text) {
     values[name] = ToAnsi(text) + '\0';
   }
-  std::optional<long> failOpen, failQuery, failClose;
+  std::optional<long> failOpen, failQuery, failSet, failClose;
+  size_t OpenKeys() const { return open_.size(); }
 
   // Logs and scripted answers.
   std::vector<std::string> calls;  // every request, in order, as "Operation argument"
@@ -81,8 +85,9 @@ class FakePlatform : public Platform {
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
+  std::vector<std::string> ProgramFilesFolders() override;
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;

@@ -24,6 +24,8 @@ void ExpectInOrder(const std::vector<std::string>& calls, const std::vector<std:
 
 TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWritesTheRegistry) {
   fake.SetRegString("Apppath", kPlayerPath);
+  fake.SetRegString("SubD", "161;Arial;24;1;16777215");
+  fake.SetRegString("SubDir", "D:\\Subtitles");
   fake.AddFile(kPlayerPath, "", {2002, 5, 1});
   fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
   fake.AddFolder("E:\\");
@@ -66,7 +68,7 @@ TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
     ExpectInOrder(fake.calls, {"RegQuery SubD", "RegQuery SubDir", "ReadFile More\\Settings.sav"});
     EXPECT_EQ(o.ChkFull.Value(), kChecked);
     EXPECT_EQ(o.ChkEend.Value(), kUnchecked);
-    EXPECT_EQ(o.TxtAviName.Text(), "");
+    EXPECT_EQ(o.TxtAviName.Text(), "film.avi") << "the movie start-up found, not the typed one";
     EXPECT_EQ(o.ChkSave.Value(), kChecked);
     EXPECT_FALSE(o.CmdApply.Enabled());
   }

@@ -24,9 +24,9 @@ std::string PlayerOfLength(FakePlatform& fake, size_t n) {
 // old-version warning.
 TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
   const std::vector<void (*)(FakePlatform&)> failures = {
-      [](FakePlatform& f) { PlayerOfLength(f, 47); }, [](FakePlatform& f) { f.keyExists = false; },
-      [](FakePlatform& f) { f.values.clear(); },      [](FakePlatform& f) { f.failOpen = 5; },
-      [](FakePlatform& f) { f.failQuery = 5; },       [](FakePlatform& f) { f.failClose = 6; }};
+      [](FakePlatform& f) { f.keyExists = false; }, [](FakePlatform& f) { f.values.clear(); },
+      [](FakePlatform& f) { f.failOpen = 5; }, [](FakePlatform& f) { f.failQuery = 5; },
+      [](FakePlatform& f) { f.failClose = 6; }};
   for (size_t i = 0; i < failures.size(); ++i) {
     SCOPED_TRACE(i);
     fake = FakePlatform();
@@ -39,12 +39,25 @@ TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
     EXPECT_EQ(Opt().TxtBSpath.Text(), "");
     EXPECT_FALSE(PlayEnabled());
   }
-  // The last case failed at the close; a new read starts afresh, and 46 characters fit.
+  // The last case failed at the close; a new read starts afresh.
   fake.failClose.reset();
-  const std::string path = PlayerOfLength(fake, 46);
   Event([&] { ReadPlayerPath(*launcher); });
   EXPECT_EQ(Prompts(), kRegistryFailed);
-  EXPECT_EQ(Opt().TxtBSpath.Text(), path);
+  EXPECT_EQ(Opt().TxtBSpath.Text(), kPlayerPath);
+}
+
+// The player may be installed at a path of any length; its value is read whole.
+TEST_F(PlayerTest, LongPlayerPathsAreReadWhole) {
+  for (size_t length : {46, 47, 60, 300}) {
+    SCOPED_TRACE(length);
+    fake = FakePlatform();
+    QuietDisc();
+    const std::string path = PlayerOfLength(fake, length);
+    Start();
+    EXPECT_EQ(Prompts(), std::vector<std::string>{});
+    EXPECT_EQ(Opt().TxtBSpath.Text(), path);
+    EXPECT_TRUE(PlayEnabled());
+  }
 }
 
 TEST_F(PlayerTest, OldPlayerWarningFollowsTheExecutablesDate) {

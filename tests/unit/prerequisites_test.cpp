@@ -1,6 +1,9 @@
 // What start-up asks the user to install before the movie can play.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "persistence/settings_file.h"
 #include "support/media_fixture.h"
 
 namespace zorvik::test {
@@ -59,6 +62,72 @@ INSTANTIATE_TEST_SUITE_P(
         Machine{"NoPlayer", false, false, "", "", kXviDSetup, {kRegistry, kPlayer, kXviD}},
         Machine{"NoPlayerFFdshow", false, true, "", "", "", {kRegistry, kPlayer}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// FFdshow counts at its usual place on the Windows drive and in the program-files folders the
+// system reports; here Windows is on D:, and the program files on C:.
+struct FFdshowPlace {
+  const char* name;
+  std::vector<std::string> reported;
+  const char* file;  // "": none
+  bool found;
+};
+
+class FFdshowPlaceTest : public MediaTest, public ::testing::WithParamInterface<FFdshowPlace> {};
+
+TEST_P(FFdshowPlaceTest, StandsInForBothCodecs) {
+  const FFdshowPlace& c = GetParam();
+  fake.windowsFolder = "D:\\WINDOWS";
+  fake.AddFolder(fake.windowsFolder);
+  fake.programFilesFolders = c.reported;
+  fake.SetRegString("Apppath", kPlayerPath);
+  fake.AddFile(kPlayerPath, "", {2004, 3, 1});
+  fake.AddFile("E:\\film.avi");
+  fake.AddFile(kXviDSetup);
+  if (*c.file) fake.AddFile(c.file);
+  Start();
+  const std::vector<std::string> codecPrompts = {kXviD, kDivX};
+  EXPECT_EQ(Prompts(), c.found ? std::vector<std::string>{} : codecPrompts);
+  EXPECT_EQ(PlayEnabled(), c.found);
+}
+
+const std::vector<std::string> kWow64 = {"C:\\Program Files (x86)", "C:\\Program Files"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, FFdshowPlaceTest,
+    ::testing::Values(
+        FFdshowPlace{"OnTheWindowsDrive", kWow64, "D:\\Program Files\\ffdshow\\ffdshow.ax", true},
+        FFdshowPlace{
+            "OnTheWindowsDriveNothingReported", {}, "D:\\program files\\FFDSHOW\\ffdshow.ax", true},
+        FFdshowPlace{"ThirtyTwoBitFolder", kWow64, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax",
+                     true},
+        FFdshowPlace{"NativeFolder", kWow64, "C:\\Program Files\\ffdshow\\ffdshow.ax", true},
+        FFdshowPlace{"AnotherLanguage",
+                     {"C:\\Programme (x86)", "C:\\Programme"},
+                     "C:\\Programme\\ffdshow\\ffdshow.ax",
+                     true},
+        FFdshowPlace{"ADriveRoot", {"P:\\"}, "P:\\ffdshow\\ffdshow.ax", true},
+        FFdshowPlace{
+            "FolderNotReported", {}, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax", false},
+        FFdshowPlace{"ElsewhereInTheFolder", kWow64, "C:\\Program Files (x86)\\ffdshow.ax", false},
+        FFdshowPlace{"None", kWow64, "", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MediaTest, TheTitleIsTheMoviesNameOrZorvikInItsOwnSize) {
+  for (const auto& [title, shown, size] :
+       {std::tuple{"Η ταινία", "Η ταινία", 12.0}, std::tuple{"", "ZORVIK", 13.0},
+        std::tuple{"ZORVIK", "ZORVIK", 13.0}}) {
+    SCOPED_TRACE(title);
+    fake = FakePlatform();
+    QuietDisc();
+    SettingsRecord r;
+    r.movieTitle = title;
+    r.playerIni = "Default";
+    fake.AddFile("E:\\More\\Settings.sav", FormatSettings(r));
+    Start();
+    EXPECT_EQ(Main().LblMovieName.Caption(), shown);
+    EXPECT_EQ(Main().LblMovieName.GetFont().size, size);
+  }
+}
 
 }  // namespace
 }  // namespace zorvik::test

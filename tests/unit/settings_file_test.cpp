@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/text_util.h"
+#include "media/video_launch.h"
 #include "persistence/settings_file.h"
 #include "support/settings_samples.h"
 
@@ -228,8 +229,16 @@ TEST_F(SettingsFileTest, FailedSaveWarnsTurnsSavingOffAndKeepsTheOldFile) {
     FrmOpt& o = Opt();
     EXPECT_TRUE(o.ChkSave.Value() == kUnchecked && !o.ChkSave.Enabled());
     EXPECT_TRUE(!o.CmdApply.Visible() && o.CmdApply.Left() == -20000);
-    EXPECT_FALSE(o.cmdOK.Enabled());
     EXPECT_EQ(o.ChkEend.Value(), kUnchecked) << "the change stays in force";
+    // OK closes the window keeping what was applied, unsaved, and Play passes it on.
+    fake.calls.clear();
+    Press(o.cmdOK);
+    EXPECT_FALSE(o.Visible());
+    EXPECT_TRUE(launcher->OptLoaded());
+    EXPECT_EQ(Prompts(), c.prompts) << "no second attempt to save";
+    Event([&] { LaunchVideo(*launcher); });
+    ASSERT_EQ(fake.shell.size(), 1u);
+    EXPECT_EQ(fake.shell[0].parameters, "E:\\film.avi    -fs     ");
 
     FrmOpt& again = Reopen();
     EXPECT_TRUE(again.ChkSave.Value() == kChecked && again.ChkSave.Enabled());

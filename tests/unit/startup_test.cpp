@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <utility>
 
 #include "persistence/settings_file.h"
 #include "support/launcher_fixture.h"
@@ -193,6 +196,41 @@ TEST_F(StartupTest, EachWayOfEndingStopsEveryHandler) {
     EXPECT_TRUE(fake.modal.empty());
     EXPECT_FALSE(Main().ImgPlay[1].Visible());
   }
+}
+
+// An unexpected failure in an event is shown, naming it where it can, and ends the program.
+TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[] { throw UserError("The cover can't be shown."); }, "The cover can't be shown."},
+      {[] { throw std::runtime_error("out of handles"); },
+       "An unexpected error stopped Zorvik: out of handles"},
+      {[] { throw 42; }, "An unexpected error stopped Zorvik."},
+  };
+  for (const auto& [failure, message] : cases) {
+    SCOPED_TRACE(message);
+    fake = FakePlatform();
+    QuietDisc();
+    Start();
+    Event(failure);
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].prompt, message);
+    EXPECT_EQ(fake.boxes[0].style, kMbCritical);
+    EXPECT_TRUE(launcher->Ending());
+  }
+}
+
+// The front end runs events inside a modal window's loop, and still looks at the window once its
+// loop ends: a window unloaded there lives until the outer event is over.
+TEST_F(StartupTest, AWindowUnloadedInsideItsModalLoopLivesUntilTheOuterEventEnds) {
+  QuietDisc();
+  Start();
+  fake.onModal = [&](Form& f) {
+    Event([&] { static_cast<FrmOpt&>(f).cmdCancel.RaiseClick(); });
+    EXPECT_EQ(f.Name(), "frmOpt");
+    EXPECT_FALSE(launcher->OptLoaded());
+  };
+  Event([&] { Main().General.UserClick(); });
+  EXPECT_FALSE(launcher->OptLoaded());
 }
 
 TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {

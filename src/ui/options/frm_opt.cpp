@@ -5,6 +5,7 @@
 #include "media/video_discovery.h"
 #include "persistence/player_registry.h"
 #include "persistence/settings_file.h"
+#include "ui/main/frm_main.h"
 #include "ui/options/command_line.h"
 #include "ui/text/language.h"
 
@@ -223,9 +224,25 @@ void FrmOpt::Form_Load() {
   if (ChkSubPath.Value() == kUnchecked) TxtSubPath.SetEnabled(false);
   if (ChkStart.Value() == kUnchecked) TxtSec.SetEnabled(false);
   if (!IsNoSkinCaption(ChkSkin.Caption())) ChkSkin.SetValue(kChecked);
+  if (l.Started()) KeepWhatStartUpFound();
   CmdApply.SetEnabled(false);
   ChkShutDown.SetEnabled(false);
   ChkAPI.SetEnabled(false);
+}
+
+// The settings file and the defaults can't know this computer's player or the movie beside the
+// launcher, so a reload would lose them and Play would start nothing.
+void FrmOpt::KeepWhatStartUpFound() {
+  Launcher& l = Owner();
+  if (TxtBSpath.Text().empty()) TxtBSpath.SetText(l.PlayerPathFound);
+  if (!OptAutoIni[0].Value()) return;
+  // Finding the movie again is no choice of the user's: Play stays as it was.
+  FrmMain& m = l.Main();
+  const bool image = m.ImgPlay[2].Enabled();
+  const bool label = m.LblPlay.Enabled();
+  AutoDetectVideo(l);
+  m.ImgPlay[2].SetEnabled(image);
+  m.LblPlay.SetEnabled(label);
 }
 
 void FrmOpt::ApplyOptions() {

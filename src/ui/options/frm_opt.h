@@ -110,6 +110,8 @@ class FrmOpt : public Form {
  private:
   void Layout();
   void BindHandlers();
+  // After start-up, a load keeps the player's path and the movie that start-up found.
+  void KeepWhatStartUpFound();
   void SetPathBoxActive(TextBox& box, CommandButton& button, bool active);
   // Shows a file-open dialog through the platform; false when nothing was chosen.
   bool ShowOpen(CommonDialog& dlg);

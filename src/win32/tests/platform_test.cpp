@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text_util.h"
 #include "win32/tests/check.h"
 #include "win32/unicode.h"
 #include "win32/win32_platform.h"
@@ -215,34 +216,61 @@ TEST_CASE("ANSI conversions keep every character of the code page, NULs included
   CHECK(p.FromAnsi(text) == text);
 }
 
-TEST_CASE("the player's registry values: exact bytes, and the status codes as they come") {
+TEST_CASE("the player's registry values: exact bytes of any length, and the status codes") {
   HKEY created = nullptr;
   DWORD disposition = 0;
   RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer", 0, nullptr, 0, KEY_ALL_ACCESS,
                   nullptr, &created, &disposition);
   RegCloseKey(created);
 
+  const std::string shortValue("161;Arial\0", 10);
+  const std::string longValue = "C:\\" + std::string(2000, 'p') + "\\bplay.exe";
   Win32Platform p;
   RegKey key = 0;
   CHECK_EQ(p.RegOpenPlayerKey(RegAccess::SetValue, key), kRegOk);
-  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTest", std::string("161;Arial\0", 10)), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTest", shortValue), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTestLong", longValue), kRegOk);
+  CHECK_EQ(p.RegSetValue(key, "ZorvikSelfTestEmpty", ""), kRegOk);
   CHECK_EQ(p.RegCloseKey(key), kRegOk);
 
   CHECK_EQ(p.RegOpenPlayerKey(RegAccess::Read, key), kRegOk);
-  char buffer[47] = {};
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", buffer), kRegOk);
-  CHECK(std::string(buffer, 10) == std::string("161;Arial\0", 10));
-  char small[4] = {};
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", small), kRegMoreData);
-  CHECK_EQ(p.RegQueryValue(key, "ZorvikNoSuchValue", buffer), kRegNotFound);
+  std::string bytes;
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTest", bytes), kRegOk);
+  CHECK(bytes == shortValue);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTestLong", bytes), kRegOk);
+  // Wine's ANSI query ends a text stored without its NUL with one.
+  CHECK(bytes.substr(0, bytes.find('\0')) == longValue);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikSelfTestEmpty", bytes), kRegOk);
+  CHECK(bytes.find_first_not_of('\0') == std::string::npos);
+  CHECK_EQ(p.RegQueryValue(key, "ZorvikNoSuchValue", bytes), kRegNotFound);
   CHECK_EQ(p.RegCloseKey(key), kRegOk);
 
   HKEY cleanup = nullptr;
   RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer", 0, KEY_SET_VALUE, &cleanup);
-  RegDeleteValueA(cleanup, "ZorvikSelfTest");
+  for (const char* name : {"ZorvikSelfTest", "ZorvikSelfTestLong", "ZorvikSelfTestEmpty"})
+    RegDeleteValueA(cleanup, name);
   RegCloseKey(cleanup);
   if (disposition == REG_CREATED_NEW_KEY) {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\BST\\bsplayer");
+  }
+}
+
+TEST_CASE("the program-files folders are real folders, each named once") {
+  Win32Platform p;
+  const std::vector<std::string> folders = p.ProgramFilesFolders();
+  CHECK(!folders.empty());
+  for (size_t i = 0; i < folders.size(); ++i) {
+    CHECK_EQ_AT(p.FolderExists(folders[i]), true, folders[i]);
+    CHECK_EQ_AT(folders[i].back() != '\\', true, folders[i]);
+    for (size_t k = 0; k < i; ++k)
+      CHECK_EQ_AT(EqualsIgnoreCase(folders[i], folders[k]), false, folders[i]);
+  }
+  // On 64-bit Windows (and Wine's 64-bit prefixes) both folders: the 32-bit one first.
+  BOOL wow64 = FALSE;
+  IsWow64Process(GetCurrentProcess(), &wow64);
+  if (wow64) {
+    CHECK_EQ(folders.size(), size_t{2});
+    CHECK_EQ(folders[0].ends_with(" (x86)"), true);
   }
 }
 

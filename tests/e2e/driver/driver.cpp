@@ -4,6 +4,7 @@
 //
 //   driver wait <title> [seconds]            wait for a visible window, print its client size
 //   driver gone <title> [seconds]            wait until no such window is left
+//   driver close <title>                     the title bar's close box (its system command)
 //   driver move <title> <x> <y>              pointer to a client point given in twips
 //   driver click <title> <x> <y> [right]     press and release there
 //   driver press <title> <x> <y>             press only; `release` lets go wherever it is
@@ -272,6 +273,9 @@ int Run(int argc, char** argv) {
     for (DWORD start = GetTickCount(); FindTopWindow(title); Sleep(100)) {
       if (GetTickCount() - start > seconds(3, 10) * 1000) Fail("window still there");
     }
+  } else if (cmd == "close") {
+    PostMessageW(Need(arg(2)), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Sleep(400);
   } else if (cmd == "size") {
     RECT r;
     GetWindowRect(Need(arg(2)), &r);

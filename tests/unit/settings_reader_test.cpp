@@ -1,0 +1,113 @@
+// The settings reader on files the launcher did not write itself.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "persistence/settings_file.h"
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+struct ReadCase {
+  const char* name;
+  std::string file;
+  bool loads;
+};
+
+TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
+  const std::string last = "\"\",\"Name other codec 2\"\r\n";
+  const ReadCase cases[] = {
+      {"as written", kFactoryFile, true},
+      {"blanks after a closing quote", Edited(kFactoryFile, {{"\"ZORVIK\"", "\"ZORVIK\"  "}}),
+       true},
+      {"the last line without its line end", kFactoryFile.substr(0, kFactoryFile.size() - 2), true},
+      {"the last record missing", kFactoryFile.substr(0, kFactoryFile.size() - last.size()), false},
+      {"a number in quotes", Edited(kFactoryFile, {{"\"\",1,0", "\"\",\"1\",0"}}), false},
+      {"a boolean in quotes", Edited(kFactoryFile, {{"#TRUE#", "\"#TRUE#\""}}), false},
+  };
+  for (const ReadCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::optional<SettingsRecord> r = ParseSettings(c.file);
+    ASSERT_EQ(r.has_value(), c.loads);
+    if (!r) continue;
+    EXPECT_EQ(r->movieTitle, "ZORVIK");
+    EXPECT_EQ(r->exitAfterLaunch, 1);
+    EXPECT_EQ(r->others[1].name, "Name other codec 2");
+  }
+}
+
+// A comma at a text's end is the text's own, not the field's end.
+TEST(SettingsReader, ATextEndingInACommaKeepsTheFieldsInPlace) {
+  SettingsRecord r;
+  r.skin = "Blue,";
+  r.startPosition = "90";
+  const std::optional<SettingsRecord> back = ParseSettings(FormatSettings(r));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->skin, "Blue,");
+  EXPECT_EQ(back->startPosition, "90");
+}
+
+using SettingsLoadTest = OptionsTest;
+
+TEST_F(SettingsLoadTest, EveryTrailerProgramAndInstallerComesFromTheFile) {
+  QuietDisc();
+  SettingsRecord r;
+  r.playerIni = "Default";
+  r.playerPath = "D:\\Tools\\bplay.exe";  // not the registry's
+  r.trailers = {{{"t\\one.avi", "One"}, {"t\\two.avi", "Two"}, {"t\\three.avi", "Three"}}};
+  r.others = {{{"x\\a.exe", "A"}, {"x\\b.exe", "B"}}};
+  for (int i = 0; i < kInstallerCount; ++i)
+    r.installers[i] = {"setup\\" + std::to_string(i) + ".exe", "Setup " + std::to_string(i)};
+  fake.AddFile(kSettingsPath, FormatSettings(r));
+  Start();
+  for (int n = 1; n <= 3; ++n) {
+    EXPECT_EQ(launcher->TrailerPath(n), r.trailers[n - 1].path);
+    EXPECT_TRUE(Main().TrailerEntry(n).Visible()) << n;
+  }
+  EXPECT_EQ(launcher->Other1Path + launcher->Other2Path, "x\\a.exex\\b.exe");
+  EXPECT_EQ(Opt().TxtBSpath.Text(), r.playerPath);
+  for (int i = 0; i < kInstallerCount; ++i) {
+    EXPECT_EQ(launcher->Installers[i].InstallerPath, r.installers[i].path);
+    EXPECT_EQ(launcher->Installers[i].InstallerName, r.installers[i].name);
+  }
+}
+
+// A file that is there but can't be read counts as none: the window takes its defaults.
+TEST_F(SettingsLoadTest, AnUnreadableFileGivesTheDefaults) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"-fs -eend\"", "\"-nsub\""}}));
+  fake.failReads = true;
+  Start();
+  EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
+  EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
+}
+
+// Default goes back to the file's way of finding the movie, whichever was chosen since.
+TEST_F(SettingsLoadTest, DefaultSelectsTheFilesMethodAgain) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, kFactoryFile);
+  Start();
+  for (int chosen : {1, 2}) {
+    SCOPED_TRACE(chosen);
+    Set([&](FrmOpt& o) { o.OptAutoIni[chosen].SetValue(true); });
+    Press(Opt().CmdDefault);
+    EXPECT_TRUE(Opt().OptAutoIni[0].Value());
+    EXPECT_FALSE(Opt().OptAutoIni[1].Value() || Opt().OptAutoIni[2].Value());
+  }
+}
+
+// The window's own caption for "no skin" is English; a Greek file without a skin shows the
+// Greek one.
+TEST_F(SettingsLoadTest, NoSkinShowsInTheFilesLanguage) {
+  QuietDisc();
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"English Language", "Greek Language"},
+                                                    {"\"Change Skin\"", "\"\""}}));
+  Start();
+  EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
+  EXPECT_EQ(Opt().ChkSkin.Caption(), "Αλλαγή Skin");
+}
+
+}  // namespace
+}  // namespace zorvik::test
