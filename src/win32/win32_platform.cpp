@@ -120,15 +120,15 @@ bool Win32Platform::CreateFolder(const std::string& path) {
   return CreateDirectoryW(WithoutTrailingSlash(Widen(path)).c_str(), nullptr) != 0;
 }
 
-std::optional<std::string> Win32Platform::ReadFile(const std::string& path) {
+std::optional<std::string> Win32Platform::ReadFile(const std::string& path, size_t largest) {
   FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return std::nullopt;
   LARGE_INTEGER size{};
-  // The launcher reads settings and pictures; anything near this size is not one of them.
-  constexpr LONGLONG kLargest = 256LL << 20;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargest) return std::nullopt;
+  if (!GetFileSizeEx(file.Get(), &size) || static_cast<ULONGLONG>(size.QuadPart) > largest) {
+    return std::nullopt;
+  }
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   size_t done = 0;
   while (done < bytes.size()) {
@@ -334,7 +334,7 @@ void Win32Platform::ShowModal(Form& form) {
 }
 
 Picture Win32Platform::LoadPicture(const std::string& path, std::string& error) {
-  const std::optional<std::string> bytes = ReadFile(path);
+  const std::optional<std::string> bytes = ReadFile(path, 256u << 20);
   if (!bytes) {
     error = "the file can't be read.";
     return {};

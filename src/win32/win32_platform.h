@@ -28,7 +28,7 @@ class Win32Platform : public Platform {
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;

@@ -159,10 +159,10 @@ bool FakePlatform::CreateFolder(const std::string& path) {
   return true;
 }
 
-std::optional<std::string> FakePlatform::ReadFile(const std::string& path) {
+std::optional<std::string> FakePlatform::ReadFile(const std::string& path, size_t largest) {
   Log("ReadFile " + path);
   const Entry* e = Lookup(path);
-  if (!e || e->folder) return std::nullopt;
+  if (!e || e->folder || e->bytes.size() > largest) return std::nullopt;
   return e->bytes;
 }
 

@@ -146,13 +146,14 @@ TEST_CASE("CreateFolder makes a folder once") {
   CHECK(!p.CreateFolder("More"));
 }
 
-TEST_CASE("ReadFile gives every byte, or nothing for a missing file") {
+TEST_CASE("ReadFile gives every byte, or nothing for a missing or larger file") {
   ScratchFolder scratch;
   const std::string bytes("a\0b\r\n\xff", 6);
   scratch.Write(L"data.bin", bytes);
   Win32Platform p;
-  CHECK(p.ReadFile("data.bin") == bytes);
-  CHECK(!p.ReadFile("missing.bin").has_value());
+  CHECK(p.ReadFile("data.bin", 6) == bytes);
+  CHECK(!p.ReadFile("data.bin", 5).has_value());
+  CHECK(!p.ReadFile("missing.bin", 6).has_value());
 }
 
 TEST_CASE("WriteFileAtomic replaces the file whole and leaves no temporary file") {
@@ -161,7 +162,7 @@ TEST_CASE("WriteFileAtomic replaces the file whole and leaves no temporary file"
   Win32Platform p;
   CHECK(p.WriteFileAtomic("More\\Settings.sav", "first"));
   CHECK(p.WriteFileAtomic("More\\Settings.sav", std::string("second\0", 7)));
-  CHECK(p.ReadFile("More\\Settings.sav") == std::string("second\0", 7));
+  CHECK(p.ReadFile("More\\Settings.sav", 7) == std::string("second\0", 7));
   CHECK_EQ(scratch.Entries(L"More").size(), size_t{1});
 }
 
