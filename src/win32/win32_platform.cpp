@@ -184,8 +184,8 @@ bool Win32Platform::WriteFileAtomic(const std::string& path, std::string_view by
   std::wstring temp;
   HANDLE made = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 100 && made == INVALID_HANDLE_VALUE; ++attempt) {
-    temp = folder + L"zvk" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(++serial) + L".tmp";
+    temp = folder + L"zvk" + Widen(std::to_string(GetCurrentProcessId())) + L"-" +
+           Widen(std::to_string(++serial)) + L".tmp";
     made = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                        nullptr);
     if (made == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
