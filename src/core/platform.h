@@ -103,8 +103,10 @@ class Platform {
   // Shows a form modally; returns once it is hidden or unloaded.
   virtual void ShowModal(Form& form) = 0;
 
-  // Loads a bitmap or JPEG file. On failure returns an empty picture and says why.
-  virtual Picture LoadPicture(const std::string& path, std::string& error) = 0;
+  // Loads a bitmap or JPEG file; a picture larger than the box (twips) is shrunk to fit it,
+  // keeping its proportions. On failure returns an empty picture and says why.
+  virtual Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                              std::string& error) = 0;
 };
 
 }  // namespace zorvik

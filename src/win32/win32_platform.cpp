@@ -4,6 +4,7 @@
 
 #include "win32/pictures.h"
 #include "win32/unicode.h"
+#include "win32/units.h"
 
 namespace zorvik::win32 {
 
@@ -374,16 +375,13 @@ void Win32Platform::ShowModal(Form& form) {
   if (host_) host_->ShowModal(form);
 }
 
-Picture Win32Platform::LoadPicture(const std::string& path, std::string& error) {
-  const std::optional<std::string> bytes = ReadFile(path, 256u << 20);
-  if (!bytes) {
-    error = "the file can't be read.";
-    return {};
-  }
-  int width = 0, height = 0;
-  std::shared_ptr<const void> image = DecodePicture(*bytes, width, height, error);
-  if (!image) return {};
-  return Picture{path, width, height, std::move(image)};
+Picture Win32Platform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                   std::string& error) {
+  const PixelSize box{Px(boxWidth, kBaseDpi), Px(boxHeight, kBaseDpi)};
+  const int dpi = WindowDpi(host_ ? host_->MainWindowHandle() : nullptr);
+  DecodedPicture decoded = DecodePictureFile(FilePath(path), box, dpi, error);
+  if (!decoded.image) return {};
+  return Picture{path, decoded.shown.width, decoded.shown.height, std::move(decoded.image)};
 }
 
 }  // namespace zorvik::win32

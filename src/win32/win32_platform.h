@@ -56,7 +56,8 @@ class Win32Platform : public Platform {
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
 
-  Picture LoadPicture(const std::string& path, std::string& error) override;
+  Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                      std::string& error) override;
 
  private:
   PlatformHost* host_ = nullptr;

@@ -283,8 +283,10 @@ void FakePlatform::ShowModal(Form& form) {
   if (onModal) onModal(form);
 }
 
-Picture FakePlatform::LoadPicture(const std::string& path, std::string& error) {
+Picture FakePlatform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                  std::string& error) {
   Log("LoadPicture " + path);
+  pictureBoxes.emplace_back(boxWidth, boxHeight);
   const Entry* e = Lookup(path);
   if (!e || e->folder) {
     error = "the file can't be opened";

@@ -71,6 +71,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> modal;
   std::function<void(Form&)> onModal;  // what the user does while a window is shown modally
   std::function<void(const MessageBoxCall&)> onMessageBox;
+  std::vector<std::pair<Twips, Twips>> pictureBoxes;  // the box of each picture loaded
 
   // Platform.
   bool FileExists(const std::string& path) override;
@@ -95,7 +96,8 @@ class FakePlatform : public Platform {
   FileDialogResult OpenFileDialog(const std::string& filter,
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
-  Picture LoadPicture(const std::string& path, std::string& error) override;
+  Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                      std::string& error) override;
 
  private:
   struct Entry {

@@ -62,6 +62,9 @@ TEST_F(CoverBannerTest, FirstLayout) {
     EXPECT_EQ(Current(), c.banner ? kWithBanner : kWithoutBanner);
     EXPECT_EQ(Main().PicLogo2.GetPicture().name,
               *c.picture ? std::string("E:\\More\\") + c.picture : "COVER_DEFAULT");
+    // A cover larger than the banner's picture box is shrunk to fit it.
+    using Boxes = std::vector<std::pair<Twips, Twips>>;
+    EXPECT_EQ(fake.pictureBoxes, (*c.picture ? Boxes{{3215, 4630}} : Boxes{}));
     EXPECT_TRUE(fake.boxes.empty());
   }
 }
