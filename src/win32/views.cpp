@@ -80,6 +80,11 @@ void Views::SyncWindows() {
 
 OptionsWindow* Views::OptionsWindowIfShown() {
   if (!options_ && optionsForm_ && optionsForm_->Visible()) {
+    // The common controls' library, loaded here at its first use (see src/win32/CMakeLists.txt).
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
     FrmOpt* form = optionsForm_;
     optionsForm_ = nullptr;
     options_ = std::make_unique<OptionsWindow>(*this, *form, MainWindowHandle(),
