@@ -407,12 +407,15 @@ struct JpegEighth::State {
     return true;
   }
 
-  std::uint8_t Sample(const Component& k, int x, int y) const {
-    const int col = x * k.h / hMax, row = y * k.v / vMax;
-    const std::int64_t dc = k.dc[static_cast<size_t>(row) * k.blocksWide + col];
-    // The DC coefficient is eight times the block's mean, less the level shift of 128.
-    const std::int64_t mean = (dc * k.quant + (dc >= 0 ? 4 : -4)) / 8 + 128;
-    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(mean, 0, 255));
+  // Each block's mean: its DC coefficient is eight times that, less the level shift of 128.
+  static std::vector<std::uint8_t> Means(const Component& k) {
+    std::vector<std::uint8_t> means(k.dc.size());
+    for (size_t i = 0; i < k.dc.size(); ++i) {
+      const std::int64_t dc = std::int64_t{k.dc[i]} * k.quant;
+      means[i] = static_cast<std::uint8_t>(
+          std::clamp<std::int64_t>((dc + (dc >= 0 ? 4 : -4)) / 8 + 128, 0, 255));
+    }
+    return means;
   }
 
   static std::uint32_t FromYCbCr(int y, int cb, int cr) {
@@ -425,10 +428,7 @@ struct JpegEighth::State {
            static_cast<std::uint32_t>(std::clamp(b, 0, 255));
   }
 
-  std::uint32_t Pixel(int x, int y) const {
-    std::array<int, 4> c{};
-    for (size_t i = 0; i < components.size(); ++i)
-      c[i] = Sample(components[i], x, y);
+  std::uint32_t Colour(const std::array<int, 4>& c) const {
     std::uint32_t rgb = 0;
     if (components.size() == 1) {
       rgb = static_cast<std::uint32_t>(c[0]) * 0x010101u;
@@ -508,10 +508,32 @@ std::optional<EighthPicture> JpegEighth::ReadEighth(std::int64_t largestPixels,
     error = "the picture is damaged.";
     return std::nullopt;
   }
+  // A subsampled component has a block for every few pixels of the result.
+  const size_t count = s.components.size();
+  std::array<std::vector<std::uint8_t>, 4> means;
+  std::array<std::vector<int>, 4> columns;
+  for (size_t i = 0; i < count; ++i) {
+    const Component& k = s.components[i];
+    means[i] = State::Means(k);
+    columns[i].resize(static_cast<size_t>(out.size.width));
+    for (int x = 0; x < out.size.width; ++x)
+      columns[i][static_cast<size_t>(x)] = x * k.h / s.hMax;
+  }
+  for (Component& k : s.components)
+    std::vector<std::int16_t>().swap(k.dc);
   out.pixels.resize(static_cast<size_t>(out.size.width) * out.size.height);
+  std::array<const std::uint8_t*, 4> rows{};
+  std::array<int, 4> c{};
   for (int y = 0; y < out.size.height; ++y) {
+    for (size_t i = 0; i < count; ++i) {
+      const Component& k = s.components[i];
+      rows[i] = &means[i][static_cast<size_t>(y * k.v / s.vMax) * k.blocksWide];
+    }
+    std::uint32_t* px = &out.pixels[static_cast<size_t>(y) * out.size.width];
     for (int x = 0; x < out.size.width; ++x) {
-      out.pixels[static_cast<size_t>(y) * out.size.width + x] = s.Pixel(x, y);
+      for (size_t i = 0; i < count; ++i)
+        c[i] = rows[i][columns[i][static_cast<size_t>(x)]];
+      px[x] = s.Colour(c);
     }
   }
   return out;
