@@ -17,6 +17,8 @@
 //   driver enabled <title> <caption>         print 1 if the control is enabled, else 0
 //   driver text <title> <index>              print the text of the index-th edit box
 //   driver size <title>                      print the outer size of a window in pixels
+//   driver pixel <title> <x> <y>             print the colour shown at a client point (twips)
+//                                            as "red green blue"
 //   driver list                              print every visible window: class, title, rect
 // Arguments and output are UTF-8, so Greek captions work.
 #include <windows.h>
@@ -305,6 +307,13 @@ int Run(int argc, char** argv) {
       }
     }
     Fail("no such edit box");
+  } else if (cmd == "pixel") {
+    HWND h = Need(arg(2));
+    const POINT p = ScreenPoint(h, std::atoi(arg(3)), std::atoi(arg(4)));
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    std::printf("%d %d %d\n", GetRValue(c), GetGValue(c), GetBValue(c));
   } else if (cmd == "list") {
     EnumWindows(ListProc, 0);
   } else {
