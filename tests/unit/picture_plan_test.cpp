@@ -18,8 +18,12 @@ TEST(PicturePlan, FitWithinKeepsProportionsAndNeverEnlarges) {
       {{10000, 3}, {214, 308}, {214, 1}},      // never less than a pixel
       {{3, 10000}, {214, 308}, {1, 308}},
       {{215, 100}, {214, 308}, {214, 100}},  // rounded to the nearest pixel
+      {{106, 1000}, {214, 308}, {33, 308}},  // 32.6 pixels wide
       {{500, 300}, {0, 0}, {500, 300}},      // no box
       {{500, 300}, {200, 0}, {500, 300}},
+      {{500, 300}, {0, 200}, {500, 300}},
+      {{500, 300}, {200, 1}, {2, 1}},  // a box a pixel high
+      {{500, 300}, {1, 200}, {1, 1}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FitWithin(c.picture, c.box), c.expected)
@@ -48,6 +52,8 @@ TEST(PicturePlan, HugeJpegsAreReadAtAnEighthWholeReadingIsBounded) {
       {"a pixel more", {6000, 4000 + 1}, large, false, TooLarge},
       {"an eighth as large as may be", {16000, 16000}, cover, true, Eighth},
       {"an eighth too large", {16000, 16009}, cover, true, TooLarge},
+      {"an eighth too large by its last column", {16001, 16000}, cover, true, TooLarge},
+      {"a strip an eighth of which would lose its rows", {10000, 3}, cover, true, Whole},
       {"no box, too many pixels", {9000, 9000}, {}, true, Eighth},
       {"no box: its own size is wanted", {2000, 2000}, {}, true, Whole},
   };
