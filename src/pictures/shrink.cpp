@@ -51,25 +51,25 @@ void Shrinker::AddRow(const std::uint32_t* row) {
     if (s.own < tall) next_[k] += horizontal_[k] * static_cast<std::uint64_t>(tall - s.own);
   }
   ++added_;
-  // The result row is complete when this source row reaches its lower edge.
+  // The result row is complete when this source row reaches its lower edge; the last source
+  // row ends where the last result row does.
   const bool last = added_ == from_.height;
   if (last || s.own < tall || rows_[static_cast<size_t>(added_)].first != s.first) {
     Finish(s.first);
     current_.swap(next_);
     std::fill(next_.begin(), next_.end(), 0);
-    if (last && s.own < tall) Finish(s.first + 1);
   }
 }
 
 void Shrinker::Finish(int row) {
-  if (row >= to_.height) return;
   const std::uint64_t area = std::uint64_t(from_.width) * std::uint64_t(from_.height);
   std::uint32_t* out = &result_[static_cast<size_t>(row) * to_.width];
   for (int x = 0; x < to_.width; ++x) {
     std::uint32_t p = 0;
     for (int c = 0; c < 4; ++c) {
+      // A mean of bytes, rounded: a byte again.
       const std::uint64_t v = (current_[static_cast<size_t>(x) * 4 + c] + area / 2) / area;
-      p |= static_cast<std::uint32_t>(std::min<std::uint64_t>(v, 255)) << (8 * c);
+      p |= static_cast<std::uint32_t>(v) << (8 * c);
     }
     out[x] = p;
   }
