@@ -329,17 +329,6 @@ struct JpegEighth::State {
     return false;
   }
 
-  // Passes over the data of a scan this reader doesn't need, up to the next marker.
-  void SkipScan() {
-    for (;;) {
-      const int m = NextMarker();
-      if (m < kRst0 || m > kRst7) {
-        pendingMarker = m;
-        return;
-      }
-    }
-  }
-
   bool Scan(const std::vector<std::uint8_t>& s) {
     if (s.empty()) return false;
     const int count = s[0];
@@ -359,10 +348,9 @@ struct JpegEighth::State {
     }
     const size_t p = 1 + 2 * size_t(count);
     const int ss = s[p], se = s[p + 1], ah = s[p + 2] >> 4, al = s[p + 2] & 15;
-    if (progressive && ss > 0) {
-      SkipScan();  // the other coefficients of a progressive file come in scans of their own
-      return true;
-    }
+    // The other coefficients of a progressive file come in scans of their own; the search for
+    // the next marker passes over them.
+    if (progressive && ss > 0) return true;
     if (se > 63 || al > 13 || (progressive && se != 0) || (!progressive && (ss != 0 || se < ss))) {
       return false;
     }
@@ -394,8 +382,7 @@ struct JpegEighth::State {
           for (int y = 0; y < v; ++y) {
             for (int x = 0; x < h; ++x) {
               if (!exhausted && !Block(*k, row * v + y, col * h + x, ss, se, ah, al)) {
-                SkipScan();
-                return true;
+                return true;  // a damaged scan ends here
               }
             }
           }

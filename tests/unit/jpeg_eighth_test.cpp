@@ -110,10 +110,22 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
   ASSERT_NE(dht, std::string::npos);
   ASSERT_NE(sos, std::string::npos);
   std::string zeroWidth = good, overfullTable = good, badScan = good, twelveBit = good;
+  std::string lossless = good, shortHuffman = good, acFirst = good;
   zeroWidth[sof + 7] = zeroWidth[sof + 8] = 0;
   overfullTable[dht + 5] = 3;  // three codes of one bit
   badScan[sos + 5] = 9;        // a component the frame hasn't got
   twelveBit[sof + 4] = 12;
+  lossless[sof + 1] = '\xCF';  // arithmetic, hierarchical, lossless
+  shortHuffman[dht + 3] = 18;  // room for the counts and one code of the 16 counted
+  acFirst[sos + 11] = 1;       // a sequential scan starting past the DC coefficient
+  std::string separate = DataFile("blocks-420-separate-scans.jpg");
+  const size_t firstScan = separate.find("\xFF\xDA");
+  ASSERT_NE(firstScan, std::string::npos);
+  separate[firstScan + 5] = 9;
+  const size_t dqt = good.find("\xFF\xDB");
+  ASSERT_NE(dqt, std::string::npos);
+  std::string shortTable = good;
+  shortTable[dqt + 3] = 40;
   const struct {
     const char* name;
     std::string bytes;
@@ -129,6 +141,13 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
       {"12-bit samples", twelveBit, true, false},
       {"a scan of a missing component", badScan, true, false},
       {"frame without scans", good.substr(0, sos) + "\xFF\xD9", true, false},
+      {"lossless and arithmetic", lossless, true, false},
+      {"a segment one byte long",
+       good.substr(0, 2) + std::string("\xFF\xE1\x00\x01", 4) + good.substr(2), false, false},
+      {"a short quantisation table", shortTable, false, false},
+      {"a short Huffman table", shortHuffman, true, false},
+      {"a sequential scan without DC", acFirst, true, false},
+      {"a first scan of a missing component", separate, true, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -138,6 +157,59 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
     if (r.frame && r.frame->eighthPossible) {
       EXPECT_EQ(r.error, "the picture is damaged.");
     }
+  }
+}
+
+// Replaces `length` bytes at `at`.
+std::string Spliced(std::string s, size_t at, size_t length, const std::string& with) {
+  return s.replace(at, length, with);
+}
+
+TEST(JpegEighth, UnusualButSoundFilesReadAsTheirPlainForms) {
+  const std::string good = DataFile("blocks-420.jpg");
+  const Read plain = ReadAll(good);
+  ASSERT_TRUE(plain.eighth) << plain.error;
+  // Quantisation tables of 16-bit entries.
+  std::string wide = good;
+  for (size_t at = wide.find("\xFF\xDB"); at != std::string::npos;
+       at = wide.find("\xFF\xDB", at + 4)) {
+    std::string table("\xFF\xDB\x00\x83", 4);
+    table += static_cast<char>(0x10 | (wide[at + 4] & 15));
+    for (int i = 0; i < 64; ++i) {
+      table += '\0';
+      table += wide[at + 5 + i];
+    }
+    wide = Spliced(wide, at, 69, table);
+  }
+  // The chroma's Huffman tables numbered 3 instead of 1.
+  std::string renumbered = good;
+  for (size_t at = renumbered.find("\xFF\xC4"); at != std::string::npos;
+       at = renumbered.find("\xFF\xC4", at + 4)) {
+    if ((renumbered[at + 4] & 15) == 1)
+      renumbered[at + 4] = static_cast<char>(renumbered[at + 4] | 3);
+  }
+  const size_t sos = renumbered.find("\xFF\xDA");
+  renumbered[sos + 8] = renumbered[sos + 10] = '\x33';
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {
+      {"bytes between segments",
+       good.substr(0, 2) + std::string("\x12\xFF\x00\xFF\xFF", 5) + good.substr(2)},
+      {"an APP14 that isn't Adobe's", good.substr(0, 2) +
+                                          std::string("\xFF\xEE\x00\x0E"
+                                                      "Adobf"
+                                                      "\x00\x64\x00\x00\x00\x00\x00",
+                                                      16) +
+                                          good.substr(2)},
+      {"16-bit quantisation tables", wide},
+      {"Huffman tables 2 and 3", renumbered},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Read r = ReadAll(c.bytes);
+    ASSERT_TRUE(r.eighth) << r.error;
+    EXPECT_EQ(r.eighth->pixels, plain.eighth->pixels);
   }
 }
 
