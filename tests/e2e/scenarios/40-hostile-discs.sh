@@ -30,6 +30,7 @@ expect_colour_near() {  # what, "r g b" expected, "r g b" seen
     fail "$1: expected a colour near [$2], got [$3]"
   fi
 }
+characters() { LC_ALL=C.UTF-8 bash -c 'echo ${#1}' - "$1"; }
 # A point inside the cover's box, near its top-left corner, in twips of the main window.
 COVER="1000 700"
 
@@ -43,31 +44,22 @@ a_launcher_folder_of_400_characters() {
   new_disc
   # Folders with blanks and Greek letters, down to a launcher folder of exactly 400 characters
   # (no single name of more than 255 bytes, as Linux allows).
-  local long
-  long=$(python3 - "$(disc_path)" "$disc" <<'PY'
-import sys
-windows, unix = sys.argv[1], sys.argv[2]
-names = ["Ταινίες και τρέιλερ του δίσκου με ένα μακρύ όνομα φακέλου",
-         "A folder with blanks and a long name that goes on for a while",
-         "Δεύτερος φάκελος με ελληνικά γράμματα και κενά στο όνομά του",
-         "Yet another folder name to take the path past every limit"]
-for name in names:
-    windows += "\\" + name
-    unix += "/" + name
-rest = 400 - len(windows) - 1
-windows += "\\" + "z" * rest
-unix += "/" + "z" * rest
-assert len(windows) == 400 and rest > 0
-print(unix)
-PY
-)
+  local windows=$(disc_path) long=$disc name rest
+  for name in "Ταινίες και τρέιλερ του δίσκου με ένα μακρύ όνομα φακέλου" \
+    "A folder with blanks and a long name that goes on for a while" \
+    "Δεύτερος φάκελος με ελληνικά γράμματα και κενά στο όνομά του" \
+    "Yet another folder name to take the path past every limit"; do
+    windows+="\\$name"
+    long+="/$name"
+  done
+  rest=$((400 - $(characters "$windows") - 1))
+  long+="/$(printf 'z%.0s' $(seq "$rest"))"
   mkdir -p "$long/More"
   mv "$disc/Zorvik.exe" "$disc/film.avi" "$long/"
   convert -size 240x320 xc:seagreen "BMP3:$long/More/cover.bmp"
   settings_without_full_screen >"$long/More/Settings.sav"
   disc=$long
-  expect_eq "characters in the launcher's folder" 400 \
-    "$(python3 -c 'import sys; print(len(sys.argv[1]))' "$(disc_path)")"
+  expect_eq "characters in the launcher's folder" 400 "$(characters "$(disc_path)")"
   start_zorvik
   expect_window "main window" Zorvik 30
   expect_colour_near "the cover from the long folder" "46 139 87" "$(drive pixel Zorvik $COVER)"
