@@ -62,8 +62,9 @@ class Platform {
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool FolderExists(const std::string& path) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
-  // The whole file's bytes, or nothing when it can't be read.
-  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  // The whole file's bytes, or nothing when it can't be read or holds more than `largest` bytes;
+  // such a file is not read at all.
+  virtual std::optional<std::string> ReadFile(const std::string& path, size_t largest) = 0;
   // Writes the whole file so that it is either replaced completely or left as it was.
   virtual bool WriteFileAtomic(const std::string& path, std::string_view bytes) = 0;
   // The first entry matching a pattern (or a plain path), in the file system's listing order.
@@ -104,8 +105,10 @@ class Platform {
   // Shows a form modally; returns once it is hidden or unloaded.
   virtual void ShowModal(Form& form) = 0;
 
-  // Loads a bitmap or JPEG file. On failure returns an empty picture and says why.
-  virtual Picture LoadPicture(const std::string& path, std::string& error) = 0;
+  // Loads a bitmap or JPEG file; a picture larger than the box (twips) is shrunk to fit it,
+  // keeping its proportions. On failure returns an empty picture and says why.
+  virtual Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                              std::string& error) = 0;
 };
 
 }  // namespace zorvik

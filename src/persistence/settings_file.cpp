@@ -306,7 +306,7 @@ void SaveSettings(Launcher& l) {
 bool LoadSettings(Launcher& l) {
   Platform& p = l.platform;
   if (!p.FileExists(kSettingsReadPath)) return false;
-  const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath);
+  const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath, kLargestSettingsFile);
   if (!bytes) return false;
   const std::optional<SettingsRecord> parsed = ParseSettings(*bytes);
   if (!parsed) return false;

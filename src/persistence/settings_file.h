@@ -13,6 +13,8 @@ namespace zorvik {
 
 // Read from the current folder; written beside the program.
 inline constexpr const char* kSettingsReadPath = "More\\Settings.sav";
+// A real file is under 4 KiB; a larger one than this is taken as malformed without reading it.
+inline constexpr size_t kLargestSettingsFile = size_t{1} << 20;
 
 inline constexpr const char* kGreekLanguageLine = "Greek Language";
 inline constexpr const char* kEnglishLanguageLine = "English Language";

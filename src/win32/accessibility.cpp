@@ -11,8 +11,7 @@ namespace {
 constexpr long kButtonCount = static_cast<long>(std::size(kPictureButtons));
 
 VARIANT Child(LONG id) {
-  VARIANT v;
-  VariantInit(&v);
+  VARIANT v{};
   v.vt = VT_I4;
   v.lVal = id;
   return v;
@@ -162,7 +161,7 @@ HRESULT ButtonsAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
 
 HRESULT ButtonsAccessible::get_accFocus(VARIANT* focus) {
   if (!focus) return E_POINTER;
-  VariantInit(focus);
+  focus->vt = VT_EMPTY;
   if (!host_) return CO_E_OBJNOTCONNECTED;
   if (!WindowFocused()) return S_FALSE;
   *focus = Child(ChildId(host_->Model().FocusedButton()));
@@ -171,7 +170,7 @@ HRESULT ButtonsAccessible::get_accFocus(VARIANT* focus) {
 
 HRESULT ButtonsAccessible::get_accSelection(VARIANT* selection) {
   if (!selection) return E_POINTER;
-  VariantInit(selection);
+  selection->vt = VT_EMPTY;
   return host_ ? S_FALSE : CO_E_OBJNOTCONNECTED;
 }
 

@@ -239,9 +239,12 @@ void FormPainter::Container(const Control& c, Twips x, Twips y, const RECT& clip
     GroupBox(c, r);
     RestoreDC(dc, -1);
   } else if (!c.GetPicture().empty()) {
-    const Pixels pixels = pictures_.Get(c.GetPicture());
-    const RECT to{r.left, r.top, r.left + Scaled(pixels.width, dpi_),
-                  r.top + Scaled(pixels.height, dpi_)};
+    // A shrunk picture has the screen's pixels, more or fewer than its size in the model says.
+    const Picture& picture = c.GetPicture();
+    const Pixels pixels = pictures_.Get(picture);
+    const RECT to{r.left, r.top,
+                  r.left + Scaled(picture.width ? picture.width : pixels.width, dpi_),
+                  r.top + Scaled(picture.height ? picture.height : pixels.height, dpi_)};
     GdiFlush();
     BlendPicture(target_->Bits(), target_->Width(), target_->Height(), inside, pixels, to);
   }

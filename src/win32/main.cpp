@@ -18,11 +18,7 @@ void __verbose_terminate_handler() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // DPI awareness comes from the manifest, so windows are sized for their monitor from the start.
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;
-  InitCommonControlsEx(&controls);
-  // OLE decodes the JPEG pictures.
+  // The imaging component that decodes the pictures is COM; the file dialog wants OLE.
   const HRESULT ole = OleInitialize(nullptr);
 
   int code = 0;

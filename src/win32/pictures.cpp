@@ -1,10 +1,16 @@
 #include "win32/pictures.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "pictures/jpeg_eighth.h"
+#include "pictures/shrink.h"
 #include "win32/unicode.h"
+// windows_api.h first: the imaging component's header depends on it.
+#include <wincodec.h>
 
 namespace zorvik::win32 {
 
@@ -25,196 +31,250 @@ Dib CreateDib(int width, int height) {
 
 namespace {
 
-constexpr int kLargestSide = 16384;
+// A COM pointer that lets go of its object.
+template <class T>
+class Com {
+ public:
+  Com() = default;
+  ~Com() {
+    if (p_) p_->Release();
+  }
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  T* operator->() const { return p_; }
+  T* Get() const { return p_; }
+  T** Out() { return &p_; }
+  void** OutVoid() { return reinterpret_cast<void**>(&p_); }
+  explicit operator bool() const { return p_ != nullptr; }
+
+ private:
+  T* p_ = nullptr;
+};
+
+// The imaging component's factory, made at the first picture (COM is up by then) and kept for
+// the program's life.
+IWICImagingFactory* Factory() {
+  static IWICImagingFactory* factory = [] {
+    IWICImagingFactory* made = nullptr;
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     __uuidof(IWICImagingFactory), reinterpret_cast<void**>(&made));
+    return made;
+  }();
+  return factory;
+}
+
+// The eighth-size reader takes its bytes from the same stream the codecs read.
+class StreamSource : public ByteSource {
+ public:
+  explicit StreamSource(IStream* stream) : stream_(stream) {}
+  size_t Read(unsigned char* into, size_t count) override {
+    ULONG got = 0;
+    const HRESULT hr = stream_->Read(into, static_cast<ULONG>(count), &got);
+    return SUCCEEDED(hr) ? got : 0;
+  }
+
+ private:
+  IStream* stream_;
+};
+
+bool Rewind(IStream* stream) {
+  LARGE_INTEGER start{};
+  return SUCCEEDED(stream->Seek(start, STREAM_SEEK_SET, nullptr));
+}
 
 std::shared_ptr<const void> Share(HBITMAP bitmap) {
   return std::shared_ptr<const void>(
       bitmap, [](const void* p) { DeleteObject(static_cast<HGDIOBJ>(const_cast<void*>(p))); });
 }
 
-// Pictures without alpha leave the top byte zero; those with it get premultiplied for blending.
-void FinishAlpha(std::uint32_t* px, size_t count) {
-  bool hasAlpha = false;
-  for (size_t i = 0; i < count && !hasAlpha; ++i) {
-    hasAlpha = (px[i] >> 24) != 0;
+// Where a picture of this size is to be shown within a box of 96-DPI pixels, and how many
+// pixels of a screen of `dpi` that takes.
+struct Fitting {
+  Fitting(PixelSize size, PixelSize box, int dpi)
+      : screenBox{MulDiv(box.width, dpi, 96), MulDiv(box.height, dpi, 96)},
+        shown(FitWithin(size, box)),
+        pixels(shown == size ? size : FitWithin(size, screenBox)) {}
+  PixelSize screenBox;
+  PixelSize shown;
+  PixelSize pixels;
+};
+
+// Rows become the picture: copied as they are when it keeps its size, shrunk otherwise.
+class Output {
+ public:
+  Output(PixelSize from, PixelSize wanted) : from_(from) {
+    const PixelSize size{std::min(from.width, wanted.width), std::min(from.height, wanted.height)};
+    if (size != from) shrinker_.emplace(from, size);
+    dib_ = CreateDib(size.width, size.height);
   }
-  for (size_t i = 0; i < count; ++i) {
-    if (!hasAlpha) {
-      px[i] |= 0xFF000000u;
-      continue;
+  ~Output() {
+    if (dib_.handle) DeleteObject(dib_.handle);
+  }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  bool Made() const { return dib_.handle != nullptr; }
+  void Row(const std::uint32_t* row) {
+    if (shrinker_) {
+      shrinker_->AddRow(row);
+    } else if (rows_ < from_.height) {
+      std::memcpy(dib_.bits + static_cast<size_t>(rows_) * from_.width, row,
+                  static_cast<size_t>(from_.width) * 4);
     }
-    const std::uint32_t a = px[i] >> 24;
-    if (a == 255) continue;
-    const auto mul = [a](std::uint32_t c) { return (c * a + 127) / 255; };
-    px[i] = (a << 24) | (mul((px[i] >> 16) & 0xFF) << 16) | (mul((px[i] >> 8) & 0xFF) << 8) |
-            mul(px[i] & 0xFF);
+    ++rows_;
   }
+  std::shared_ptr<const void> Finish() {
+    if (shrinker_) {
+      const std::vector<std::uint32_t>& px = shrinker_->Result();
+      std::copy(px.begin(), px.end(), dib_.bits);
+    }
+    GdiFlush();
+    const HBITMAP done = dib_.handle;
+    dib_.handle = nullptr;
+    return Share(done);
+  }
+
+ private:
+  PixelSize from_;
+  std::optional<Shrinker> shrinker_;
+  Dib dib_;
+  int rows_ = 0;
+};
+
+constexpr const char* kNotAPicture = "it is not a picture that Zorvik can show.";
+constexpr const char* kDamaged = "the picture is damaged.";
+constexpr const char* kTooLarge = "it is too large to be shown.";
+constexpr const char* kNoMemory = "there is not enough memory for it.";
+
+DecodedPicture ReadEighth(JpegEighth& jpeg, const Fitting& fit, std::string& error) {
+  const std::optional<EighthPicture> eighth = jpeg.ReadEighth(kLargestEighth, error);
+  if (!eighth) return {};
+  Output out(eighth->size, fit.pixels);
+  if (!out.Made()) {
+    error = kNoMemory;
+    return {};
+  }
+  for (int y = 0; y < eighth->size.height; ++y) {
+    out.Row(&eighth->pixels[static_cast<size_t>(y) * eighth->size.width]);
+  }
+  return {out.Finish(), fit.shown};
 }
 
-template <class T>
-bool ReadAt(std::string_view bytes, size_t offset, T& out) {
-  if (offset > bytes.size() || bytes.size() - offset < sizeof(T)) return false;
-  std::memcpy(&out, bytes.data() + offset, sizeof(T));
-  return true;
+// The codecs: the one for the file's signature where it is plain, else whichever takes it.
+DecodedPicture ReadWhole(IStream* stream, const unsigned char* head, size_t headSize, PixelSize box,
+                         int dpi, std::string& error) {
+  IWICImagingFactory* factory = Factory();
+  error = kNotAPicture;
+  if (!factory || !Rewind(stream)) return {};
+  Com<IWICBitmapDecoder> decoder;
+  const CLSID* codec = nullptr;
+  if (headSize >= 2 && head[0] == 'B' && head[1] == 'M') codec = &CLSID_WICBmpDecoder;
+  if (headSize >= 2 && head[0] == 0xFF && head[1] == 0xD8) codec = &CLSID_WICJpegDecoder;
+  // Asking each codec in turn costs a look at every one registered; most files name theirs.
+  if (codec) {
+    if (FAILED(CoCreateInstance(*codec, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICBitmapDecoder),
+                                decoder.OutVoid())) ||
+        FAILED(decoder->Initialize(stream, WICDecodeMetadataCacheOnDemand))) {
+      return {};
+    }
+  } else if (FAILED(factory->CreateDecoderFromStream(
+                 stream, nullptr, WICDecodeMetadataCacheOnDemand, decoder.Out()))) {
+    return {};
+  }
+  Com<IWICBitmapFrameDecode> frame;
+  UINT w = 0, h = 0;
+  if (FAILED(decoder->GetFrame(0, frame.Out())) || FAILED(frame->GetSize(&w, &h)) || w == 0 ||
+      h == 0 || w > 65535 || h > 65535) {
+    return {};
+  }
+  const PixelSize size{static_cast<int>(w), static_cast<int>(h)};
+  const Fitting fit(size, box, dpi);
+  if (PlanReading(size, fit.screenBox, false) == PictureReading::TooLarge) {
+    error = kTooLarge;
+    return {};
+  }
+  Com<IWICFormatConverter> converter;
+  if (FAILED(factory->CreateFormatConverter(converter.Out())) ||
+      FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
+                                   WICBitmapDitherTypeNone, nullptr, 0,
+                                   WICBitmapPaletteTypeCustom))) {
+    return {};
+  }
+  Output out(size, fit.pixels);
+  if (!out.Made()) {
+    error = kNoMemory;
+    return {};
+  }
+  // A strip at a time, so that no whole copy of a large picture is made here.
+  const int strip = std::max(1, (1 << 20) / (size.width * 4));
+  std::vector<std::uint32_t> rows(static_cast<size_t>(size.width) * strip);
+  for (int y = 0; y < size.height; y += strip) {
+    const int n = std::min(strip, size.height - y);
+    const WICRect rect{0, y, size.width, n};
+    if (FAILED(converter->CopyPixels(&rect, static_cast<UINT>(size.width) * 4,
+                                     static_cast<UINT>(size.width) * 4 * n,
+                                     reinterpret_cast<BYTE*>(rows.data())))) {
+      error = kDamaged;
+      return {};
+    }
+    for (int k = 0; k < n; ++k) {
+      out.Row(&rows[static_cast<size_t>(k) * size.width]);
+    }
+  }
+  error.clear();
+  return {out.Finish(), fit.shown};
 }
 
-// A .bmp file: its header tells the layout, GDI converts whatever it holds into the DIB.
-HBITMAP DecodeBmp(std::string_view bytes, int& width, int& height, std::string& error) {
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER info{};
-  const size_t infoAt = sizeof file;
-  if (!ReadAt(bytes, 0, file) || !ReadAt(bytes, infoAt, info) || info.biSize < sizeof info ||
-      info.biSize > bytes.size() - infoAt) {
-    error = "the bitmap is damaged.";
-    return nullptr;
+DecodedPicture Decode(IStream* stream, PixelSize box, int dpi, std::string& error) {
+  StreamSource source(stream);
+  unsigned char head[2] = {};
+  const size_t headSize = source.Read(head, sizeof head);
+  if (headSize == 0) {
+    error = "the file is empty.";
+    return {};
   }
-  const LONG w = info.biWidth;
-  const LONG h = info.biHeight < 0 ? -info.biHeight : info.biHeight;
-  if (w <= 0 || h <= 0 || w > kLargestSide || h > kLargestSide || info.biPlanes != 1) {
-    error = "the bitmap has no usable size.";
-    return nullptr;
-  }
-  const bool compressed = info.biCompression == BI_RLE8 || info.biCompression == BI_RLE4;
-  const size_t stride = ((static_cast<size_t>(w) * info.biBitCount + 31) / 32) * 4;
-  const size_t bitsSize = compressed ? info.biSizeImage : stride * static_cast<size_t>(h);
-  size_t colors = info.biClrUsed;
-  if (colors == 0 && info.biBitCount <= 8) colors = size_t{1} << info.biBitCount;
-  if (colors > 256) colors = 256;
-  size_t masks = 0;
-  if (info.biCompression == BI_BITFIELDS && info.biSize == sizeof info) masks = 3;
-  const size_t headerSize = info.biSize + (masks + colors) * sizeof(RGBQUAD);
-  if (headerSize > bytes.size() - infoAt || file.bfOffBits > bytes.size() ||
-      bitsSize > bytes.size() - file.bfOffBits || bitsSize == 0) {
-    error = "the bitmap is damaged.";
-    return nullptr;
-  }
-
-  // Aligned copies: GDI reads these structures as they are.
-  std::vector<std::uint32_t> header((headerSize + 3) / 4);
-  std::memcpy(header.data(), bytes.data() + infoAt, headerSize);
-  std::vector<std::uint32_t> bits((bitsSize + 3) / 4);
-  std::memcpy(bits.data(), bytes.data() + file.bfOffBits, bitsSize);
-
-  Dib dib = CreateDib(w, h);
-  if (!dib.handle) {
-    error = "there is not enough memory for it.";
-    return nullptr;
-  }
-  const auto* format = reinterpret_cast<const BITMAPINFO*>(header.data());
-  // 32-bit pixels in the usual byte order are copied by hand: GDI need not keep the alpha byte.
-  DWORD channelMasks[4] = {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0};
-  if (info.biCompression == BI_BITFIELDS) {
-    for (int i = 0; i < 3; ++i) {
-      ReadAt(bytes, infoAt + 40 + 4 * i, channelMasks[i]);
-    }
-    if (info.biSize >= 56) ReadAt(bytes, infoAt + 52, channelMasks[3]);
-  }
-  const bool plain32 = info.biBitCount == 32 &&
-                       (info.biCompression == BI_RGB || info.biCompression == BI_BITFIELDS) &&
-                       channelMasks[0] == 0x00FF0000u && channelMasks[1] == 0x0000FF00u &&
-                       channelMasks[2] == 0x000000FFu;
-  if (plain32) {
-    for (LONG y = 0; y < h; ++y) {
-      const LONG from = info.biHeight < 0 ? y : h - 1 - y;
-      std::memcpy(dib.bits + static_cast<size_t>(y) * w,
-                  reinterpret_cast<const char*>(bits.data()) + static_cast<size_t>(from) * stride,
-                  static_cast<size_t>(w) * 4);
-    }
-    if (info.biCompression == BI_BITFIELDS && channelMasks[3] != 0xFF000000u) {
-      for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-        dib.bits[i] &= 0x00FFFFFFu;
+  if (headSize == 2 && head[0] == 0xFF && head[1] == 0xD8 && Rewind(stream)) {
+    JpegEighth jpeg(source);
+    if (const std::optional<JpegFrame> frame = jpeg.ReadFrame()) {
+      const Fitting fit(frame->size, box, dpi);
+      switch (PlanReading(frame->size, fit.screenBox, frame->eighthPossible)) {
+        case PictureReading::Eighth:
+          return ReadEighth(jpeg, fit, error);
+        case PictureReading::TooLarge:
+          error = kTooLarge;
+          return {};
+        case PictureReading::Whole:
+          break;
       }
     }
-  } else {
-    HDC screen = GetDC(nullptr);
-    const int rows =
-        SetDIBits(screen, dib.handle, 0, static_cast<UINT>(h), bits.data(), format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    if (rows <= 0) {
-      DeleteObject(dib.handle);
-      error = "this kind of bitmap is not supported.";
-      return nullptr;
-    }
-    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-      dib.bits[i] &= 0x00FFFFFFu;
-    }
   }
-  FinishAlpha(dib.bits, static_cast<size_t>(w) * h);
-  width = w;
-  height = h;
-  return dib.handle;
-}
-
-// Everything else goes through OLE, which reads JPEG on every Windows.
-HBITMAP DecodeOle(std::string_view bytes, int& width, int& height, std::string& error) {
-  error = "it is not a picture that Zorvik can show.";
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  if (!memory) return nullptr;
-  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-  GlobalUnlock(memory);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
-    GlobalFree(memory);
-    return nullptr;
-  }
-  IPicture* picture = nullptr;
-  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE,
-                                        IID_IPicture, reinterpret_cast<void**>(&picture));
-  stream->Release();
-  if (FAILED(loaded) || !picture) return nullptr;
-
-  OLE_XSIZE_HIMETRIC hmWidth = 0;
-  OLE_YSIZE_HIMETRIC hmHeight = 0;
-  picture->get_Width(&hmWidth);
-  picture->get_Height(&hmHeight);
-  // Bitmaps know their pixels; other kinds are sized as they would show at 96 dots per inch.
-  int w = MulDiv(hmWidth, 96, 2540);
-  int h = MulDiv(hmHeight, 96, 2540);
-  SHORT type = PICTYPE_UNINITIALIZED;
-  OLE_HANDLE handle = 0;
-  if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP &&
-      SUCCEEDED(picture->get_Handle(&handle))) {
-    BITMAP bm{};
-    if (GetObjectW(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(handle)), sizeof bm, &bm)) {
-      w = bm.bmWidth;
-      h = bm.bmHeight;
-    }
-  }
-  Dib dib;
-  if (w > 0 && h > 0 && w <= kLargestSide && h <= kLargestSide) dib = CreateDib(w, h);
-  if (dib.handle) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, dib.handle);
-    RECT all{0, 0, w, h};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    picture->Render(dc, 0, 0, w, h, 0, hmHeight, hmWidth, -hmHeight, nullptr);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    GdiFlush();
-    for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-      dib.bits[i] |= 0xFF000000u;
-    }
-    width = w;
-    height = h;
-    error.clear();
-  }
-  picture->Release();
-  return dib.handle;
+  return ReadWhole(stream, head, headSize, box, dpi, error);
 }
 
 }  // namespace
 
-std::shared_ptr<const void> DecodePicture(std::string_view bytes, int& width, int& height,
-                                          std::string& error) {
-  if (bytes.empty()) {
-    error = "the file is empty.";
-    return nullptr;
+DecodedPicture DecodePicture(std::string_view bytes, PixelSize box, int dpi, std::string& error) {
+  Com<IWICStream> stream;
+  IWICImagingFactory* factory = Factory();
+  if (!factory || FAILED(factory->CreateStream(stream.Out())) ||
+      FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(bytes.data())),
+                                          static_cast<DWORD>(bytes.size())))) {
+    error = bytes.empty() ? "the file is empty." : kNotAPicture;
+    return {};
   }
-  const bool bmp = bytes.size() > 2 && bytes[0] == 'B' && bytes[1] == 'M';
-  HBITMAP bitmap =
-      bmp ? DecodeBmp(bytes, width, height, error) : DecodeOle(bytes, width, height, error);
-  return bitmap ? Share(bitmap) : nullptr;
+  return Decode(stream.Get(), box, dpi, error);
+}
+
+DecodedPicture DecodePictureFile(const std::wstring& path, PixelSize box, int dpi,
+                                 std::string& error) {
+  Com<IWICStream> stream;
+  IWICImagingFactory* factory = Factory();
+  if (!factory || FAILED(factory->CreateStream(stream.Out())) ||
+      FAILED(stream->InitializeFromFilename(path.c_str(), GENERIC_READ))) {
+    error = "the file can't be read.";
+    return {};
+  }
+  return Decode(stream.Get(), box, dpi, error);
 }
 
 Pixels PixelsOf(const void* image) {
@@ -237,14 +297,13 @@ Pixels PictureStore::Get(const Picture& picture) {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data) throw std::runtime_error("the picture " + picture.name + " is missing.");
     std::string error;
-    int w = 0, h = 0;
-    auto image = DecodePicture(
-        std::string_view(static_cast<const char*>(data), SizeofResource(self, resource)), w, h,
+    DecodedPicture decoded = DecodePicture(
+        std::string_view(static_cast<const char*>(data), SizeofResource(self, resource)), {}, 96,
         error);
-    if (!image) {
+    if (!decoded.image) {
       throw std::runtime_error("the picture " + picture.name + " can't be shown: " + error);
     }
-    found = resources_.emplace(picture.name, std::move(image)).first;
+    found = resources_.emplace(picture.name, std::move(decoded.image)).first;
   }
   return PixelsOf(found->second.get());
 }

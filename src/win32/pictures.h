@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/controls.h"
+#include "pictures/picture_plan.h"
 #include "win32/windows_api.h"
 
 namespace zorvik::win32 {
@@ -27,10 +28,24 @@ struct Dib {
 };
 Dib CreateDib(int width, int height);
 
-// Any bitmap file, or whatever OleLoadPicture reads (JPEG, GIF, icons, metafiles). On failure
-// gives null and says why.
-std::shared_ptr<const void> DecodePicture(std::string_view bytes, int& width, int& height,
-                                          std::string& error);
+// A decoded picture, and the size it is shown at in pixels of 96 DPI, as the model sizes
+// pictures. A picture that keeps its own size has a pixel for each of these, as the program's
+// own pictures have; a shrunk one has as many as the screen shows (or fewer, for a huge JPEG
+// read at an eighth).
+struct DecodedPicture {
+  std::shared_ptr<const void> image;
+  PixelSize shown;
+};
+
+// Decodes with Windows' imaging component (bitmaps, JPEG, and the other kinds it reads). A
+// picture larger than `box` (pixels of 96 DPI) is shrunk to fit it, keeping its proportions,
+// with the detail of a screen of `dpi`; a picture that fits, or any picture for an empty box,
+// keeps its own size. A JPEG too large to decode whole within the launcher's memory is read at
+// an eighth of its size. On failure gives no image and says why.
+DecodedPicture DecodePicture(std::string_view bytes, PixelSize box, int dpi, std::string& error);
+// The same from a file, read a piece at a time; `path` as the file functions take it.
+DecodedPicture DecodePictureFile(const std::wstring& path, PixelSize box, int dpi,
+                                 std::string& error);
 
 // The pixels of a decoded picture.
 Pixels PixelsOf(const void* image);

@@ -75,7 +75,22 @@ void Views::AfterEvent() {
 
 void Views::SyncWindows() {
   if (main_) main_->Sync();
-  if (options_) options_->Sync();
+  if (OptionsWindow* options = OptionsWindowIfShown()) options->Sync();
+}
+
+OptionsWindow* Views::OptionsWindowIfShown() {
+  if (!options_ && optionsForm_ && optionsForm_->Visible()) {
+    // The common controls' library, loaded here at its first use (see src/win32/CMakeLists.txt).
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
+    FrmOpt* form = optionsForm_;
+    optionsForm_ = nullptr;
+    options_ = std::make_unique<OptionsWindow>(*this, *form, MainWindowHandle(),
+                                               [form] { form->Form_QueryClose(); });
+  }
+  return options_.get();
 }
 
 void Views::TearDown() {
@@ -112,12 +127,12 @@ void Views::FormLoaded(Form& form) {
     main_ = std::make_unique<MainWindow>(*this, *main, [main] { main->Form_QueryClose(); });
   } else if (auto* options = dynamic_cast<FrmOpt*>(&form)) {
     if (options_) FormUnloaded(options_->Model());
-    options_ = std::make_unique<OptionsWindow>(*this, *options, MainWindowHandle(),
-                                               [options] { options->Form_QueryClose(); });
+    optionsForm_ = options;
   }
 }
 
 void Views::FormUnloaded(Form& form) {
+  if (optionsForm_ == &form) optionsForm_ = nullptr;
   if (options_ && &options_->Model() == &form) {
     options_->Close();
     closed_.push_back(std::move(options_));
@@ -149,8 +164,9 @@ void Views::LeaveModal() {
 }
 
 void Views::ShowModal(Form& form) {
-  if (launcher_.Ending() || !options_ || &options_->Model() != &form) return;
+  if (launcher_.Ending()) return;
   SyncWindows();
+  if (!options_ || &options_->Model() != &form) return;
   const HWND owner = MainWindowHandle();
   if (owner && IsWindowEnabled(owner)) {
     EnableWindow(owner, FALSE);

@@ -13,6 +13,10 @@
 #include "win32/win32_platform.h"
 #include "win32/window.h"
 
+namespace zorvik {
+class FrmOpt;
+}
+
 namespace zorvik::win32 {
 
 class MainWindow;
@@ -51,6 +55,9 @@ class Views : public FormObserver, public PlatformHost {
  private:
   void AfterEvent();
   void SyncWindows();
+  // The options window's native controls cost more than the rest of the start-up: they are
+  // made when the form first shows, not when it loads.
+  OptionsWindow* OptionsWindowIfShown();
   void TearDown();
   bool PreTranslate(MSG& msg);
   // Handles one message of a loop; false when the loop must stop.
@@ -62,6 +69,7 @@ class Views : public FormObserver, public PlatformHost {
   FontCache fonts_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<OptionsWindow> options_;
+  FrmOpt* optionsForm_ = nullptr;  // loaded, its window not made yet
   // Windows whose form went; kept until no message of theirs is on the stack.
   std::vector<std::unique_ptr<Window>> closed_;
   HWND disabledOwner_ = nullptr;

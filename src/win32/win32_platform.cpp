@@ -5,6 +5,7 @@
 #include "core/text_util.h"
 #include "win32/pictures.h"
 #include "win32/unicode.h"
+#include "win32/units.h"
 
 namespace zorvik::win32 {
 
@@ -63,6 +64,16 @@ std::wstring FullPath(const std::wstring& path) {
   full.resize(written);
   return full;
 }
+
+bool IsRelative(const std::wstring& path) {
+  const bool drive = path.size() >= 2 && path[1] == L':';
+  const bool rooted = !path.empty() && (path[0] == L'\\' || path[0] == L'/');
+  return !drive && !rooted;
+}
+
+// Beyond this many characters the plain functions fail (folders are made with room for an 8.3
+// name inside them).
+constexpr size_t kLongestPlainPath = MAX_PATH - 12;
 
 const wchar_t* OrNull(const std::wstring& s) {
   return s.empty() ? nullptr : s.c_str();
@@ -134,6 +145,24 @@ std::wstring WithoutTrailingSlash(std::wstring path) {
   return path;
 }
 
+std::wstring SystemPath(const std::wstring& path, const std::wstring& base) {
+  if (path.empty() || path.starts_with(L"\\\\?\\")) return path;
+  const std::wstring full = FullPath(
+      base.empty() || !IsRelative(path) ? path : WithoutTrailingSlash(base) + L"\\" + path);
+  if (full.size() < kLongestPlainPath) return full;
+  if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
+Win32Platform::Win32Platform() {
+  const std::wstring launcher = Widen(LauncherFolder());
+  if (launcher.size() > kLongestCurrentFolder) relativeBase_ = launcher;
+}
+
+std::wstring Win32Platform::FilePath(const std::string& path) const {
+  return SystemPath(Widen(path), relativeBase_);
+}
+
 std::wstring DialogFilter(const std::string& filter) {
   if (filter.empty()) return {};
   std::wstring out = Widen(filter);
@@ -146,27 +175,28 @@ std::wstring DialogFilter(const std::string& filter) {
 }
 
 bool Win32Platform::FileExists(const std::string& path) {
-  return IsFile(Widen(path));
+  return IsFile(FilePath(path));
 }
 
 bool Win32Platform::FolderExists(const std::string& path) {
-  const DWORD a = Attributes(WithoutTrailingSlash(Widen(path)));
+  const DWORD a = Attributes(FilePath(Narrow(WithoutTrailingSlash(Widen(path)))));
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32Platform::CreateFolder(const std::string& path) {
-  return CreateDirectoryW(WithoutTrailingSlash(Widen(path)).c_str(), nullptr) != 0;
+  const std::wstring folder = FilePath(Narrow(WithoutTrailingSlash(Widen(path))));
+  return !folder.empty() && CreateDirectoryW(folder.c_str(), nullptr) != 0;
 }
 
-std::optional<std::string> Win32Platform::ReadFile(const std::string& path) {
-  FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+std::optional<std::string> Win32Platform::ReadFile(const std::string& path, size_t largest) {
+  FileHandle file(CreateFileW(FilePath(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return std::nullopt;
   LARGE_INTEGER size{};
-  // The launcher reads settings and pictures; anything near this size is not one of them.
-  constexpr LONGLONG kLargest = 256LL << 20;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargest) return std::nullopt;
+  if (!GetFileSizeEx(file.Get(), &size) || static_cast<ULONGLONG>(size.QuadPart) > largest) {
+    return std::nullopt;
+  }
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   size_t done = 0;
   while (done < bytes.size()) {
@@ -183,16 +213,26 @@ std::optional<std::string> Win32Platform::ReadFile(const std::string& path) {
 }
 
 bool Win32Platform::WriteFileAtomic(const std::string& path, std::string_view bytes) {
-  const std::wstring target = Widen(path);
+  const std::wstring target = FilePath(path);
   std::wstring folder = FolderOf(target);
-  if (folder.empty()) folder = L".";
-  wchar_t temp[MAX_PATH];
-  if (!GetTempFileNameW(folder.c_str(), L"zvk", 0, temp)) return false;
+  if (target.empty() || folder.empty()) return false;
+  if (folder.back() != L'\\') folder += L'\\';
+  // The temporary file is named here: the system's temporary names are for folders of fewer
+  // than MAX_PATH - 14 characters.
+  static unsigned serial = 0;
+  std::wstring temp;
+  HANDLE made = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 100 && made == INVALID_HANDLE_VALUE; ++attempt) {
+    temp = folder + L"zvk" + Widen(std::to_string(GetCurrentProcessId())) + L"-" +
+           Widen(std::to_string(++serial)) + L".tmp";
+    made = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+    if (made == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
 
   bool ok = false;
   {
-    FileHandle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(made);
     if (file.Valid()) {
       size_t done = 0;
       ok = true;
@@ -207,14 +247,15 @@ bool Win32Platform::WriteFileAtomic(const std::string& path, std::string_view by
       ok = file.Close() && ok;
     }
   }
-  ok = ok && MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileW(temp);
+  ok = ok && MoveFileExW(temp.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temp.c_str());
   return ok;
 }
 
 std::optional<FindRecord> Win32Platform::FindFirst(const std::string& pattern) {
   WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW(Widen(pattern).c_str(), &found);
+  const HANDLE search = FindFirstFileW(FilePath(pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::nullopt;
   FindClose(search);
 
@@ -230,10 +271,11 @@ std::optional<FindRecord> Win32Platform::FindFirst(const std::string& pattern) {
 }
 
 std::string Win32Platform::WindowsFolder() {
-  wchar_t folder[MAX_PATH];
-  const UINT n = GetWindowsDirectoryW(folder, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return "C:\\WINDOWS";
-  return Narrow(WithoutTrailingSlash(std::wstring(folder, n)));
+  std::wstring folder(GetWindowsDirectoryW(nullptr, 0), L'\0');
+  const UINT n = GetWindowsDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+  if (n == 0 || n >= folder.size()) return "C:\\WINDOWS";
+  folder.resize(n);
+  return Narrow(WithoutTrailingSlash(folder));
 }
 
 std::string Win32Platform::LauncherFolder() {
@@ -369,7 +411,7 @@ FileDialogResult Win32Platform::OpenFileDialog(const std::string& filter,
   std::wstring folder = Widen(initialFolder);
   if (IsFile(folder)) folder = FolderOf(folder);
   std::vector<wchar_t> file(32768, L'\0');
-  std::vector<wchar_t> title(MAX_PATH, L'\0');
+  std::vector<wchar_t> title(file.size(), L'\0');
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -391,16 +433,13 @@ void Win32Platform::ShowModal(Form& form) {
   if (host_) host_->ShowModal(form);
 }
 
-Picture Win32Platform::LoadPicture(const std::string& path, std::string& error) {
-  const std::optional<std::string> bytes = ReadFile(path);
-  if (!bytes) {
-    error = "the file can't be read.";
-    return {};
-  }
-  int width = 0, height = 0;
-  std::shared_ptr<const void> image = DecodePicture(*bytes, width, height, error);
-  if (!image) return {};
-  return Picture{path, width, height, std::move(image)};
+Picture Win32Platform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                   std::string& error) {
+  const PixelSize box{Px(boxWidth, kBaseDpi), Px(boxHeight, kBaseDpi)};
+  const int dpi = WindowDpi(host_ ? host_->MainWindowHandle() : nullptr);
+  DecodedPicture decoded = DecodePictureFile(FilePath(path), box, dpi, error);
+  if (!decoded.image) return {};
+  return Picture{path, decoded.shown.width, decoded.shown.height, std::move(decoded.image)};
 }
 
 }  // namespace zorvik::win32

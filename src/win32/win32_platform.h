@@ -23,12 +23,17 @@ class PlatformHost {
 
 class Win32Platform : public Platform {
  public:
+  Win32Platform();
   void SetHost(PlatformHost* host) { host_ = host; }
+  // A path of the launcher as the file functions take it (see SystemPath). Relative paths count
+  // from the current folder; when the launcher's folder is too long to be anyone's current
+  // folder, nobody could have started it there, and they count from the launcher's folder.
+  std::wstring FilePath(const std::string& path) const;
 
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
@@ -52,10 +57,12 @@ class Win32Platform : public Platform {
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
 
-  Picture LoadPicture(const std::string& path, std::string& error) override;
+  Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                      std::string& error) override;
 
  private:
   PlatformHost* host_ = nullptr;
+  std::wstring relativeBase_;  // empty: the process's current folder
 };
 
 // Pure helpers of the platform, apart so that they can be checked on their own.
@@ -66,5 +73,11 @@ std::wstring FolderOf(const std::wstring& path);
 std::wstring DialogFilter(const std::string& filter);
 // A path without trailing backslashes, except for a drive's root ("E:\").
 std::wstring WithoutTrailingSlash(std::wstring path);
+// The longest folder that can be a process's current folder.
+constexpr size_t kLongestCurrentFolder = MAX_PATH - 2;
+// A path that the wide file functions reach whatever its length: a relative path is joined to
+// `base` (or to the current folder when `base` is empty) and made full, and a full path too long
+// for the plain functions gets the \\?\ form, in which Windows takes it as it stands.
+std::wstring SystemPath(const std::wstring& path, const std::wstring& base);
 
 }  // namespace zorvik::win32

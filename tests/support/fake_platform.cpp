@@ -158,10 +158,10 @@ bool FakePlatform::CreateFolder(const std::string& path) {
   return true;
 }
 
-std::optional<std::string> FakePlatform::ReadFile(const std::string& path) {
+std::optional<std::string> FakePlatform::ReadFile(const std::string& path, size_t largest) {
   Log("ReadFile " + path);
   const Entry* e = Lookup(path);
-  if (!e || e->folder || failReads) return std::nullopt;
+  if (!e || e->folder || failReads || e->bytes.size() > largest) return std::nullopt;
   return e->bytes;
 }
 
@@ -290,8 +290,10 @@ void FakePlatform::ShowModal(Form& form) {
   if (onModal) onModal(form);
 }
 
-Picture FakePlatform::LoadPicture(const std::string& path, std::string& error) {
+Picture FakePlatform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                  std::string& error) {
   Log("LoadPicture " + path);
+  pictureBoxes.emplace_back(boxWidth, boxHeight);
   const Entry* e = Lookup(path);
   if (!e || e->folder) {
     error = "the file can't be opened";

@@ -75,12 +75,13 @@ class FakePlatform : public Platform {
   std::vector<std::string> modal;
   std::function<void(Form&)> onModal;  // what the user does while a window is shown modally
   std::function<void(const MessageBoxCall&)> onMessageBox;
+  std::vector<std::pair<Twips, Twips>> pictureBoxes;  // the box of each picture loaded
 
   // Platform.
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
@@ -100,7 +101,8 @@ class FakePlatform : public Platform {
   FileDialogResult OpenFileDialog(const std::string& filter,
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
-  Picture LoadPicture(const std::string& path, std::string& error) override;
+  Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                      std::string& error) override;
 
  private:
   struct Entry {

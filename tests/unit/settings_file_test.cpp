@@ -125,6 +125,10 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
       {"open quote", Replace("codec 2\"", "codec 2"), -1},
       {"truncated", [](std::string& f) { f.resize(f.find("Name other codec 1")); }, -1},
       {"empty", [](std::string& f) { f.clear(); }, -1},
+      {"padded to the largest size", [](std::string& f) { f.resize(kLargestSettingsFile, '\n'); },
+       0},
+      {"a byte over the largest size",
+       [](std::string& f) { f.resize(kLargestSettingsFile + 1, '\n'); }, -1},
   };
   QuietDisc();
   for (const LoadCase& c : cases) {

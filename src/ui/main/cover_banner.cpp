@@ -27,7 +27,8 @@ void FindCover(Launcher& l) {
   if (p.FileExists("more\\" + cover) && p.FolderExists("More\\")) {
     const std::string path = "More\\" + cover;
     std::string error;
-    Picture picture = p.LoadPicture(path, error);
+    PictureBox& box = l.Main().PicLogo2;
+    Picture picture = p.LoadPicture(path, box.Width(), box.Height(), error);
     if (picture.empty()) {
       throw UserError("The cover picture " + path + " can't be shown: " + error);
     }

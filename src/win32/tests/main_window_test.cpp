@@ -101,7 +101,8 @@ TEST_CASE("the default cover and the demo disc's cover fill the cover box, at 96
     std::string path = std::string(ZORVIK_SOURCE_DIR) + file;
     if (path.front() == '/') path = "Z:" + path;  // a Unix source tree seen from Wine
     std::string error;
-    const Picture cover = platform.LoadPicture(path, error);
+    const Picture cover =
+        platform.LoadPicture(path, main.PicLogo2.Width(), main.PicLogo2.Height(), error);
     for (int dpi : {96, 144}) {
       // The box as the painter places it, and the cover at its own size.
       const int boxWidth = Px(x + main.PicLogo2.Width(), dpi) - Px(x, dpi);

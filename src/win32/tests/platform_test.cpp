@@ -25,7 +25,7 @@ class ScratchFolder {
   }
   ~ScratchFolder() {
     SetCurrentDirectoryW(previous_.c_str());
-    Remove(path_);
+    Remove(L"\\\\?\\" + path_);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -147,13 +147,14 @@ TEST_CASE("CreateFolder makes a folder once") {
   CHECK(!p.CreateFolder("More"));
 }
 
-TEST_CASE("ReadFile gives every byte, or nothing for a missing file") {
+TEST_CASE("ReadFile gives every byte, or nothing for a missing or larger file") {
   ScratchFolder scratch;
   const std::string bytes("a\0b\r\n\xff", 6);
   scratch.Write(L"data.bin", bytes);
   Win32Platform p;
-  CHECK(p.ReadFile("data.bin") == bytes);
-  CHECK(!p.ReadFile("missing.bin").has_value());
+  CHECK(p.ReadFile("data.bin", 6) == bytes);
+  CHECK(!p.ReadFile("data.bin", 5).has_value());
+  CHECK(!p.ReadFile("missing.bin", 6).has_value());
 }
 
 TEST_CASE("WriteFileAtomic replaces the file whole and leaves no temporary file") {
@@ -162,7 +163,7 @@ TEST_CASE("WriteFileAtomic replaces the file whole and leaves no temporary file"
   Win32Platform p;
   CHECK(p.WriteFileAtomic("More\\Settings.sav", "first"));
   CHECK(p.WriteFileAtomic("More\\Settings.sav", std::string("second\0", 7)));
-  CHECK(p.ReadFile("More\\Settings.sav") == std::string("second\0", 7));
+  CHECK(p.ReadFile("More\\Settings.sav", 7) == std::string("second\0", 7));
   CHECK_EQ(scratch.Entries(L"More").size(), size_t{1});
 }
 
@@ -174,6 +175,57 @@ TEST_CASE("WriteFileAtomic fails without leaving anything where it can't write")
   CreateDirectoryW(L"More\\Settings.sav", nullptr);  // a folder where the file should go
   CHECK(!p.WriteFileAtomic("More\\Settings.sav", "x"));
   CHECK_EQ(scratch.Entries(L"More").size(), size_t{1});
+}
+
+TEST_CASE("SystemPath makes paths full, and long ones reachable") {
+  const std::wstring longFolder =
+      L"E:\\" + std::wstring(150, L'\u03b1') + L"\\" + std::wstring(150, L'b');
+  const struct {
+    std::wstring path, base, expected;
+  } cases[] = {
+      {L"E:\\Movies\\..\\film.avi", L"", L"E:\\film.avi"},
+      {L"More\\Settings.sav", L"E:\\", L"E:\\More\\Settings.sav"},
+      {L"More\\*.jpg", L"E:\\Disc\\", L"E:\\Disc\\More\\*.jpg"},
+      {L"C:\\WINDOWS", L"E:\\Disc", L"C:\\WINDOWS"},
+      {L"More\\Settings.sav", longFolder, L"\\\\?\\" + longFolder + L"\\More\\Settings.sav"},
+      {longFolder + L"\\.\\film.avi", L"", L"\\\\?\\" + longFolder + L"\\film.avi"},
+      {L"\\\\server\\share\\" + std::wstring(250, L'c'), L"",
+       L"\\\\?\\UNC\\server\\share\\" + std::wstring(250, L'c')},
+      {L"\\\\?\\E:\\as it stands. ", L"E:\\Disc", L"\\\\?\\E:\\as it stands. "},
+      {L"", L"E:\\Disc", L""},
+  };
+  for (const auto& c : cases) {
+    CHECK_EQ_AT(SystemPath(c.path, c.base) == c.expected, true, Narrow(c.path));
+  }
+}
+
+// Wine writes past a MAX_PATH buffer for the system's temporary names in such a folder.
+TEST_CASE("a launcher folder of 400 characters, Greek and blanks included, is read and written") {
+  ScratchFolder scratch;
+  std::wstring folder = Widen(scratch.Path());
+  for (const wchar_t* part : {L"Ταινίες και τρέιλερ του δίσκου με ένα μακρύ όνομα φακέλου",
+                              L"A folder with blanks and a long name that goes on for a while",
+                              L"Δεύτερος φάκελος με ελληνικά γράμματα και κενά στο όνομά του",
+                              L"Yet another folder name to take the path past every limit"}) {
+    folder += L"\\";
+    folder += part;
+    CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+  }
+  folder += L"\\" + std::wstring(399 - folder.size(), L'z');
+  CHECK(CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr));
+  CHECK_EQ(folder.size(), size_t{400});
+
+  Win32Platform p;
+  const std::string disc = Narrow(folder);
+  CHECK(p.FolderExists(disc) && !p.FolderExists(disc + "\\More"));
+  CHECK(p.CreateFolder(disc + "\\More\\"));
+  CHECK(p.WriteFileAtomic(disc + "\\More\\Settings.sav", "first"));
+  CHECK(p.WriteFileAtomic(disc + "\\More\\Settings.sav", "second"));
+  CHECK(p.ReadFile(disc + "\\More\\Settings.sav", 100) == std::string("second"));
+  CHECK(p.FileExists(disc + "\\more\\settings.SAV"));
+  const std::optional<FindRecord> found = p.FindFirst(disc + "\\More\\*.sav");
+  CHECK(found && found->name == "Settings.sav");
+  CHECK_EQ(scratch.Entries(L"\\\\?\\" + folder + L"\\More").size(), size_t{1});
 }
 
 TEST_CASE("FindFirst gives the bare name and the local date of the last write") {

@@ -36,6 +36,10 @@ void Fail(const char* file, int line, const std::string& what) {
 int main() {
   using namespace zorvik::win32::test;
   OleInitialize(nullptr);
+  // As the program does before it makes its first options window.
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
   int broken = 0;
   for (const Case& c : Cases()) {
     const int before = failures;

@@ -21,6 +21,8 @@
 //   driver text <title> <index>              print the text of the index-th edit box
 //   driver size <title>                      print the outer size of a window in pixels
 //   driver rect <title>                      print its place on the screen: x y width height
+//   driver pixel <title> <x> <y>             print the colour shown at a client point (twips)
+//                                            as "red green blue"
 //   driver list                              print every visible window: class, title, rect
 //   driver accessible <title>                print what a screen reader finds in the window's
 //                                            client area: a line "name|role|state|action" each
@@ -399,6 +401,13 @@ int Run(int argc, char** argv) {
     client->Release();
     if (!done) Fail(std::string("nothing named \"") + arg(3) + "\"");
     Sleep(300);
+  } else if (cmd == "pixel") {
+    HWND h = Need(arg(2));
+    const POINT p = ScreenPoint(h, std::atoi(arg(3)), std::atoi(arg(4)));
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    std::printf("%d %d %d\n", GetRValue(c), GetGValue(c), GetBValue(c));
   } else if (cmd == "list") {
     EnumWindows(ListProc, 0);
   } else {
