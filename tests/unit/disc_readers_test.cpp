@@ -1,0 +1,105 @@
+// What the authors' tool reads from outside: picture headers and the viewer's computer on the
+// command line.
+#include <gtest/gtest.h>
+
+#include "author/picture_header.h"
+#include "author/viewer_pc.h"
+#include "support/disc_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int width, height;  // 0: refused
+    std::string error;
+  };
+  std::string truncated = BitmapOfSize(10, 10);
+  truncated.resize(truncated.size() - 1);
+  std::string topDown = BitmapOfSize(3, 2);
+  topDown[22] = '\xFE';  // height -2
+  topDown[23] = topDown[24] = topDown[25] = '\xFF';
+  std::string zeroPlanes = BitmapOfSize(3, 2);
+  zeroPlanes[26] = 0;
+  std::string oddBits = BitmapOfSize(3, 2);
+  oddBits[28] = 7;
+  std::string core = BitmapOfSize(4, 4);
+  core[14] = 12;
+  std::string huge = JpegOfSize(16385, 10);
+  std::string filled = JpegOfSize(5, 6);
+  filled.insert(2, "\xFF\xFF");
+  const Case cases[] = {
+      {"bitmap", BitmapOfSize(214, 308), 214, 308, ""},
+      {"top-down bitmap", topDown, 3, 2, ""},
+      {"core header", core, 0, 0, "the bitmap is damaged"},
+      {"pixels missing", truncated, 0, 0, "the bitmap is damaged"},
+      {"no planes", zeroPlanes, 0, 0, "no usable size"},
+      {"odd colours", oddBits, 0, 0, "unknown number of colours"},
+      {"header only", "BM" + std::string(50, '\0'), 0, 0, "the bitmap is damaged"},
+      {"baseline JPEG", JpegOfSize(640, 480), 640, 480, ""},
+      {"fill bytes", filled, 5, 6, ""},
+      {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
+      {"lossless JPEG", JpegOfSize(1, 2, 0xC3), 0, 0, "a coding Windows can't show"},
+      {"too wide", huge, 0, 0, "no usable size"},
+      {"image before size", std::string("\xFF\xD8\xFF\xDA\x00\x02", 6), 0, 0, "no size before"},
+      {"segment past the end", std::string("\xFF\xD8\xFF\xE0\x00\x40", 6), 0, 0, "damaged"},
+      {"short segment", std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01", 9), 0, 0, "damaged"},
+      {"no marker", std::string("\xFF\xD8\x00", 3), 0, 0, "damaged"},
+      {"text", "hello", 0, 0, "not a bitmap or JPEG picture"},
+      {"nothing", "", 0, 0, "the file is empty"},
+  };
+  for (const Case& c : cases) {
+    const author::PictureHeader h = author::ReadPictureHeader(c.bytes);
+    EXPECT_EQ(h.ok, c.width > 0) << c.what;
+    EXPECT_EQ(h.width, c.width) << c.what;
+    EXPECT_EQ(h.height, c.height) << c.what;
+    EXPECT_NE(h.error.find(c.error), std::string::npos) << c.what << ": " << h.error;
+  }
+}
+
+TEST(ViewerPc, DescriptionsApplyLeftToRight) {
+  std::string error;
+  const author::ViewerPc ready = author::ParseViewerPc("", error).value();
+  EXPECT_EQ(ready.player, "C:\\Program Files\\BSplayer\\bplay.exe");
+  EXPECT_TRUE(ready.xvid && ready.divx && ready.ffdshow);
+  EXPECT_EQ(ready.disc, "D:\\");
+
+  const author::ViewerPc pc =
+      author::ParseViewerPc(
+          "bare,codecs=xvid+ffdshow,player=E:\\bp\\bplay.exe,player-date=2003-08-31,"
+          "windows=D:\\WINNT\\,disc=Z:\\discs\\film\\",
+          error)
+          .value();
+  EXPECT_EQ(pc.player, "E:\\bp\\bplay.exe");
+  EXPECT_EQ(pc.playerDate, (LocalDate{2003, 8, 31}));
+  EXPECT_TRUE(pc.xvid && pc.ffdshow && !pc.divx);
+  EXPECT_EQ(pc.windows, "D:\\WINNT");
+  EXPECT_EQ(pc.disc, "Z:\\discs\\film");
+  EXPECT_EQ(author::ParseViewerPc("disc=e:", error)->disc, "e:\\");
+  EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
+  EXPECT_EQ(author::ParseViewerPc("bare,ready", error)->player, ready.player);
+  EXPECT_EQ(author::DescribeViewerPc(ready),
+            "the player C:\\Program Files\\BSplayer\\bplay.exe dated 2005-06-01; codecs: XviD, "
+            "DivX, FFdshow; Windows in C:\\WINDOWS; the disc at D:\\");
+
+  struct Refused {
+    const char* spec;
+    const char* says;
+  };
+  for (const Refused& r :
+       {Refused{"fast", "neither a preset"}, Refused{"colour=red", "\"colour\" is not a key"},
+        Refused{"player=bplay.exe", "full Windows path"},
+        Refused{"player-date=2004-13-01", "YYYY-MM-DD"},
+        Refused{"player-date=04-01-01", "YYYY-MM-DD"},
+        Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
+        Refused{"disc=discs", "a drive"}}) {
+    error.clear();
+    EXPECT_FALSE(author::ParseViewerPc(r.spec, error)) << r.spec;
+    EXPECT_NE(error.find(r.says), std::string::npos) << r.spec << ": " << error;
+  }
+}
+
+}  // namespace
+}  // namespace zorvik::test
