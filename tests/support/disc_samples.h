@@ -1,12 +1,23 @@
-// Small pictures for the authors' tool's discs.
+// Discs for the authors' tool: settings from NAME=VALUE arguments, and small pictures.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "author/record_window.h"
+#include "author/settings_fields.h"
 
 namespace zorvik::test {
+
+// The factory settings with these NAME=VALUE arguments applied.
+inline SettingsRecord Settings(const std::vector<std::string>& arguments = {}) {
+  const author::SetResult r = author::ApplySettings(author::FactoryRecord(), arguments);
+  EXPECT_TRUE(r.record.has_value()) << r.error;
+  return r.record.value_or(SettingsRecord{});
+}
 
 // A baseline JPEG's first bytes: enough for its size to be read.
 inline std::string JpegOfSize(int width, int height, unsigned char frame = 0xC0) {
