@@ -1,7 +1,8 @@
-// What the authors' tool reads from outside: picture headers and the viewer's computer on the
-// command line.
+// What the authors' tool reads from outside: picture headers, autorun.inf and the viewer's
+// computer on the command line.
 #include <gtest/gtest.h>
 
+#include "author/autorun_inf.h"
 #include "author/picture_header.h"
 #include "author/viewer_pc.h"
 #include "support/disc_samples.h"
@@ -57,6 +58,31 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
     EXPECT_EQ(h.height, c.height) << c.what;
     EXPECT_NE(h.error.find(c.error), std::string::npos) << c.what << ": " << h.error;
   }
+}
+
+TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
+  const author::AutorunInf plain = author::ParseAutorun(author::FormatAutorun("THE FILM"));
+  EXPECT_EQ(plain.encoding, "ASCII");
+  EXPECT_EQ(plain.keys.at("open"), "Zorvik.exe");
+  EXPECT_EQ(plain.keys.at("icon"), "Zorvik.exe,0");
+  EXPECT_EQ(plain.keys.at("label"), "THE FILM");
+
+  const std::string greekBytes = author::FormatAutorun("Ταινία\n");
+  EXPECT_TRUE(greekBytes.starts_with("\xFF\xFE[\0a\0"));
+  const author::AutorunInf greek = author::ParseAutorun(greekBytes);
+  EXPECT_EQ(greek.encoding, "UTF-16");
+  EXPECT_EQ(greek.keys.at("label"), "Ταινία");
+
+  const author::AutorunInf other = author::ParseAutorun(
+      "; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n OPEN = \"My Launcher.exe\" /x \n"
+      "open=second.exe\nicon=\"disc.ico\" , 2\n");
+  EXPECT_TRUE(other.hasSection);
+  EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
+  EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");
+  EXPECT_EQ(author::AutorunProgram("setup.exe /q"), "setup.exe");
+  EXPECT_FALSE(author::ParseAutorun("[autorunx]\nopen=a.exe").hasSection);
+  EXPECT_EQ(author::ParseAutorun("[autorun]\nlabel=\xD4\xE1\xE9\xED\xDF\xE1").keys.at("label"),
+            "Ταινία");
 }
 
 TEST(ViewerPc, DescriptionsApplyLeftToRight) {

@@ -1,0 +1,303 @@
+// The authors' check: the launcher's own start-up run on discs made for the purpose, and the
+// problems it finds before the disc is burnt.
+#include <gtest/gtest.h>
+
+#include "author/autorun_inf.h"
+#include "author/disc_check.h"
+#include "support/disc_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using author::CheckReport;
+using author::Severity;
+
+class DiscCheckTest : public ::testing::Test {
+ protected:
+  author::MemoryDisc disc;
+  author::ViewerPc pc;  // the player installed and recent, every codec, the disc at D:
+
+  // A disc that plays: the launcher, autorun.inf, a movie and these settings.
+  void Lay(const std::vector<std::string>& settings = {}) {
+    disc.Add("Zorvik.exe", "MZ");
+    disc.Add("autorun.inf", author::FormatAutorun("FILM"));
+    disc.Add("film.avi");
+    disc.Add("More\\Settings.sav", FormatSettings(Settings(settings)));
+  }
+  CheckReport Check() { return author::CheckDisc(disc, pc); }
+
+  static std::vector<std::string> Prompts(const std::vector<author::MessageBoxShown>& boxes) {
+    std::vector<std::string> out;
+    for (const author::MessageBoxShown& b : boxes)
+      out.push_back(b.title + "|" + b.prompt);
+    return out;
+  }
+  // The problems of one severity that mention `text`.
+  static int Found(const CheckReport& r, Severity s, const std::string& text) {
+    int n = 0;
+    for (const author::Problem& p : r.problems)
+      n += p.severity == s && p.text.find(text) != std::string::npos;
+    return n;
+  }
+  static std::string Everything(const CheckReport& r) {
+    std::string out;
+    for (const author::Problem& p : r.problems)
+      out += p.text + "\n";
+    return out;
+  }
+};
+
+TEST_F(DiscCheckTest, QuietDiscPlaysTheMovieAndReachesTheViewerWithNothingElse) {
+  Lay({"title=Τα Φαντάσματα"});
+  const CheckReport r = Check();
+  EXPECT_TRUE(r.startedUp);
+  EXPECT_TRUE(r.startBoxes.empty());
+  EXPECT_EQ(r.title, "Τα Φαντάσματα");
+  EXPECT_EQ(r.titleSize, 12);
+  EXPECT_TRUE(r.play.available);
+  EXPECT_EQ(r.play.program, "C:\\Program Files\\BSplayer\\bplay.exe");
+  EXPECT_EQ(r.play.parameters, "D:\\film.avi  -fs -eend");
+  EXPECT_TRUE(r.play.closes);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+  EXPECT_EQ(r.Count(Severity::Warning), 0) << Everything(r);
+}
+
+TEST_F(DiscCheckTest, TrailersAreChosenFromTheMenuAndPassTheirOwnText) {
+  pc.disc = "Z:\\discs\\film";
+  disc.Add("trailers\\teaser.avi").Add("trailers\\making of.avi");
+  Lay({"trailer1=trailers/teaser.avi", "trailer1.name=Teaser", "trailer3=trailers/making of.avi",
+       "trailer3.name=Τα παρασκήνια", "exit-after-launch=off"});
+  const CheckReport r = Check();
+  EXPECT_EQ(r.play.parameters, "Z:\\discs\\film\\film.avi  -fs -eend");
+  EXPECT_FALSE(r.play.closes);
+  ASSERT_EQ(r.trailers.size(), 2u);
+  EXPECT_EQ(r.trailers[0].what, "Teaser");
+  EXPECT_EQ(r.trailers[0].parameters, "Z:\\discs\\film\\trailers\\teaser.avi -fs -eend");
+  EXPECT_EQ(r.trailers[1].what, "Τα παρασκήνια");
+  EXPECT_EQ(r.trailers[1].parameters, "Z:\\discs\\film\\trailers\\making of.avi -fs -eend");
+
+  const author::MenuView& movie = r.menus.at(0);
+  ASSERT_EQ(movie.entries.size(), 3u);
+  EXPECT_EQ(movie.entries[1].caption, "Teaser");
+  EXPECT_EQ(movie.entries[2].caption, "Τα παρασκήνια");
+  EXPECT_TRUE(movie.entries[0].checked);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+}
+
+TEST_F(DiscCheckTest, ViewersWithoutThePlayerMeetTheLaunchersMessagesInOrder) {
+  disc.Add("codecs\\xvid_installer.exe", "MZ");
+  Lay();
+  pc.player.clear();
+  pc.xvid = pc.divx = pc.ffdshow = false;
+  const CheckReport r = Check();
+  EXPECT_EQ(Prompts(r.startBoxes),
+            (std::vector<std::string>{"ERROR!|Can't get registry access",
+                                      "Information|Please install the BSplayer",
+                                      "Information|Please install the XviD codec"}));
+  EXPECT_FALSE(r.play.available);
+  EXPECT_EQ(Found(r, Severity::Viewer, "Play is disabled"), 1);
+  EXPECT_TRUE(r.ReachesViewer());
+  const author::MenuView& programs = r.menus.at(1);
+  ASSERT_EQ(programs.entries.size(), 1u);
+  EXPECT_EQ(programs.entries[0].does, "starts codecs\\xvid_installer.exe");
+}
+
+TEST_F(DiscCheckTest, TheLaunchersOwnLimitsShowForTheViewersComputer) {
+  Lay();
+  // The launcher reads the player's path into 47 bytes.
+  pc.player = "C:\\Program Files (x86)\\Webteh\\BSPlayer\\bsplayer.exe";
+  EXPECT_EQ(Prompts(Check().startBoxes),
+            (std::vector<std::string>{"ERROR!|Can't get registry access",
+                                      "Information|Please install the BSplayer"}));
+  pc = author::ViewerPc{};
+  pc.playerDate = LocalDate{2003, 8, 31};
+  EXPECT_EQ(Prompts(Check().startBoxes),
+            std::vector<std::string>{"Zorvik|You have an old version of BSplayer. Please update!"});
+}
+
+TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
+  struct Case {
+    const char* what;
+    std::function<void(author::MemoryDisc&)> disc;
+    std::vector<std::string> settings;
+    Severity severity;
+    std::string says;
+  };
+  const std::string longName(61, 'n');
+  const std::string folder(40, 'f');
+  const Case cases[] = {
+      {"missing trailer",
+       nullptr,
+       {"trailer1=trailers/t.avi"},
+       Severity::Viewer,
+       "trailer1 trailers\\t.avi is not on the disc"},
+      {"trailer by case",
+       [](auto& d) { d.Add("Trailers\\T.avi"); },
+       {"trailer1=trailers/t.avi"},
+       Severity::Warning,
+       "matches Trailers\\T.avi only when case is ignored"},
+      {"no launcher",
+       [](auto& d) { d.Add("Zorvik.exe", "not a program"); },
+       {},
+       Severity::Viewer,
+       "Zorvik.exe is not a Windows program"},
+      {"no autorun",
+       [](auto& d) { d.Add("autorun.inf/x"); },
+       {},
+       Severity::Viewer,
+       "there is no autorun.inf"},
+      {"autorun without section",
+       [](auto& d) { d.Add("autorun.inf", "open=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "no [autorun] section"},
+      {"autorun starts nothing there",
+       [](auto& d) { d.Add("autorun.inf", "[AutoRun]\r\nopen=Start.exe\r\nicon=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf starts Start.exe, which is not on the disc"},
+      {"autorun in UTF-8",
+       [](auto& d) { d.Add("autorun.inf", "\xEF\xBB\xBF[autorun]\r\nopen=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf is UTF-8"},
+      {"autorun without icon",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\r\nopen=zorvik.EXE\r\n"); },
+       {},
+       Severity::Warning,
+       "gives the drive no icon"},
+      {"long name",
+       [&](auto& d) { d.Add(longName + ".avi"); },
+       {},
+       Severity::Viewer,
+       "has 65 characters; a Joliet name holds 64"},
+      {"long path",
+       [&](auto& d) { d.Add(folder + "\\" + folder + "\\" + std::string(39, 'x')); },
+       {},
+       Severity::Viewer,
+       "242 of 240 bytes"},
+      {"names by case",
+       [](auto& d) { d.Add("Film.AVI"); },
+       {},
+       Severity::Viewer,
+       "Film.AVI and film.avi differ only in case"},
+      {"colon", [](auto& d) { d.Add("a:b.txt"); }, {}, Severity::Viewer, "holds \":\""},
+      {"trailing dot", [](auto& d) { d.Add("notes."); }, {}, Severity::Viewer, "ends in a dot"},
+      {"not Greek",
+       nullptr,
+       {"title=Film ★"},
+       Severity::Warning,
+       "title holds characters that Windows-1253 can't hold"},
+      {"ampersand",
+       nullptr,
+       {"trailer1.name=Tom & Jerry"},
+       Severity::Warning,
+       "trailer1.name holds \"&\""},
+      {"program out of reach",
+       [](auto& d) { d.Add("extra\\setup.exe"); },
+       {"program1=extra/setup.exe"},
+       Severity::Viewer,
+       "program1 can't be reached"},
+      {"program missing",
+       [](auto& d) { d.Add("codecs\\xvid_installer.exe"); },
+       {"program1=extra/setup.exe", "program1.name=Extras"},
+       Severity::Viewer,
+       "\"Extras\" in the Programs menu shows \"The file wasn't found!\""},
+      {"unreadable settings",
+       [](auto& d) { d.Add("More\\Settings.sav", "\"English Language\"\r\n"); },
+       {},
+       Severity::Viewer,
+       "can't be read as a settings file"},
+      {"movie by drive letter",
+       nullptr,
+       {"find=path", "movie=D:\\film.avi"},
+       Severity::Warning,
+       "a viewer whose disc has another drive letter can't play it"},
+      {"movie not there",
+       nullptr,
+       {"find=path", "movie=D:\\other.avi"},
+       Severity::Viewer,
+       "the movie D:\\other.avi is not on the disc"},
+  };
+  for (const Case& c : cases) {
+    disc = author::MemoryDisc();
+    Lay(c.settings);
+    if (c.disc) c.disc(disc);
+    const CheckReport r = Check();
+    EXPECT_EQ(Found(r, c.severity, c.says), 1) << c.what << ":\n" << Everything(r);
+    EXPECT_EQ(r.ReachesViewer(), c.severity == Severity::Viewer) << c.what << ":\n"
+                                                                 << Everything(r);
+  }
+}
+
+TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
+  struct Case {
+    std::string file, bytes;
+    std::string says;  // empty: fits
+  };
+  const Case cases[] = {
+      {"More\\cover.jpg", JpegOfSize(214, 308), ""},
+      {"More\\cover.jpg", JpegOfSize(300, 400),
+       "the cover is 300 x 400 pixels; its box shows 214 x 308 at 96 dots per inch, so 86 pixels "
+       "on the right and 92 at the bottom are cut off"},
+      {"More\\cover.bmp", BitmapOfSize(200, 300),
+       "so a margin of 14 pixels on the right and 8 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(250, 300),
+       "so 36 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
+       "right and 8 at the bottom stays empty"},
+  };
+  for (const Case& c : cases) {
+    disc = author::MemoryDisc();
+    Lay();
+    disc.Add(c.file, c.bytes);
+    const CheckReport r = Check();
+    EXPECT_EQ(r.cover, c.file);
+    EXPECT_TRUE(r.banner);
+    EXPECT_EQ(Found(r, Severity::Warning, "the cover is"), c.says.empty() ? 0 : 1) << c.file;
+    if (!c.says.empty()) {
+      EXPECT_EQ(Found(r, Severity::Warning, c.says), 1) << Everything(r);
+    }
+  }
+}
+
+TEST_F(DiscCheckTest, TheLauncherChoosesTheCoverAndHidesAnEmptyBanner) {
+  Lay({"hide-banner=on"});
+  disc.AddFolder("More");
+  EXPECT_FALSE(Check().banner);
+  disc.Add("More\\a.jpg", JpegOfSize(214, 308)).Add("More\\b.bmp", BitmapOfSize(214, 308));
+  const CheckReport r = Check();
+  EXPECT_EQ(r.cover, "More\\b.bmp");
+  EXPECT_TRUE(r.banner);
+}
+
+TEST_F(DiscCheckTest, ACoverThatIsNoPictureStopsTheLauncher) {
+  Lay();
+  disc.Add("More\\cover.jpg", "<html>");
+  const CheckReport r = Check();
+  EXPECT_FALSE(r.startedUp);
+  ASSERT_EQ(r.startBoxes.size(), 1u);
+  EXPECT_NE(r.startBoxes[0].prompt.find("More\\cover.jpg can't be shown"), std::string::npos);
+  EXPECT_TRUE(r.ReachesViewer());
+}
+
+TEST_F(DiscCheckTest, ADiscWithoutAMovieCantPlay) {
+  Lay();
+  disc = author::MemoryDisc();
+  disc.Add("Zorvik.exe", "MZ").Add("autorun.inf", author::FormatAutorun("X"));
+  disc.Add("More\\Settings.sav", FormatSettings(Settings()));
+  const CheckReport r = Check();
+  EXPECT_EQ(
+      Prompts(r.startBoxes),
+      std::vector<std::string>{"Caution|No video file is selected or found. Check your settings!"});
+  EXPECT_EQ(Found(r, Severity::Viewer, "there is no movie beside the launcher"), 1);
+  EXPECT_FALSE(r.play.available);
+}
+
+TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {
+  EXPECT_EQ(author::MenuText("&Readme.txt"), "Readme.txt");
+  EXPECT_EQ(author::MenuText("Tom && Jerry"), "Tom & Jerry");
+  EXPECT_EQ(author::MenuText("a&"), "a");
+}
+
+}  // namespace
+}  // namespace zorvik::test
