@@ -1,8 +1,9 @@
-// What the authors' tool reads from outside: picture headers, autorun.inf and the viewer's
-// computer on the command line.
+// What the authors' tool reads from outside: picture headers, autorun.inf, the viewer's
+// computer on the command line, xorriso's listing; and the labels it makes.
 #include <gtest/gtest.h>
 
 #include "author/autorun_inf.h"
+#include "author/iso_image.h"
 #include "author/picture_header.h"
 #include "author/viewer_pc.h"
 #include "support/disc_samples.h"
@@ -125,6 +126,58 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
     EXPECT_FALSE(author::ParseViewerPc(r.spec, error)) << r.spec;
     EXPECT_NE(error.find(r.says), std::string::npos) << r.spec << ": " << error;
   }
+}
+
+TEST(IsoListing, XorrisosListingIsReadWithItsQuotes) {
+  const author::ImageListing l = author::ParseListing(
+      "xorriso : NOTE : Loading ISO image tree\n"
+      "Volume Id    : THE_FILM\r\n"
+      "dr-xr-xr-x    1 0        0               0 Dec  7 02:30 '/'\n"
+      "dr-xr-xr-x    1 0        0               0 Dec  7 02:30 '/More'\n"
+      "-r-xr-xr-x    1 0        0             535 Dec  7  2019 '/More/Settings.sav'\n"
+      "-r-xr-xr-x    1 0        0               3 Dec  7 02:30 '/it'\"'\"'s a film.avi'\n"
+      "-r-xr-xr-x    1 0        0              12 Dec  7 02:30 '/Ταινία.avi'\n"
+      "-r-xr-xr-x    1 0        0              xx Dec  7 02:30 '/bad size'\n"
+      "-r-xr-xr-x    1 0        0               1 Dec  7 02:30 '/unclosed\n");
+  EXPECT_EQ(l.volumeId, "THE_FILM");
+  ASSERT_EQ(l.entries.size(), 4u);
+  EXPECT_TRUE(l.entries[0].folder);
+  EXPECT_EQ(l.entries[1].path, "/More/Settings.sav");
+  EXPECT_EQ(l.entries[1].size, 535u);
+  EXPECT_EQ(l.entries[2].path, "/it's a film.avi");
+  EXPECT_EQ(l.entries[3].path, "/Ταινία.avi");
+}
+
+TEST(IsoListing, TheImageIsComparedWithTheFolder) {
+  author::MemoryDisc disc;
+  disc.Add("film.avi", "1234").Add("More\\Settings.sav", "abc");
+  author::DiscPlatform p(disc, author::ViewerPc{});
+  author::ImageListing image;
+  image.entries = {{"/More", true, 0}, {"/More/Settings.sav", false, 3}, {"/film.avi", false, 4}};
+  EXPECT_TRUE(author::CompareWithDisc(image, p).empty());
+  image.entries = {{"/More", true, 0}, {"/FILM.AVI", false, 4}, {"/More/Settings.sav", false, 2}};
+  EXPECT_EQ(author::CompareWithDisc(image, p),
+            (std::vector<std::string>{"/More/Settings.sav has 2 bytes in the image, 3 on the disc",
+                                      "/film.avi is missing from the image",
+                                      "/FILM.AVI is in the image but not on the disc"}));
+}
+
+TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
+  EXPECT_EQ(author::DefaultLabel("The Film: Part 2!"), "THE_FILM_PART_2");
+  EXPECT_EQ(author::DefaultLabel("Τα Φαντάσματα"), "ZORVIK");
+  EXPECT_EQ(author::DefaultLabel(std::string(40, 'a')), std::string(32, 'A'));
+  std::string warning;
+  EXPECT_FALSE(author::LabelProblem("THE_FILM", warning));
+  EXPECT_EQ(warning, "");
+  EXPECT_FALSE(author::LabelProblem("Τα Φαντάσματα", warning));
+  EXPECT_EQ(warning, "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label");
+  warning.clear();
+  EXPECT_FALSE(author::LabelProblem("ABCDEFGHIJKLMNOPQ", warning));
+  EXPECT_EQ(warning, "Windows shows the first 16 characters of the label");
+  EXPECT_EQ(author::LabelProblem(std::string(33, 'A'), warning),
+            "the label takes 33 bytes; an ISO 9660 volume id holds 32");
+  EXPECT_TRUE(author::LabelProblem("", warning));
+  EXPECT_TRUE(author::LabelProblem("A\tB", warning));
 }
 
 }  // namespace
