@@ -16,28 +16,12 @@ std::string Icon(int style) {
   return "none";
 }
 
-std::string Buttons(int style) {
-  return (style & kMbHelp) ? "OK, Help" : "OK";
-}
-
-// Later lines of a text under the first one's start.
-std::string Indented(const std::string& text, size_t by) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-    if (text[i] == '\n') out += std::string(by, ' ');
-  }
-  return out;
-}
-
 std::string Boxes(const std::vector<MessageBoxShown>& boxes, const std::string& indent) {
   std::string out;
   for (size_t i = 0; i < boxes.size(); ++i) {
     const MessageBoxShown& b = boxes[i];
     const std::string head = indent + std::to_string(i + 1) + ". ";
-    out += head + "\"" + b.title + "\" (" + Icon(b.style) + " icon; " + Buttons(b.style) +
-           "): " + Indented(b.prompt, head.size() + 2) + "\n";
+    out += head + "\"" + b.title + "\" (" + Icon(b.style) + " icon): " + b.prompt + "\n";
   }
   return out;
 }
@@ -82,7 +66,7 @@ void JsonBoxes(Json& j, const std::vector<MessageBoxShown>& boxes) {
   j.BeginArray("messageBoxes");
   for (const MessageBoxShown& b : boxes) {
     j.BeginObject().String("title", b.title).String("text", b.prompt);
-    j.String("icon", Icon(b.style)).String("buttons", Buttons(b.style)).EndObject();
+    j.String("icon", Icon(b.style)).EndObject();
   }
   j.EndArray();
 }

@@ -338,29 +338,22 @@ class Checker {
         CaseOnly(name, path, t);
       }
     }
-    static const char* installers[] = {"installer.bsplayer", "installer.divx", "installer.divxpro",
-                                       "installer.ffdshow", "installer.xvid"};
-    bool anyInstaller = false;
-    for (const char* name : installers) {
-      const std::string path = value(name);
-      const DiscLookup i = LookOnDisc(path);
-      const bool there = !path.empty() && i.found && i.kind == EntryKind::File;
-      anyInstaller = anyInstaller || there;
-      if (there && i.caseOnly) {
-        CaseOnly(name, path, i);
-      }
+    for (const ShownField& f : fields) {
+      if (!f.name.starts_with("installer.") || f.name.ends_with(".name") || f.value.empty())
+        continue;
+      const DiscLookup i = LookOnDisc(f.value);
+      if (i.found && i.caseOnly) CaseOnly(f.name, f.value, i);
     }
     for (int n = 1; n <= 2; ++n) {
       const std::string name = "program" + std::to_string(n);
       const std::string path = value(name);
       if (path.empty()) continue;
-      const DiscLookup o = LookOnDisc(path);
-      if (!anyInstaller) {
-        Add(Severity::Viewer,
-            name +
-                " can't be reached: the Programs menu is disabled because the disc "
-                "carries none of the five installers");
+      if (rep_.startedUp && !l_.Main().Programs.Enabled()) {
+        Add(Severity::Viewer, name +
+                                  " can't be reached: the Programs menu is disabled because the "
+                                  "disc carries none of the five installers");
       }
+      const DiscLookup o = LookOnDisc(path);
       if (o.found && o.caseOnly) CaseOnly(name, path, o);
     }
   }

@@ -11,7 +11,6 @@ struct PictureHeader {
   bool ok = false;
   int width = 0;
   int height = 0;
-  std::string kind;   // "bitmap" or "JPEG"
   std::string error;  // why the picture can't be shown, when not ok
 };
 

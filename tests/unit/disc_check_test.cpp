@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "author/autorun_inf.h"
+#include "author/check_output.h"
 #include "author/disc_check.h"
 #include "support/disc_samples.h"
 
@@ -160,7 +161,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        [](auto& d) { d.Add("autorun.inf", "\xEF\xBB\xBF[autorun]\r\nopen=Zorvik.exe\r\n"); },
        {},
        Severity::Viewer,
-       "autorun.inf is UTF-8"},
+       "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
+       "UTF-16 or plain ASCII"},
       {"autorun without icon",
        [](auto& d) { d.Add("autorun.inf", "[autorun]\r\nopen=zorvik.EXE\r\n"); },
        {},
@@ -218,6 +220,26 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        {"find=path", "movie=D:\\other.avi"},
        Severity::Viewer,
        "the movie D:\\other.avi is not on the disc"},
+      {"autorun starts nothing",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\r\nicon=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf names no program to start (open=)"},
+      {"autorun starts another program",
+       [](auto& d) { d.Add("setup.exe", "MZ").Add("autorun.inf", "[autorun]\nopen=setup.exe\n"); },
+       {},
+       Severity::Warning,
+       "autorun.inf starts setup.exe, not the launcher Zorvik.exe"},
+      {"player settings not there",
+       nullptr,
+       {"find=ini", "player-ini=film.ini"},
+       Severity::Viewer,
+       "player-ini film.ini is not on the disc"},
+      {"installer by case",
+       [](auto& d) { d.Add("Codecs\\XviD.exe", "MZ"); },
+       {"installer.xvid=codecs/xvid.exe"},
+       Severity::Warning,
+       "installer.xvid codecs\\xvid.exe matches Codecs\\XviD.exe only when case is ignored"},
   };
   for (const Case& c : cases) {
     disc = author::MemoryDisc();
@@ -242,6 +264,9 @@ TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
        "on the right and 92 at the bottom are cut off"},
       {"More\\cover.bmp", BitmapOfSize(200, 300),
        "so a margin of 14 pixels on the right and 8 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(200, 308),
+       "the cover is 200 x 308 pixels; its box shows 214 x 308 at 96 dots per inch, so a margin of "
+       "14 pixels on the right and 0 at the bottom stays empty"},
       {"More\\cover.jpg", JpegOfSize(250, 300),
        "so 36 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
        "right and 8 at the bottom stays empty"},
@@ -291,6 +316,115 @@ TEST_F(DiscCheckTest, ADiscWithoutAMovieCantPlay) {
       std::vector<std::string>{"Caution|No video file is selected or found. Check your settings!"});
   EXPECT_EQ(Found(r, Severity::Viewer, "there is no movie beside the launcher"), 1);
   EXPECT_FALSE(r.play.available);
+}
+
+TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
+  Lay({"find=ini", "player-ini=default"});
+  const CheckReport r = Check();
+  EXPECT_TRUE(r.play.started);
+  EXPECT_TRUE(r.play.bare);
+  EXPECT_EQ(r.play.program, pc.player);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+}
+
+// A disc whose files are as large as a film's.
+class LargeDisc : public author::MemoryDisc {
+ public:
+  std::uintmax_t size = 0;
+  std::optional<std::vector<author::DiscEntry>> List(const author::DiscPath& folder) override {
+    auto entries = MemoryDisc::List(folder);
+    for (author::DiscEntry& e : entries.value())
+      e.size = e.kind == author::EntryKind::File ? size : 0;
+    return entries;
+  }
+};
+
+TEST(DiscCheckNames, TheDiscsSizeIsWeighedAgainstACdAndADvd) {
+  LargeDisc disc;
+  disc.Add("film.avi").Add("trailer.avi");
+  const auto problems = [&](std::uintmax_t each) {
+    disc.size = each;
+    author::DiscPlatform p(disc, author::ViewerPc{});
+    std::string out;
+    for (const author::Problem& problem : author::CheckDiscNames(p))
+      out += std::to_string(static_cast<int>(problem.severity)) + " " + problem.text + "\n";
+    return out;
+  };
+  EXPECT_EQ(problems(350u << 20), "");
+  EXPECT_EQ(problems(360u << 20), "2 the files take 720 MB, more than a CD holds: burn a DVD\n");
+  EXPECT_EQ(problems(2400000000u), "1 the files take 4578 MB, more than a DVD holds\n");
+}
+
+TEST_F(DiscCheckTest, TheReportReadsAsTheViewerMeetsIt) {
+  disc.Add("trailers\\teaser.avi").Add("codecs\\xvid_installer.exe", "MZ");
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  Lay({"title=Τα Φαντάσματα", "trailer1=trailers/teaser.avi", "trailer1.name=Το τρέιλερ",
+       "program1=extra.exe", "program1.name=Extras"});
+  pc.playerDate = LocalDate{2003, 8, 31};
+  EXPECT_EQ(author::CheckText(Check(), "film"),
+            R"(Disc: film
+Viewer's computer: the player C:\Program Files\BSplayer\bplay.exe dated 2003-08-31; codecs: XviD, DivX, FFdshow; Windows in C:\WINDOWS; the disc at D:\
+
+Message boxes at start-up, in order:
+  1. "Zorvik" (error icon): You have an old version of BSplayer. Please update!
+
+Menus (English):
+  Video File
+    [x] Main video
+        Το τρέιλερ                    Play then passes [D:\trailers\teaser.avi -fs -eend]
+  Programs
+        Extras                        shows "The file wasn't found!"
+        Install XviD codec            starts codecs\xvid_installer.exe
+  Options
+        Settings
+        Choose Language
+      [x] English
+          Greek
+
+Title: Τα Φαντάσματα (12 point)
+Cover: More\cover.jpg, 214 x 308 pixels, in the banner
+
+Play: C:\Program Files\BSplayer\bplay.exe is given [D:\film.avi  -fs -eend]
+  then the launcher closes in about a minute
+Trailer "Το τρέιλερ": C:\Program Files\BSplayer\bplay.exe is given [D:\trailers\teaser.avi -fs -eend]
+
+Problems:
+  viewer:  "Extras" in the Programs menu shows "The file wasn't found!"
+
+Result: 2 things reach the viewer that shouldn't.
+)");
+}
+
+TEST_F(DiscCheckTest, TheReportAsDataWhenTheLauncherStops) {
+  Lay();
+  disc.Add("More\\cover.bmp", "BM");
+  pc.player.clear();
+  EXPECT_EQ(author::CheckJson(Check(), "fi\\lm\""),
+            R"({
+  "disc": "fi\\lm\"",
+  "viewerComputer": "no player; codecs: XviD, DivX, FFdshow; Windows in C:\\WINDOWS; the disc at D:\\",
+  "startedUp": false,
+  "messageBoxes": [
+    {
+      "title": "ERROR!",
+      "text": "Can't get registry access",
+      "icon": "error"
+    },
+    {
+      "title": "Information",
+      "text": "Please install the BSplayer",
+      "icon": "error"
+    },
+    {
+      "title": "Zorvik",
+      "text": "The cover picture More\\cover.bmp can't be shown: the bitmap is damaged.",
+      "icon": "error"
+    }
+  ],
+  "problems": [],
+  "reachesViewer": true
+}
+)");
 }
 
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {

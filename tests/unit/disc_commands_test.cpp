@@ -288,3 +288,25 @@ TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
 
 }  // namespace
 }  // namespace zorvik::test
+
+namespace zorvik::test {
+namespace {
+
+// The image made by the real xorriso, when the system has it (tools/test installs it).
+TEST_F(DiscCommandsTest, IsoMakesAJolietImageThatReadsBackWithXorriso) {
+  author::SystemRunner system;
+  if (!system.Run("xorriso", {"-version"}).started) GTEST_SKIP() << "xorriso isn't installed";
+  host.runner = &system;
+  ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
+  fs::create_directories(root / "film" / "trailers");
+  std::ofstream(root / "film" / "trailers" / author::HostPath("Τρέιλερ 'ένα'.avi")) << "12345";
+  const std::string image = author::HostText(root / "film.iso");
+  ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str() << out.str();
+  EXPECT_NE(out.str().find("volume THE_FILM: 4 files in 2 folders"), std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find("  /trailers/Τρέιλερ 'ένα'.avi  5 bytes\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_regular_file(root / "film.iso"));
+}
+
+}  // namespace
+}  // namespace zorvik::test

@@ -82,6 +82,40 @@ TEST(DiscFields, WordsOfTheLauncherFollowTheLanguage) {
   EXPECT_FALSE(r.record->autoDetect);
 }
 
+TEST(DiscFields, OnlyThePlayersOptionsRebuildItsParameters) {
+  struct Case {
+    const char* argument;
+    bool rebuilds;
+  };
+  for (const Case& c :
+       {Case{"aspect=4:3", true}, Case{"subtitles-off=on", true}, Case{"fullscreen=off", true},
+        Case{"close-at-end=off", true}, Case{"skin=Matrix", true}, Case{"pan-scan=on", true},
+        Case{"start-seconds=5", true}, Case{"resolution=640x480x16", true},
+        Case{"exit-after-launch=off", false}, Case{"hide-banner=on", false},
+        Case{"version-warning=on", false}, Case{"write-subtitle-style=on", false},
+        Case{"write-subtitle-folder=on", false}, Case{"use-api=on", false},
+        Case{"shutdown=on", false}, Case{"find=path", false}, Case{"language=el", false},
+        Case{"player=C:\\bplay.exe", false}, Case{"movie=film.avi", false}}) {
+    const SetResult r = ApplySettings(author::FactoryRecord(), {c.argument});
+    ASSERT_TRUE(r.record) << c.argument << ": " << r.error;
+    EXPECT_EQ(r.record->parameters != "-fs -eend", c.rebuilds) << c.argument;
+  }
+}
+
+TEST(DiscFields, EverySettingIsDocumentedAndShownAsItStands) {
+  for (const author::FieldHelp& f : author::SettingsFieldHelp()) {
+    EXPECT_FALSE(f.values.empty()) << f.name;
+    EXPECT_FALSE(f.what.empty()) << f.name;
+  }
+  SettingsRecord r = author::FactoryRecord();
+  r.language = "Deutsch";
+  r.aspect = -1;
+  r.fullScreen = kGrayed;
+  EXPECT_EQ(Value(r, "language"), "Deutsch");
+  EXPECT_EQ(Value(r, "aspect"), "none");
+  EXPECT_EQ(Value(r, "fullscreen"), "greyed");
+}
+
 TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
   struct Case {
     std::string argument;

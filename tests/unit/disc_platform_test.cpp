@@ -7,6 +7,7 @@
 
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
+#include "author/names.h"
 #include "author/run_program.h"
 #include "support/disc_samples.h"
 
@@ -35,6 +36,7 @@ TEST_F(DiscPlatformTest, PathsReachTheDiscWhereverTheViewerSeesIt) {
       {"D:\\", "\\FILM.AVI", true},
       {"D:\\", "d:/More/../film.avi", true},
       {"D:\\", "E:\\film.avi", false},
+      {"D:\\", "D:\\..\\film.avi", true},
       {"D:\\", "More", false},
       {"D:\\", "more\\settings.SAV", true},
       {"D:\\", "ΤΡΈΙΛΕΡ\\ταινία.AVI", true},
@@ -88,6 +90,8 @@ TEST_F(DiscPlatformTest, TheViewersComputerHoldsWhatItIsDescribedWith) {
   EXPECT_TRUE(p.FileExists("C:\\program files\\ffdshow\\ffdshow.ax"));
   EXPECT_TRUE(p.FolderExists("C:\\WIN\\system"));
   EXPECT_EQ(p.FindFirst(pc.player)->lastWrite, (LocalDate{2005, 6, 1}));
+  EXPECT_FALSE(p.FindFirst("C:\\Other\\bplay.exe"));
+  EXPECT_EQ(p.FindFirst("C:\\WIN\\*.exe")->name, "NOTEPAD.EXE");
   EXPECT_EQ(p.WindowsFolder(), "C:\\WIN");
 
   RegKey key = 0;
@@ -118,6 +122,34 @@ TEST_F(DiscPlatformTest, TheDiscTakesWritesOnlyWhileItIsLaidOut) {
   EXPECT_TRUE(p.CreateFolder("D:\\Extra"));
   EXPECT_TRUE(p.FolderExists("extra"));
   EXPECT_FALSE(p.CreateFolder("D:\\EXTRA"));
+}
+
+TEST_F(DiscPlatformTest, NamesIgnoreCaseAsWindowsDoes) {
+  struct Case {
+    const char* a;
+    const char* b;
+    bool same;
+  };
+  for (const Case& c :
+       {Case{"ÀÉÎÕÜÞ", "àéîõüþ", true}, Case{"×", "÷", false}, Case{"ΑΒΓΩΪΫ", "αβγωϊϋ", true},
+        Case{"ΆΈΉΊΌΎΏ", "άέήίόύώ", true}, Case{"ΤΑΙΝΊΑΣ", "ταινίας", true},
+        Case{"АЯЀЏ", "аяѐџ", true}, Case{"Ͱ", "ͱ", false}, Case{"a", "b", false}}) {
+    EXPECT_EQ(author::SameName(c.a, c.b), c.same) << c.a << " " << c.b;
+  }
+  EXPECT_TRUE(author::MatchesPattern("*.AVI", "ταινία.avi"));
+  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi"));
+  EXPECT_FALSE(author::ListsBefore("a.avi", "Z.avi"));
+}
+
+TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {
+  std::string error;
+  EXPECT_FALSE(disc.WriteAtomic({"Missing", "a.txt"}, "x", error));
+  EXPECT_FALSE(disc.WriteAtomic({}, "x", error));
+  EXPECT_TRUE(disc.WriteAtomic({"a.txt"}, "x", error));
+  EXPECT_FALSE(disc.MakeFolder({"a.txt"}, error));
+  EXPECT_FALSE(disc.MakeFolder({"Missing", "b"}, error));
+  EXPECT_TRUE(disc.MakeFolder({"b"}, error));
+  EXPECT_FALSE(disc.WriteAtomic({"b"}, "x", error));
 }
 
 TEST_F(DiscPlatformTest, PicturesAreMeasuredFromTheirHeaders) {
@@ -205,6 +237,7 @@ TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
   EXPECT_TRUE(run.started);
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_EQ(run.output, "out\nerr\n");
+  EXPECT_EQ(runner.Run("sh", {"-c", "kill -9 $$"}).exitCode, 128 + 9);
   const author::ProgramRun missing = runner.Run("zorvik-no-such-program", {});
   EXPECT_FALSE(missing.started);
   EXPECT_EQ(missing.error, "No such file or directory");

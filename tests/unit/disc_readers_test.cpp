@@ -29,6 +29,11 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
   oddBits[28] = 7;
   std::string core = BitmapOfSize(4, 4);
   core[14] = 12;
+  std::string packed = BitmapOfSize(4, 2);
+  packed[28] = 8;  // 8 bits a pixel, run-length packed into the 8 bytes the header names
+  packed[30] = 1;
+  packed[34] = 8;
+  packed[35] = 0;
   std::string huge = JpegOfSize(16385, 10);
   std::string filled = JpegOfSize(5, 6);
   filled.insert(2, "\xFF\xFF");
@@ -40,6 +45,7 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"no planes", zeroPlanes, 0, 0, "no usable size"},
       {"odd colours", oddBits, 0, 0, "unknown number of colours"},
       {"header only", "BM" + std::string(50, '\0'), 0, 0, "the bitmap is damaged"},
+      {"packed bitmap", packed, 4, 2, ""},
       {"baseline JPEG", JpegOfSize(640, 480), 640, 480, ""},
       {"fill bytes", filled, 5, 6, ""},
       {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
@@ -74,12 +80,16 @@ TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
   EXPECT_EQ(greek.encoding, "UTF-16");
   EXPECT_EQ(greek.keys.at("label"), "Ταινία");
 
+  EXPECT_EQ(author::ParseAutorun(author::FormatAutorun("Film 🎬")).keys.at("label"), "Film 🎬");
+
   const author::AutorunInf other = author::ParseAutorun(
-      "; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n OPEN = \"My Launcher.exe\" /x \n"
-      "open=second.exe\nicon=\"disc.ico\" , 2\n");
+      "; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n OPEN = \"My "
+      "Launcher.exe\" /x \n"
+      "open=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
   EXPECT_TRUE(other.hasSection);
   EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
   EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");
+  EXPECT_EQ(other.keys.at("label"), "Film");
   EXPECT_EQ(author::AutorunProgram("setup.exe /q"), "setup.exe");
   EXPECT_FALSE(author::ParseAutorun("[autorunx]\nopen=a.exe").hasSection);
   EXPECT_EQ(author::ParseAutorun("[autorun]\nlabel=\xD4\xE1\xE9\xED\xDF\xE1").keys.at("label"),
@@ -171,6 +181,8 @@ TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
   EXPECT_EQ(warning, "");
   EXPECT_FALSE(author::LabelProblem("Τα Φαντάσματα", warning));
   EXPECT_EQ(warning, "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label");
+  warning.clear();
+  EXPECT_FALSE(author::LabelProblem(std::string(32, 'A'), warning));
   warning.clear();
   EXPECT_FALSE(author::LabelProblem("ABCDEFGHIJKLMNOPQ", warning));
   EXPECT_EQ(warning, "Windows shows the first 16 characters of the label");
