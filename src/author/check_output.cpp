@@ -145,8 +145,8 @@ std::string CheckText(const CheckReport& r, const std::string& disc) {
       }
     }
   }
-  const int viewer =
-      r.Count(Severity::Viewer) + static_cast<int>(r.startBoxes.size()) + (r.startedUp ? 0 : 1);
+  // A start-up that stops shows its own message box, counted with the others.
+  const int viewer = r.Count(Severity::Viewer) + static_cast<int>(r.startBoxes.size());
   out += r.ReachesViewer() ? "\nResult: " + std::to_string(viewer) +
                                  (viewer == 1 ? " thing reaches" : " things reach") +
                                  " the viewer that shouldn't.\n"

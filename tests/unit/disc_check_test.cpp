@@ -103,17 +103,15 @@ TEST_F(DiscCheckTest, ViewersWithoutThePlayerMeetTheLaunchersMessagesInOrder) {
   EXPECT_EQ(programs.entries[0].does, "starts codecs\\xvid_installer.exe");
 }
 
-TEST_F(DiscCheckTest, TheLaunchersOwnLimitsShowForTheViewersComputer) {
+TEST_F(DiscCheckTest, ThePlayersDateIsJudgedByTheLauncher) {
   Lay();
-  // The launcher reads the player's path into 47 bytes.
-  pc.player = "C:\\Program Files (x86)\\Webteh\\BSPlayer\\bsplayer.exe";
-  EXPECT_EQ(Prompts(Check().startBoxes),
-            (std::vector<std::string>{"ERROR!|Can't get registry access",
-                                      "Information|Please install the BSplayer"}));
-  pc = author::ViewerPc{};
+  const std::vector<std::string> old{"Zorvik|You have an old version of BSplayer. Please update!"};
   pc.playerDate = LocalDate{2003, 8, 31};
-  EXPECT_EQ(Prompts(Check().startBoxes),
-            std::vector<std::string>{"Zorvik|You have an old version of BSplayer. Please update!"});
+  EXPECT_EQ(Prompts(Check().startBoxes), old);
+  pc.playerDate = LocalDate{2003, 9, 1};
+  EXPECT_TRUE(Check().startBoxes.empty());
+  pc.playerDate.reset();  // the registry names a file that isn't there
+  EXPECT_EQ(Prompts(Check().startBoxes), old);
 }
 
 TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
@@ -189,7 +187,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        nullptr,
        {"title=Film ★"},
        Severity::Warning,
-       "title holds characters that Windows-1253 can't hold"},
+       "title holds characters that Windows-1253 can't hold, so the settings file is stored as "
+       "UTF-8 (the launcher reads it; older tools show other letters)"},
       {"ampersand",
        nullptr,
        {"trailer1.name=Tom & Jerry"},
@@ -230,6 +229,16 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        {},
        Severity::Warning,
        "autorun.inf starts setup.exe, not the launcher Zorvik.exe"},
+      {"autorun's icon not there",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\nopen=Zorvik.exe\nicon=disc.ico,1\n"); },
+       {},
+       Severity::Warning,
+       "autorun.inf takes the drive's icon from disc.ico, which is not on the disc"},
+      {"program in a folder matched by case",
+       [](auto& d) { d.Add("codecs\\xvid_installer.exe", "MZ").Add("Extras\\readme.txt"); },
+       {"program1=extras/setup.exe"},
+       Severity::Viewer,
+       "\"Name other codec 1\" in the Programs menu shows \"The file wasn't found!\""},
       {"player settings not there",
        nullptr,
        {"find=ini", "player-ini=film.ini"},
@@ -267,6 +276,8 @@ TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
       {"More\\cover.jpg", JpegOfSize(200, 308),
        "the cover is 200 x 308 pixels; its box shows 214 x 308 at 96 dots per inch, so a margin of "
        "14 pixels on the right and 0 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(214, 300),
+       "so a margin of 0 pixels on the right and 8 at the bottom stays empty"},
       {"More\\cover.jpg", JpegOfSize(250, 300),
        "so 36 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
        "right and 8 at the bottom stays empty"},
@@ -427,7 +438,62 @@ TEST_F(DiscCheckTest, TheReportAsDataWhenTheLauncherStops) {
 )");
 }
 
+TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
+  disc.Add("t.avi");
+  Lay({"trailer1=t.avi", "trailer1.name=Trailer", "language=el"});
+  pc.player.clear();
+  const CheckReport r = Check();
+  EXPECT_EQ(r.language, "Greek");
+  const std::string text = author::CheckText(r, "film");
+  for (const char* line :
+       {"\nPlay: disabled: pressing it does nothing\n",
+        "\nTrailer \"Trailer\": there is no player to start; the shell is given [D:\\t.avi -fs "
+        "-eend]\n",
+        "\nCover: none; the banner shows the launcher's own picture\n",
+        "\n  viewer:  the trailer \"Trailer\" doesn't play\n",
+        "\n  note:    there is no cover picture in More\\ (a .jpg or .bmp): the banner shows the "
+        "launcher's own picture\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  }
+  const std::string json = author::CheckJson(r, "film");
+  for (const char* fragment :
+       {"\n  \"language\": \"Greek\",\n", "\n  \"banner\": true,\n",
+        "\n  \"play\": {\n    \"what\": \"Play\",\n    \"available\": false,\n",
+        "\n  \"trailers\": [\n    {\n      \"what\": \"Trailer\",\n      \"available\": true,\n"
+        "      \"started\": true,\n      \"program\": \"\",\n      \"parameters\": \"D:\\\\t.avi "
+        "-fs -eend\",\n",
+        "\n  ],\n  \"problems\": [\n"}) {
+    EXPECT_NE(json.find(fragment), std::string::npos) << fragment << "\n" << json;
+  }
+}
+
+TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
+  Lay();
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  std::string text = author::CheckText(Check(), "film");
+  EXPECT_NE(text.find("\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"),
+            std::string::npos)
+      << text;
+  disc.Add("More\\cover.jpg", "?");
+  text = author::CheckText(Check(), "film");
+  EXPECT_NE(
+      text.find("\nThe launcher stops there: the viewer sees nothing more.\n\nProblems: none\n"
+                "\nResult: 1 thing reaches the viewer that shouldn't.\n"),
+      std::string::npos)
+      << text;
+}
+
+TEST_F(DiscCheckTest, ThePlayersOwnSettingsAppearAsDataToo) {
+  Lay({"find=ini", "player-ini=default"});
+  const std::string json = author::CheckJson(Check(), "film");
+  EXPECT_NE(json.find("\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
+                      "\"noParameters\": true,\n"),
+            std::string::npos)
+      << json;
+}
+
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {
+  EXPECT_EQ(author::MenuText("&&x"), "&x");
   EXPECT_EQ(author::MenuText("&Readme.txt"), "Readme.txt");
   EXPECT_EQ(author::MenuText("Tom && Jerry"), "Tom & Jerry");
   EXPECT_EQ(author::MenuText("a&"), "a");

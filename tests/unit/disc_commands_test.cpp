@@ -135,6 +135,10 @@ TEST_F(DiscCommandsTest, WrongCommandsAndOptionsAreRefusedByName) {
 TEST_F(DiscCommandsTest, InitLaysOutTheDiscWithTheLaunchersFactorySettings) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "Τα Φαντάσματα", "--language=el"}), kExitDone)
       << err.str();
+  EXPECT_NE(
+      out.str().find("\n  autorun.inf           starts it; names the drive \"Τα Φαντάσματα\"\n"),
+      std::string::npos)
+      << out.str();
   EXPECT_EQ(Bytes("Zorvik.exe"), "MZ launcher");
   const author::AutorunInf inf = author::ParseAutorun(Bytes("autorun.inf"));
   EXPECT_EQ(inf.keys.at("open"), "Zorvik.exe");
@@ -155,6 +159,12 @@ TEST_F(DiscCommandsTest, InitFindsTheLauncherOrSaysWhereItLooked) {
   environment["ZORVIK_LAUNCHER"] = author::HostText(root / "other.exe");
   ASSERT_EQ(Run({"init", Disc()}), kExitDone) << err.str();
   EXPECT_EQ(Bytes("Zorvik.exe"), "MZ other");
+
+  fs::remove_all(root / "film");
+  fs::create_directories(root / "film");
+  std::ofstream(root / "film" / "More") << "a file";
+  EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("can't make " + Disc() + "/More"), std::string::npos) << err.str();
 
   fs::remove_all(root / "film");
   environment["ZORVIK_LAUNCHER"] = author::HostText(root / "missing.exe");
@@ -250,7 +260,9 @@ TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) 
   EXPECT_EQ(xorriso.runs[1].back(), "--");
   EXPECT_TRUE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
-  EXPECT_NE(out.str().find("volume THE_FILM: 3 files in 1 folders"), std::string::npos);
+  EXPECT_NE(out.str().find("Mastered " + image + ", volume THE_FILM: 3 files in 1 folders"),
+            std::string::npos)
+      << out.str();
   EXPECT_NE(out.str().find("  /More/Settings.sav  " + settingsSize + " bytes\n"),
             std::string::npos);
 
@@ -272,7 +284,12 @@ TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
 
   xorriso.present = false;
   EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
-  EXPECT_NE(err.str().find("apt-get install xorriso"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("iso needs xorriso, which could not be started (No such file or "
+                           "directory): install it (Debian: apt-get install xorriso)"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(Run({"iso", Disc(), image, "--xorriso", "/opt/xorriso"}), kExitRefused);
+  EXPECT_EQ(xorriso.runs.back()[0], "/opt/xorriso");
   host.windowsBuild = true;
   environment["ZORVIK_XORRISO"] = "C:\\tools\\xorriso.exe";
   EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);

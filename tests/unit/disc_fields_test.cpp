@@ -77,6 +77,7 @@ TEST(DiscFields, WordsOfTheLauncherFollowTheLanguage) {
   const SetResult r = ApplySettings(greek, {"find=ini", "player-ini=Default", "skin=none"});
   ASSERT_TRUE(r.record) << r.error;
   EXPECT_EQ(r.record->playerIni, "Προεπιλογή");
+  EXPECT_EQ(ApplySettings(greek, {"language=en"}).record->language, "English Language");
   EXPECT_EQ(r.record->skin, "Αλλαγή Skin");
   EXPECT_TRUE(r.record->iniFile);
   EXPECT_FALSE(r.record->autoDetect);

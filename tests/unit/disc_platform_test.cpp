@@ -42,6 +42,7 @@ TEST_F(DiscPlatformTest, PathsReachTheDiscWhereverTheViewerSeesIt) {
       {"D:\\", "ΤΡΈΙΛΕΡ\\ταινία.AVI", true},
       {"Z:\\discs\\film", "Z:\\Discs\\FILM\\film.avi", true},
       {"Z:\\discs\\film", "film.avi", true},
+      {"Z:\\discs\\film", "/discs/film/film.avi", true},
       {"Z:\\discs\\film", "Z:\\discs\\film.avi", false},
       {"Z:\\discs\\film", "Z:\\discs\\film\\..\\film\\film.avi", true},
   };
@@ -148,7 +149,13 @@ TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {
   EXPECT_TRUE(disc.WriteAtomic({"a.txt"}, "x", error));
   EXPECT_FALSE(disc.MakeFolder({"a.txt"}, error));
   EXPECT_FALSE(disc.MakeFolder({"Missing", "b"}, error));
+  EXPECT_EQ(error, "can't make that folder");
   EXPECT_TRUE(disc.MakeFolder({"b"}, error));
+  EXPECT_TRUE(disc.MakeFolder({"b", "c"}, error));
+  EXPECT_FALSE(disc.Bytes("missing"));
+  EXPECT_FALSE(disc.Bytes("b"));
+  EXPECT_EQ(disc.Read({"a.txt"}, 1), "x");
+  EXPECT_FALSE(disc.Read({"a.txt"}, 0));
   EXPECT_FALSE(disc.WriteAtomic({"b"}, "x", error));
 }
 
@@ -214,6 +221,9 @@ TEST_F(HostFolderTest, ListsReadsAndWritesTheFolder) {
   EXPECT_FALSE(error.empty());
   EXPECT_TRUE(folder.MakeFolder({"Extra"}, error));
   EXPECT_FALSE(folder.MakeFolder({"Extra"}, error));
+  EXPECT_NE(error.find("Extra: something has that name"), std::string::npos) << error;
+  EXPECT_FALSE(folder.MakeFolder({"Missing", "Extra"}, error));
+  EXPECT_NE(error.find("Extra: No such file or directory"), std::string::npos) << error;
 }
 
 TEST_F(HostFolderTest, ALaunchersStartUpRunsOnIt) {

@@ -4,6 +4,7 @@
 
 #include "author/autorun_inf.h"
 #include "author/iso_image.h"
+#include "author/json.h"
 #include "author/picture_header.h"
 #include "author/viewer_pc.h"
 #include "support/disc_samples.h"
@@ -52,6 +53,10 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"lossless JPEG", JpegOfSize(1, 2, 0xC3), 0, 0, "a coding Windows can't show"},
       {"too wide", huge, 0, 0, "no usable size"},
       {"image before size", std::string("\xFF\xD8\xFF\xDA\x00\x02", 6), 0, 0, "no size before"},
+      {"empty segment", std::string("\xFF\xD8\xFF\xE1\x00\x02", 6) + JpegOfSize(3, 4).substr(2), 3,
+       4, ""},
+      {"frame past the end", std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x10", 9), 0, 0,
+       "damaged"},
       {"segment past the end", std::string("\xFF\xD8\xFF\xE0\x00\x40", 6), 0, 0, "damaged"},
       {"short segment", std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01", 9), 0, 0, "damaged"},
       {"no marker", std::string("\xFF\xD8\x00", 3), 0, 0, "damaged"},
@@ -68,6 +73,8 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
 }
 
 TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
+  EXPECT_EQ(author::FormatAutorun("THE FILM"),
+            "[autorun]\r\nopen=Zorvik.exe\r\nicon=Zorvik.exe,0\r\nlabel=THE FILM\r\n");
   const author::AutorunInf plain = author::ParseAutorun(author::FormatAutorun("THE FILM"));
   EXPECT_EQ(plain.encoding, "ASCII");
   EXPECT_EQ(plain.keys.at("open"), "Zorvik.exe");
@@ -83,7 +90,8 @@ TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
   EXPECT_EQ(author::ParseAutorun(author::FormatAutorun("Film 🎬")).keys.at("label"), "Film 🎬");
 
   const author::AutorunInf other = author::ParseAutorun(
-      "; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n OPEN = \"My "
+      "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n OPEN = "
+      "\"My "
       "Launcher.exe\" /x \n"
       "open=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
   EXPECT_TRUE(other.hasSection);
@@ -115,6 +123,9 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   EXPECT_EQ(pc.windows, "D:\\WINNT");
   EXPECT_EQ(pc.disc, "Z:\\discs\\film");
   EXPECT_EQ(author::ParseViewerPc("disc=e:", error)->disc, "e:\\");
+  EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
+  const author::ViewerPc none = author::ParseViewerPc("codecs=none", error).value();
+  EXPECT_FALSE(none.xvid || none.divx || none.ffdshow);
   EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
   EXPECT_EQ(author::ParseViewerPc("bare,ready", error)->player, ready.player);
   EXPECT_EQ(author::DescribeViewerPc(ready),
@@ -127,7 +138,7 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   };
   for (const Refused& r :
        {Refused{"fast", "neither a preset"}, Refused{"colour=red", "\"colour\" is not a key"},
-        Refused{"player=bplay.exe", "full Windows path"},
+        Refused{"player=bplay.exe", "player=bplay.exe: give the player's full Windows path"},
         Refused{"player-date=2004-13-01", "YYYY-MM-DD"},
         Refused{"player-date=04-01-01", "YYYY-MM-DD"},
         Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
@@ -165,11 +176,33 @@ TEST(IsoListing, TheImageIsComparedWithTheFolder) {
   author::ImageListing image;
   image.entries = {{"/More", true, 0}, {"/More/Settings.sav", false, 3}, {"/film.avi", false, 4}};
   EXPECT_TRUE(author::CompareWithDisc(image, p).empty());
+  image.entries = {{"/More", false, 0}, {"/film.avi", false, 4}, {"/More/Settings.sav", false, 3}};
+  EXPECT_EQ(author::CompareWithDisc(image, p),
+            std::vector<std::string>{"/More is a folder on the disc but not in the image"});
   image.entries = {{"/More", true, 0}, {"/FILM.AVI", false, 4}, {"/More/Settings.sav", false, 2}};
   EXPECT_EQ(author::CompareWithDisc(image, p),
             (std::vector<std::string>{"/More/Settings.sav has 2 bytes in the image, 3 on the disc",
                                       "/film.avi is missing from the image",
                                       "/FILM.AVI is in the image but not on the disc"}));
+}
+
+TEST(Json, TextsAreEscapedAndNestingIndented) {
+  author::Json j;
+  j.BeginObject().String("text", "a\"b\\c\nd\re\tf\x01").Number("n", -3).Decimal("d", 9.75);
+  j.BeginArray("list").String("x").BeginObject().Bool("b", false).EndObject().EndArray();
+  j.BeginArray("empty").EndArray().EndObject();
+  EXPECT_EQ(j.Text(), R"({
+  "text": "a\"b\\c\nd\re\tf\u0001",
+  "n": -3,
+  "d": 9.75,
+  "list": [
+    "x",
+    {
+      "b": false
+    }
+  ],
+  "empty": []
+})");
 }
 
 TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
