@@ -30,7 +30,7 @@ const char* const kMainHelp =
   zorvik-disc init DIR [--title TEXT] [--language en|el]   lay out a disc folder
   zorvik-disc set DIR NAME=VALUE...                        change its settings
   zorvik-disc show DIR [--json]                            print its settings
-  zorvik-disc check DIR [--pc SPEC] [--json]               show what a viewer will see
+  zorvik-disc check DIR [--pc COMPUTER] [--json]           show what a viewer will see
   zorvik-disc iso DIR OUT.iso [--label LABEL]              master an ISO image of it
 
 Each command's --help says more: zorvik-disc check --help
@@ -74,7 +74,7 @@ Example:
   zorvik-disc show film
 )";
 
-const char* const kCheckHelp = R"(zorvik-disc check DIR [--pc SPEC] [--json]
+const char* const kCheckHelp = R"(zorvik-disc check DIR [--pc COMPUTER] [--json]
 
 Runs the launcher's own start-up on the disc folder for a viewer's computer and prints
 what the viewer sees, in order: every message box (title, icon, text); the menus with
@@ -86,7 +86,7 @@ past what a Joliet disc holds (64 characters a name), a cover that doesn't fit i
 texts stored as UTF-8, a missing or wrong autorun.inf. Nothing on the disc is changed.
 
 The disc folder is seen as Windows sees a CD: names ignore case and list in name order.
-The viewer's computer, --pc SPEC, is ITEM[,ITEM...] applied left to right:
+The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
   ready                 (the default) the player installed and recent, every codec
   bare                  no player, no codecs
   player=PATH|none      the player's path in its registry key, or no key at all

@@ -126,9 +126,9 @@ bool IsDrivePath(const std::string& path) {
   return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':';
 }
 
-std::optional<ViewerPc> ParseViewerPc(const std::string& spec, std::string& error) {
+std::optional<ViewerPc> ParseViewerPc(const std::string& description, std::string& error) {
   ViewerPc pc;
-  for (const std::string& item : Split(spec, ',')) {
+  for (const std::string& item : Split(description, ',')) {
     if (item.empty()) continue;
     if (!Apply(pc, item, error)) return std::nullopt;
   }

@@ -28,7 +28,7 @@ struct ViewerPc {
 };
 
 // Nothing, with the reason in `error`, when the description can't be read.
-std::optional<ViewerPc> ParseViewerPc(const std::string& spec, std::string& error);
+std::optional<ViewerPc> ParseViewerPc(const std::string& description, std::string& error);
 
 // One line saying what the computer has.
 std::string DescribeViewerPc(const ViewerPc& pc);

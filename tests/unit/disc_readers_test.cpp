@@ -133,7 +133,7 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
             "DivX, FFdshow; Windows in C:\\WINDOWS; the disc at D:\\");
 
   struct Refused {
-    const char* spec;
+    const char* description;
     const char* says;
   };
   for (const Refused& r :
@@ -144,8 +144,8 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
         Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
         Refused{"disc=discs", "a drive"}}) {
     error.clear();
-    EXPECT_FALSE(author::ParseViewerPc(r.spec, error)) << r.spec;
-    EXPECT_NE(error.find(r.says), std::string::npos) << r.spec << ": " << error;
+    EXPECT_FALSE(author::ParseViewerPc(r.description, error)) << r.description;
+    EXPECT_NE(error.find(r.says), std::string::npos) << r.description << ": " << error;
   }
 }
 
@@ -206,7 +206,7 @@ TEST(Json, TextsAreEscapedAndNestingIndented) {
 }
 
 TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
-  EXPECT_EQ(author::DefaultLabel("The Film: Part 2!"), "THE_FILM_PART_2");
+  EXPECT_EQ(author::DefaultLabel("The Film: Chapter 2!"), "THE_FILM_CHAPTER_2");
   EXPECT_EQ(author::DefaultLabel("Τα Φαντάσματα"), "ZORVIK");
   EXPECT_EQ(author::DefaultLabel(std::string(40, 'a')), std::string(32, 'A'));
   std::string warning;
