@@ -325,7 +325,9 @@ TEST_F(DiscCheckTest, ADiscWithoutAMovieCantPlay) {
   EXPECT_EQ(
       Prompts(r.startBoxes),
       std::vector<std::string>{"Caution|No video file is selected or found. Check your settings!"});
-  EXPECT_EQ(Found(r, Severity::Viewer, "there is no movie beside the launcher"), 1);
+  EXPECT_EQ(Found(r, Severity::Viewer,
+                  "there is no movie beside the launcher (.avi, .mpg, .mpeg, .ogm, .asf or .wma)"),
+            1);
   EXPECT_FALSE(r.play.available);
 }
 
@@ -485,7 +487,19 @@ TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
 
 TEST_F(DiscCheckTest, ThePlayersOwnSettingsAppearAsDataToo) {
   Lay({"find=ini", "player-ini=default"});
-  const std::string json = author::CheckJson(Check(), "film");
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 300));
+  const CheckReport r = Check();
+  const std::string text = author::CheckText(r, "film");
+  EXPECT_NE(text.find("\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is started with no "
+                      "parameters\n"),
+            std::string::npos)
+      << text;
+  const std::string json = author::CheckJson(r, "film");
+  EXPECT_NE(
+      json.find("\"cover\": {\n    \"file\": \"More\\\\cover.jpg\",\n    \"width\": 214,\n    "
+                "\"height\": 300,\n    \"boxWidth\": 214,\n    \"boxHeight\": 308\n  },\n"),
+      std::string::npos)
+      << json;
   EXPECT_NE(json.find("\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
                       "\"noParameters\": true,\n"),
             std::string::npos)

@@ -103,6 +103,12 @@ TEST(DiscFields, OnlyThePlayersOptionsRebuildItsParameters) {
   }
 }
 
+TEST(DiscFields, StartingAtAPositionRebuildsTheParameters) {
+  const SetResult r = ApplySettings(Settings({"start-seconds=5"}), {"start=on"});
+  ASSERT_TRUE(r.record) << r.error;
+  EXPECT_EQ(r.record->parameters, "  -fs  -stime=5 -eend  ");
+}
+
 TEST(DiscFields, EverySettingIsDocumentedAndShownAsItStands) {
   for (const author::FieldHelp& f : author::SettingsFieldHelp()) {
     EXPECT_FALSE(f.values.empty()) << f.name;
@@ -141,7 +147,8 @@ TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
       {"start-seconds=soon", "not a number of seconds"},
       {"skin=.bsz", "names no skin"},
       {"skin=   ", "names no skin"},
-      {"start=on", "start=on: the movie's start needs start-seconds"},
+      {"start=on", "start=on: the movie's start needs start-seconds=SECONDS (now \"x seconds\")"},
+      {"trailer1=C:", "not a path inside the disc"},
   };
   for (const Case& c : cases) {
     const SetResult r = ApplySettings(author::FactoryRecord(), {"trailer1.name=Fine", c.argument});

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "author/disc_check.h"
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
 #include "author/names.h"
@@ -90,6 +91,8 @@ TEST_F(DiscPlatformTest, TheViewersComputerHoldsWhatItIsDescribedWith) {
   EXPECT_FALSE(p.FileExists("C:\\WIN\\system32\\xvid.dll"));
   EXPECT_TRUE(p.FileExists("C:\\program files\\ffdshow\\ffdshow.ax"));
   EXPECT_TRUE(p.FolderExists("C:\\WIN\\system"));
+  EXPECT_FALSE(p.FolderExists("C:\\WIN\\NOTEPAD.EXE"));
+  EXPECT_FALSE(p.FolderExists("C:\\Elsewhere"));
   EXPECT_EQ(p.FindFirst(pc.player)->lastWrite, (LocalDate{2005, 6, 1}));
   EXPECT_FALSE(p.FindFirst("C:\\Other\\bplay.exe"));
   EXPECT_EQ(p.FindFirst("C:\\WIN\\*.exe")->name, "NOTEPAD.EXE");
@@ -224,6 +227,17 @@ TEST_F(HostFolderTest, ListsReadsAndWritesTheFolder) {
   EXPECT_NE(error.find("Extra: something has that name"), std::string::npos) << error;
   EXPECT_FALSE(folder.MakeFolder({"Missing", "Extra"}, error));
   EXPECT_NE(error.find("Extra: No such file or directory"), std::string::npos) << error;
+}
+
+TEST_F(HostFolderTest, WhatADiscCantHoldIsNamed) {
+  Write(root / "film.avi", "");
+  fs::create_symlink(root / "film.avi", root / "link.avi");
+  author::HostFolder folder(root);
+  DiscPlatform p(folder, author::ViewerPc{});
+  const std::vector<author::Problem> problems = author::CheckDiscNames(p);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].severity, author::Severity::Warning);
+  EXPECT_EQ(problems[0].text, "link.avi is neither a file nor a folder: the image leaves it out");
 }
 
 TEST_F(HostFolderTest, ALaunchersStartUpRunsOnIt) {

@@ -30,11 +30,16 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
   oddBits[28] = 7;
   std::string core = BitmapOfSize(4, 4);
   core[14] = 12;
-  std::string packed = BitmapOfSize(4, 2);
+  std::string packed = BitmapOfSize(16, 2).substr(0, 54 + 8);
   packed[28] = 8;  // 8 bits a pixel, run-length packed into the 8 bytes the header names
   packed[30] = 1;
   packed[34] = 8;
   packed[35] = 0;
+  std::string packed4 = packed;
+  packed4[28] = 4;
+  packed4[30] = 2;
+  std::string restart = JpegOfSize(7, 8);
+  restart.insert(2, "\xFF\xD0");
   std::string huge = JpegOfSize(16385, 10);
   std::string filled = JpegOfSize(5, 6);
   filled.insert(2, "\xFF\xFF");
@@ -46,7 +51,9 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"no planes", zeroPlanes, 0, 0, "no usable size"},
       {"odd colours", oddBits, 0, 0, "unknown number of colours"},
       {"header only", "BM" + std::string(50, '\0'), 0, 0, "the bitmap is damaged"},
-      {"packed bitmap", packed, 4, 2, ""},
+      {"packed bitmap", packed, 16, 2, ""},
+      {"packed 4-bit bitmap", packed4, 16, 2, ""},
+      {"restart marker", restart, 7, 8, ""},
       {"baseline JPEG", JpegOfSize(640, 480), 640, 480, ""},
       {"fill bytes", filled, 5, 6, ""},
       {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
@@ -124,6 +131,8 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   EXPECT_EQ(pc.disc, "Z:\\discs\\film");
   EXPECT_EQ(author::ParseViewerPc("disc=e:", error)->disc, "e:\\");
   EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
+  EXPECT_EQ(author::ParseViewerPc("disc=E:\\", error)->disc, "E:\\");
+  EXPECT_EQ(author::ParseViewerPc("codecs=divx", error)->divx, true);
   const author::ViewerPc none = author::ParseViewerPc("codecs=none", error).value();
   EXPECT_FALSE(none.xvid || none.divx || none.ffdshow);
   EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
@@ -142,7 +151,7 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
         Refused{"player-date=2004-13-01", "YYYY-MM-DD"},
         Refused{"player-date=04-01-01", "YYYY-MM-DD"},
         Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
-        Refused{"disc=discs", "a drive"}}) {
+        Refused{"disc=discs", "a drive"}, Refused{"disc=1:", "a drive"}}) {
     error.clear();
     EXPECT_FALSE(author::ParseViewerPc(r.description, error)) << r.description;
     EXPECT_NE(error.find(r.says), std::string::npos) << r.description << ": " << error;
@@ -222,7 +231,8 @@ TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
   EXPECT_EQ(author::LabelProblem(std::string(33, 'A'), warning),
             "the label takes 33 bytes; an ISO 9660 volume id holds 32");
   EXPECT_TRUE(author::LabelProblem("", warning));
-  EXPECT_TRUE(author::LabelProblem("A\tB", warning));
+  EXPECT_EQ(author::LabelProblem("A\tB", warning),
+            "the label holds a control character or isn't UTF-8");
 }
 
 }  // namespace
