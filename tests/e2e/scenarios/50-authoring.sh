@@ -53,7 +53,7 @@ authoring_tool_disc_plays_as_checked() {
     "$(LANG=C.UTF-8 wine "$bin/zorvik-disc.exe" check "$windows_source" --pc "$pc" 2>/dev/null |
       tr -d '\r' >"$here/check-windows.txt"; given "$here/check-windows.txt" Play)"
   wine "$bin/zorvik-disc.exe" iso "$windows_source" "Z:${here//\//\\}\\windows.iso" \
-    >"$here/iso-windows.txt" 2>&1
+    >"$here/iso-windows.txt" 2>&1 || true
   expect_eq "the Windows build says iso needs xorriso" "yes" \
     "$(grep -q "Windows doesn't come with it" "$here/iso-windows.txt" && echo yes)"
 
@@ -62,7 +62,7 @@ authoring_tool_disc_plays_as_checked() {
     return
   fi
   xorriso -no_rc -read_fs norock -indev "stdio:$image" -pvd_info -find / -type f -exec lsdl -- \
-    >"$here/listing.txt" 2>&1
+    >"$here/listing.txt" 2>&1 || true
   expect_eq "the image's label" "Volume Id    : FANTASMATA" "$(grep '^Volume Id' "$here/listing.txt")"
   expect_eq "the image's Joliet names" \
     "'/Big Movie.avi' '/More/Settings.sav' '/More/cover.jpg' '/Zorvik.exe' '/autorun.inf' '/codecs/xvid_setup.exe' '/trailers/making of.avi' '/trailers/teaser.avi'" \
