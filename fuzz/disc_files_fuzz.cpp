@@ -1,0 +1,29 @@
+// Any bytes as the files the authors' tool reads from a disc (the cover, autorun.inf, the
+// settings) and as xorriso's listing: nothing crashes, a picture's size is always usable, and
+// the check runs to its end.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "author/autorun_inf.h"
+#include "author/disc_check.h"
+#include "author/iso_image.h"
+#include "author/picture_header.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace zorvik::author;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const PictureHeader h = ReadPictureHeader(bytes);
+  if (h.ok && (h.width <= 0 || h.height <= 0 || h.width > kLargestPictureSide ||
+               h.height > kLargestPictureSide)) {
+    std::abort();
+  }
+  ParseAutorun(bytes);
+  ParseListing(bytes);
+
+  MemoryDisc disc;
+  disc.Add("Zorvik.exe", "MZ").Add("film.avi").Add("autorun.inf", bytes);
+  disc.Add("More\\cover.jpg", bytes).Add("More\\Settings.sav", bytes);
+  CheckDisc(disc, ViewerPc{});
+  return 0;
+}

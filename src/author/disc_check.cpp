@@ -1,0 +1,482 @@
+#include "author/disc_check.h"
+
+#include <algorithm>
+
+#include "author/autorun_inf.h"
+#include "author/names.h"
+#include "author/settings_fields.h"
+#include "core/launcher.h"
+#include "core/text_util.h"
+#include "media/video_launch.h"
+#include "persistence/settings_file.h"
+#include "ui/main/frm_main.h"
+#include "ui/options/frm_opt.h"
+
+namespace zorvik::author {
+
+namespace {
+
+constexpr Twips kTwipsPerPixel = 15;  // at 96 dots per inch
+constexpr size_t kJolietNameUnits = 64;
+constexpr size_t kJolietPathBytes = 240;
+
+std::string Quoted(const std::string& s) {
+  return "\"" + s + "\"";
+}
+
+class Checker {
+ public:
+  Checker(DiscFiles& files, const ViewerPc& pc) : p_(files, pc), l_(p_) {}
+
+  CheckReport Run() {
+    rep_.pc = DescribeViewerPc(p_.Pc());
+    l_.Start();
+    rep_.startBoxes = p_.boxes;
+    rep_.startedUp = !l_.Ending();
+    if (rep_.startedUp) Observe();
+    CheckLauncherAndAutorun();
+    CheckSettingsFile();
+    for (Problem& problem : CheckDiscNames(p_))
+      rep_.problems.push_back(std::move(problem));
+    return std::move(rep_);
+  }
+
+ private:
+  void Add(Severity s, std::string text) { rep_.problems.push_back({s, std::move(text)}); }
+
+  void Observe() {
+    FrmMain& m = l_.Main();
+    rep_.language = l_.GreekLanguage ? "Greek" : "English";
+    rep_.title = m.LblMovieName.Caption();
+    rep_.titleSize = m.LblMovieName.GetFont().size;
+    const Picture& cover = m.PicLogo2.GetPicture();
+    if (cover.name != res::kDefaultCover) {
+      rep_.cover = cover.name;
+      rep_.coverWidth = cover.width;
+      rep_.coverHeight = cover.height;
+    }
+    rep_.boxWidth = m.PicLogo2.Width() / kTwipsPerPixel;
+    rep_.boxHeight = m.PicLogo2.Height() / kTwipsPerPixel;
+    rep_.banner = !m.ImgShow[1].Visible();
+    CheckCover();
+
+    rep_.menus = Menus(m.MenuBar());
+    rep_.play = Press("Play");
+    if (!rep_.play.available) {
+      Add(Severity::Viewer, "Play is disabled: the viewer can't start the movie");
+    } else if (!rep_.play.started) {
+      Add(Severity::Viewer, "Play starts nothing: there is no movie to play");
+    } else if (rep_.play.program.empty()) {
+      Add(Severity::Viewer, "Play has no player to start");
+    }
+    ChooseEntries();
+  }
+
+  std::vector<MenuView> Menus(const std::vector<MenuItem*>& items) {
+    std::vector<MenuView> out;
+    for (const MenuItem* item : items) {
+      if (!item->Visible()) continue;
+      out.push_back({item->Name(), MenuText(item->Caption()), item->Enabled(), item->Checked(), "",
+                     Menus(item->Children())});
+    }
+    return out;
+  }
+
+  MenuView* View(const std::string& name, std::vector<MenuView>& in) {
+    for (MenuView& v : in) {
+      if (v.name == name) return &v;
+      if (MenuView* inner = View(name, v.entries)) return inner;
+    }
+    return nullptr;
+  }
+
+  // Presses the Play button where a person would, in the middle of its picture.
+  PlayView Press(const std::string& what) {
+    FrmMain& m = l_.Main();
+    PlayView v;
+    v.what = what;
+    Twips x = 0, y = 0;
+    m.FormPosition(m.ImgPlay[2], x, y);
+    x += m.ImgPlay[2].Width() / 2;
+    y += m.ImgPlay[2].Height() / 2;
+    const Control* target = m.HitTest(x, y);
+    v.available = target == &m.LblPlay || target == &m.ImgPlayIcon[0] || target == &m.ImgPlay[2] ||
+                  target == &m.ImgPlay[1] || target == &m.ImgPlayIcon[1];
+    const size_t shells = p_.shell.size(), starts = p_.started.size(), boxes = p_.boxes.size();
+    l_.Dispatch([&] {
+      m.MouseMove(0, x, y);
+      m.MouseDown(MouseButton::Left, 0, x, y);
+      m.MouseUp(MouseButton::Left, 0, x, y);
+    });
+    if (p_.shell.size() > shells) {
+      v.started = true;
+      v.program = p_.shell.back().file;
+      v.parameters = p_.shell.back().parameters;
+    } else if (p_.started.size() > starts) {
+      v.started = true;
+      v.bare = true;
+      v.program = p_.started.back().path;
+    }
+    v.boxes.assign(p_.boxes.begin() + static_cast<long>(boxes), p_.boxes.end());
+    v.closes = m.Timer1.Enabled();
+    return v;
+  }
+
+  // Chooses every entry of the disc's programs and documents, then each trailer and Play.
+  void ChooseEntries() {
+    FrmMain& m = l_.Main();
+    std::vector<MenuItem*> entries;
+    for (MenuItem* menu : {&m.Movie, &m.Programs}) {
+      for (MenuItem* item : menu->Children()) {
+        if (item == &m.MainVideo || item == &m.Trailer1 || item == &m.Trailer2 ||
+            item == &m.Trailer3)
+          continue;
+        entries.push_back(item);
+      }
+    }
+    for (MenuItem* item : entries) {
+      MenuView* view = View(item->Name(), rep_.menus);
+      if (!view || !view->enabled || !item->Parent()->Enabled()) continue;
+      const size_t starts = p_.started.size(), boxes = p_.boxes.size();
+      l_.Dispatch([item] { item->UserClick(); });
+      if (p_.started.size() > starts) {
+        const ProgramStart& s = p_.started.back();
+        view->does = "starts " + s.path + (s.arguments.empty() ? "" : " " + s.arguments);
+      } else if (p_.boxes.size() > boxes) {
+        view->does = "shows " + Quoted(p_.boxes.back().prompt);
+        Add(Severity::Viewer, Quoted(view->caption) + " in the " +
+                                  MenuText(item->Parent()->Caption()) + " menu shows " +
+                                  Quoted(p_.boxes.back().prompt));
+      } else {
+        view->does = "does nothing";
+      }
+    }
+
+    for (int n = 1; n <= 3; ++n) {
+      MenuItem& entry = m.TrailerEntry(n);
+      MenuView* view = View(entry.Name(), rep_.menus);
+      if (!view) continue;
+      l_.Dispatch([&entry] { entry.UserClick(); });
+      PlayView v = Press(view->caption);
+      view->does = !v.started          ? "Play then starts nothing"
+                   : v.program.empty() ? "Play then has no player to start"
+                                       : "Play then passes [" + v.parameters + "]";
+      if (!v.available || !v.started || v.program.empty()) {
+        Add(Severity::Viewer, "the trailer " + Quoted(view->caption) + " doesn't play");
+      }
+      rep_.trailers.push_back(std::move(v));
+    }
+  }
+
+  void CheckCover() {
+    if (rep_.cover.empty()) {
+      Add(Severity::Note, std::string("there is no cover picture in More\\ (a .jpg or .bmp): ") +
+                              (rep_.banner ? "the banner shows the launcher's own picture"
+                                           : "the window starts without the banner"));
+      return;
+    }
+    const int w = rep_.coverWidth, h = rep_.coverHeight, bw = rep_.boxWidth, bh = rep_.boxHeight;
+    if (w == bw && h == bh) return;
+    std::string text = "the cover is " + std::to_string(w) + " x " + std::to_string(h) +
+                       " pixels; its box shows " + std::to_string(bw) + " x " + std::to_string(bh) +
+                       " at 96 dots per inch";
+    if (w > bw || h > bh) {
+      text += ", so " + std::to_string(std::max(w - bw, 0)) + " pixels on the right and " +
+              std::to_string(std::max(h - bh, 0)) + " at the bottom are cut off";
+    }
+    if (w < bw || h < bh) {
+      text += (w > bw || h > bh ? ", and " : ", so ") + std::string("a margin of ") +
+              std::to_string(std::max(bw - w, 0)) + " pixels on the right and " +
+              std::to_string(std::max(bh - h, 0)) + " at the bottom stays empty";
+    }
+    Add(Severity::Warning, text);
+  }
+
+  DiscLookup LookOnDisc(const std::string& relative) {
+    return p_.Look(JoinPath(p_.LauncherFolder(), relative));
+  }
+
+  void CheckLauncherAndAutorun() {
+    const DiscLookup launcher = LookOnDisc(kLauncherName);
+    if (!launcher.found || launcher.kind != EntryKind::File) {
+      Add(Severity::Viewer, std::string("the launcher ") + kLauncherName + " is not on the disc");
+    } else {
+      const std::optional<std::string> bytes = p_.Files().Read(launcher.stored, 64u << 20);
+      if (!bytes || !bytes->starts_with("MZ")) {
+        Add(Severity::Viewer, std::string(kLauncherName) + " is not a Windows program");
+      }
+    }
+
+    const DiscLookup inf = LookOnDisc(kAutorunName);
+    if (!inf.found || inf.kind != EntryKind::File) {
+      Add(Severity::Viewer, "there is no autorun.inf: the disc won't start the launcher by itself");
+      return;
+    }
+    const std::optional<std::string> bytes = p_.Files().Read(inf.stored, 1u << 20);
+    const AutorunInf a = ParseAutorun(bytes.value_or(""));
+    if (!a.hasSection) {
+      Add(Severity::Viewer, "autorun.inf has no [autorun] section: Windows ignores it");
+      return;
+    }
+    if (a.encoding == "UTF-8") {
+      Add(Severity::Viewer,
+          "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
+          "UTF-16 or plain ASCII");
+    }
+    const auto key = [&a](const char* k) {
+      const auto it = a.keys.find(k);
+      return it == a.keys.end() ? std::string() : it->second;
+    };
+    const std::string program = AutorunProgram(key("open"));
+    if (program.empty()) {
+      Add(Severity::Viewer, "autorun.inf names no program to start (open=)");
+    } else {
+      const DiscLookup target = LookOnDisc(program);
+      if (!target.found || target.kind != EntryKind::File) {
+        Add(Severity::Viewer, "autorun.inf starts " + program + ", which is not on the disc");
+      } else if (!SameName(target.stored.back(), kLauncherName) || target.stored.size() != 1) {
+        Add(Severity::Warning,
+            "autorun.inf starts " + program + ", not the launcher " + kLauncherName);
+      }
+    }
+    const std::string icon = AutorunIconFile(key("icon"));
+    if (icon.empty()) {
+      Add(Severity::Warning, "autorun.inf gives the drive no icon (icon=)");
+    } else if (!LookOnDisc(icon).found) {
+      Add(Severity::Warning,
+          "autorun.inf takes the drive's icon from " + icon + ", which is not on the disc");
+    }
+    if (key("label").empty()) {
+      Add(Severity::Note, "autorun.inf gives the drive no name (label=)");
+    } else if (a.encoding == "ANSI") {
+      Add(Severity::Warning,
+          "autorun.inf's label is in a code page: a viewer whose Windows uses another "
+          "one sees other letters (save it as UTF-16)");
+    }
+  }
+
+  void CheckSettingsFile() {
+    const DiscLookup where = p_.Look(kSettingsReadPath);
+    if (!where.found) {
+      Add(Severity::Warning, std::string("there is no ") + kSettingsReadPath +
+                                 ": the launcher starts with its own defaults");
+      return;
+    }
+    const std::optional<std::string> bytes = p_.ReadFile(kSettingsReadPath);
+    const std::optional<SettingsRecord> record = bytes ? ParseSettings(*bytes) : std::nullopt;
+    if (!record) {
+      Add(Severity::Viewer, std::string(kSettingsReadPath) +
+                                " can't be read as a settings file: the launcher ignores it and "
+                                "starts with its own defaults");
+      return;
+    }
+    if (where.caseOnly) {
+      Add(Severity::Note, "the settings file is stored as " + ShowDiscPath(where.stored) +
+                              "; the launcher finds it only because Windows ignores case");
+    }
+    const std::vector<ShownField> fields = ShowSettings(*record);
+    const auto value = [&fields](const std::string& name) {
+      for (const ShownField& f : fields) {
+        if (f.name == name) return f.value;
+      }
+      return std::string();
+    };
+    for (const ShownField& f : fields) {
+      if (f.kind != FieldKind::Text) continue;
+      if (!Utf8ToCp1253(f.value)) {
+        Add(Severity::Warning, f.name +
+                                   " holds characters that Windows-1253 can't hold, so the "
+                                   "settings file is stored as UTF-8 (the launcher reads it; "
+                                   "older tools show other letters)");
+      }
+      const bool menuText = f.name.ends_with(".name");
+      if (menuText && MenuText(f.value) != f.value) {
+        Add(Severity::Warning, f.name +
+                                   " holds \"&\", which a menu shows as an underlined letter "
+                                   "(write && for an ampersand)");
+      }
+    }
+
+    const std::string find = value("find");
+    const std::string movie = value("movie");
+    if (find == "path") {
+      Add(Severity::Warning,
+          "find=path names the movie by a full path, drive letter and all: a viewer "
+          "whose disc has another drive letter can't play it (find=auto finds it "
+          "beside the launcher)");
+      const DiscLookup m = p_.Look(movie);
+      if (m.onDisc && !m.found) {
+        Add(Severity::Viewer, "the movie " + movie + " is not on the disc");
+      } else if (m.found && m.caseOnly) {
+        CaseOnly("movie", movie, m);
+      }
+    } else if (find == "ini" && value("player-ini") != "default") {
+      const DiscLookup ini = p_.Look(value("player-ini"));
+      if (ini.onDisc && !ini.found) {
+        Add(Severity::Viewer, "player-ini " + value("player-ini") + " is not on the disc");
+      } else if (ini.found && ini.caseOnly) {
+        CaseOnly("player-ini", value("player-ini"), ini);
+      }
+    } else if (find == "auto" && rep_.startedUp) {
+      const std::string found = l_.Opt().TxtAviName.Text();
+      if (found.empty()) {
+        Add(Severity::Viewer,
+            "there is no movie beside the launcher (.avi, .mpg, .mpeg, .ogm, .asf "
+            "or .wma)");
+      }
+    }
+
+    for (int n = 1; n <= 3; ++n) {
+      const std::string name = "trailer" + std::to_string(n);
+      const std::string path = value(name);
+      if (path.empty()) continue;
+      const DiscLookup t = LookOnDisc(path);
+      if (!t.found || t.kind != EntryKind::File) {
+        Add(Severity::Viewer,
+            name + " " + path + " is not on the disc: the player is given a file that isn't there");
+      } else if (t.caseOnly) {
+        CaseOnly(name, path, t);
+      }
+    }
+    for (const ShownField& f : fields) {
+      if (!f.name.starts_with("installer.") || f.name.ends_with(".name") || f.value.empty())
+        continue;
+      const DiscLookup i = LookOnDisc(f.value);
+      if (i.found && i.caseOnly) CaseOnly(f.name, f.value, i);
+    }
+    for (int n = 1; n <= 2; ++n) {
+      const std::string name = "program" + std::to_string(n);
+      const std::string path = value(name);
+      if (path.empty()) continue;
+      if (rep_.startedUp && !l_.Main().Programs.Enabled()) {
+        Add(Severity::Viewer, name +
+                                  " can't be reached: the Programs menu is disabled because the "
+                                  "disc carries none of the five installers");
+      }
+      const DiscLookup o = LookOnDisc(path);
+      if (o.found && o.caseOnly) CaseOnly(name, path, o);
+    }
+  }
+
+  void CaseOnly(const std::string& name, const std::string& path, const DiscLookup& found) {
+    Add(Severity::Warning, name + " " + path + " matches " + ShowDiscPath(found.stored) +
+                               " only when case is ignored (Windows does; other players may not)");
+  }
+
+  DiscPlatform p_;
+  Launcher l_;
+  CheckReport rep_;
+};
+
+size_t Utf16Units(const std::string& name) {
+  size_t units = 0;
+  for (char32_t c : Utf8ToCodePoints(name))
+    units += c >= 0x10000 ? 2 : 1;
+  return units;
+}
+
+void CheckNames(DiscPlatform& p, const DiscPath& folder, size_t pathBytes,
+                std::vector<Problem>& out, unsigned long long& total) {
+  const std::vector<DiscEntry> entries = p.Listing(folder);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const DiscEntry& e = entries[i];
+    DiscPath path = folder;
+    path.push_back(e.name);
+    const std::string shown = ShowDiscPath(path);
+    for (size_t k = 0; k < i; ++k) {
+      if (SameName(entries[k].name, e.name)) {
+        out.push_back({Severity::Viewer, ShowDiscPath(DiscPath(folder)) +
+                                             (folder.empty() ? "" : "\\") + entries[k].name +
+                                             " and " + shown +
+                                             " differ only in case: Windows sees one of them"});
+      }
+    }
+    if (e.kind == EntryKind::Other) {
+      out.push_back(
+          {Severity::Warning, shown + " is neither a file nor a folder: the image leaves it out"});
+      continue;
+    }
+    const std::u32string cps = Utf8ToCodePoints(e.name);
+    std::string bad;
+    for (char32_t c : cps) {
+      if (c < 0x20 || c == U'*' || c == U'/' || c == U':' || c == U';' || c == U'?' || c == U'\\') {
+        bad =
+            c < 0x20 ? "a control character" : "\"" + CodePointsToUtf8(std::u32string(1, c)) + "\"";
+      } else if (c >= 0x10000 && bad.empty()) {
+        bad = "a character beyond UCS-2";
+      }
+    }
+    if (!bad.empty()) {
+      out.push_back({Severity::Viewer,
+                     shown + ": the name holds " + bad + ", which Joliet names can't hold"});
+    }
+    if (!cps.empty() && (cps.back() == U'.' || cps.back() == U' ')) {
+      out.push_back(
+          {Severity::Viewer, shown + ": Windows can't open a name that ends in a dot or a blank"});
+    }
+    const size_t units = Utf16Units(e.name);
+    if (units > kJolietNameUnits) {
+      out.push_back(
+          {Severity::Viewer,
+           shown + ": the name has " + std::to_string(units) +
+               " characters; a Joliet name holds 64, so the disc would show it cut short"});
+    }
+    const size_t bytes = pathBytes + 1 + 2 * units;
+    if (bytes > kJolietPathBytes) {
+      out.push_back({Severity::Viewer, shown +
+                                           ": the path is too long for the disc's Joliet names (" +
+                                           std::to_string(bytes) +
+                                           " of 240 bytes, two a character), "
+                                           "so Windows wouldn't see it"});
+      continue;
+    }
+    if (e.kind == EntryKind::Folder) {
+      CheckNames(p, path, bytes, out, total);
+    } else {
+      total += e.size;
+    }
+  }
+}
+
+}  // namespace
+
+int CheckReport::Count(Severity s) const {
+  return static_cast<int>(std::count_if(problems.begin(), problems.end(),
+                                        [s](const Problem& p) { return p.severity == s; }));
+}
+
+std::string MenuText(const std::string& caption) {
+  std::string out;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (i + 1 < caption.size() && caption[i + 1] == '&') {
+        out += '&';
+        ++i;
+      }
+      continue;
+    }
+    out += caption[i];
+  }
+  return out;
+}
+
+std::vector<Problem> CheckDiscNames(DiscPlatform& platform) {
+  std::vector<Problem> out;
+  unsigned long long total = 0;
+  CheckNames(platform, {}, 1, out, total);
+  constexpr unsigned long long kCd = 703ull << 20, kDvd = 4700000000ull;
+  const std::string size = std::to_string((total + (1ull << 20) - 1) >> 20) + " MB";
+  if (total > kDvd) {
+    out.push_back({Severity::Warning, "the files take " + size + ", more than a DVD holds"});
+  } else if (total > kCd) {
+    out.push_back(
+        {Severity::Note, "the files take " + size + ", more than a CD holds: burn a DVD"});
+  }
+  return out;
+}
+
+CheckReport CheckDisc(DiscFiles& disc, const ViewerPc& pc) {
+  return Checker(disc, pc).Run();
+}
+
+}  // namespace zorvik::author

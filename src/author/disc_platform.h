@@ -1,0 +1,114 @@
+// The launcher's outside world for the authors' tool: the disc folder seen as a drive (or folder)
+// of the viewer's Windows, with names that ignore case and list as on a CD; the rest of the
+// viewer's computer as described (player, codecs, Windows folder); message boxes, shell requests
+// and program starts recorded, never shown or run.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "author/disc_files.h"
+#include "author/viewer_pc.h"
+#include "core/platform.h"
+
+namespace zorvik::author {
+
+struct ShellRequest {
+  std::string verb, file, parameters, directory;
+  int show = 0;
+};
+
+struct ProgramStart {
+  std::string path, arguments;
+  int show = 0;
+};
+
+struct MessageBoxShown {
+  std::string prompt;
+  int style = 0;
+  std::string title;
+};
+
+// Where a Windows path leads on the disc.
+struct DiscLookup {
+  bool onDisc = false;    // the path lies inside the disc folder
+  bool found = false;     // and names something there
+  bool caseOnly = false;  // found only by ignoring case
+  EntryKind kind = EntryKind::File;
+  DiscPath stored;  // the names as stored, as far as they were found
+};
+
+class DiscPlatform : public Platform {
+ public:
+  DiscPlatform(DiscFiles& disc, ViewerPc pc);
+
+  // A disc that is being laid out takes writes; a finished one is read-only, as a CD is.
+  bool writable = false;
+
+  const ViewerPc& Pc() const { return pc_; }
+  DiscFiles& Files() { return disc_; }
+  DiscLookup Look(const std::string& windowsPath);
+  // The folder's entries in the order the disc lists them.
+  std::vector<DiscEntry> Listing(const DiscPath& folder);
+  // The last failure of a write, in words.
+  const std::string& WriteError() const { return writeError_; }
+
+  std::vector<MessageBoxShown> boxes;
+  std::vector<ShellRequest> shell;
+  std::vector<ProgramStart> started;
+  std::vector<std::string> dialogs;
+
+  bool FileExists(const std::string& path) override;
+  bool FolderExists(const std::string& path) override;
+  bool CreateFolder(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path) override;
+  bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
+  std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::string WindowsFolder() override;
+  std::string LauncherFolder() override;
+  long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
+  long RegCloseKey(RegKey key) override;
+  std::string ToAnsi(const std::string& utf8) override;
+  std::string FromAnsi(const std::string& ansi) override;
+  void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                    const std::string& directory, int showMode) override;
+  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override;
+  int MessageBox(const std::string& prompt, int style, const std::string& title,
+                 const std::string& helpFile) override;
+  FileDialogResult OpenFileDialog(const std::string& filter,
+                                  const std::string& initialFolder) override;
+  void ShowModal(Form& form) override;
+  Picture LoadPicture(const std::string& path, std::string& error) override;
+
+ private:
+  // A path's parts from its drive on, with "." and ".." resolved.
+  std::vector<std::string> FullParts(const std::string& path) const;
+  // The parts after the disc folder's, or nothing when the path lies outside the disc.
+  std::optional<std::vector<std::string>> InsideDisc(const std::vector<std::string>& full) const;
+  DiscLookup LookInside(const std::vector<std::string>& inside);
+  std::optional<FindRecord> FindOnComputer(const std::vector<std::string>& full);
+
+  DiscFiles& disc_;
+  ViewerPc pc_;
+  std::vector<std::string> discParts_;
+  struct ComputerEntry {
+    std::vector<std::string> parts;
+    bool folder = false;
+    LocalDate date;
+  };
+  static std::string JoinParts(const std::vector<std::string>& parts);
+
+  std::map<std::u32string, ComputerEntry> computer_;  // by folded full path
+  std::map<DiscPath, std::vector<DiscEntry>> listings_;
+  std::map<std::string, std::string> registry_;  // the player's key, when it exists
+  bool keyExists_ = false;
+  std::map<RegKey, RegAccess> open_;
+  RegKey nextKey_ = 1;
+  std::string writeError_;
+};
+
+}  // namespace zorvik::author

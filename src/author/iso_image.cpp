@@ -1,0 +1,174 @@
+#include "author/iso_image.h"
+
+#include <map>
+
+#include "core/text_util.h"
+
+namespace zorvik::author {
+
+namespace {
+
+constexpr size_t kVolumeIdBytes = 32;
+constexpr size_t kJolietVolumeIdChars = 16;
+
+// A name in xorriso's shell-style quotes: '...' pieces, with "'" for a quote inside.
+std::optional<std::string> Unquote(std::string_view s) {
+  std::string out;
+  size_t i = 0;
+  if (s.empty()) return std::nullopt;
+  while (i < s.size()) {
+    const char q = s[i];
+    if (q != '\'' && q != '"') return std::nullopt;
+    const size_t close = s.find(q, i + 1);
+    if (close == std::string_view::npos) return std::nullopt;
+    out += s.substr(i + 1, close - i - 1);
+    i = close + 1;
+  }
+  return out;
+}
+
+std::vector<std::string> Words(std::string_view line, size_t count, size_t& rest) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (out.size() < count) {
+    while (i < line.size() && line[i] == ' ')
+      ++i;
+    const size_t start = i;
+    while (i < line.size() && line[i] != ' ')
+      ++i;
+    if (start == i) break;
+    out.emplace_back(line.substr(start, i - start));
+  }
+  while (i < line.size() && line[i] == ' ')
+    ++i;
+  rest = i;
+  return out;
+}
+
+void Walk(DiscPlatform& disc, const DiscPath& folder, std::map<std::string, ImageEntry>& out) {
+  for (const DiscEntry& e : disc.Listing(folder)) {
+    if (e.kind == EntryKind::Other) continue;
+    DiscPath path = folder;
+    path.push_back(e.name);
+    out["/" + ShowDiscPath(path, '/')] = {"/" + ShowDiscPath(path, '/'),
+                                          e.kind == EntryKind::Folder, e.size};
+    if (e.kind == EntryKind::Folder) Walk(disc, path, out);
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> MasterArguments(const std::string& discFolder, const std::string& image,
+                                         const std::string& label) {
+  return {"-no_rc",         "-abort_on", "FAILURE", "-local_charset", "UTF-8", "-outdev",
+          "stdio:" + image, "-volid",    label,     "-joliet",        "on",    "-map",
+          discFolder,       "/",         "-commit"};
+}
+
+std::vector<std::string> ListArguments(const std::string& image) {
+  return {"-no_rc",    "-local_charset", "UTF-8", "-read_fs", "norock", "-indev", "stdio:" + image,
+          "-pvd_info", "-find",          "/",     "-exec",    "lsdl",   "--"};
+}
+
+ImageListing ParseListing(const std::string& output) {
+  ImageListing listing;
+  size_t start = 0;
+  while (start < output.size()) {
+    size_t end = output.find('\n', start);
+    if (end == std::string::npos) end = output.size();
+    std::string_view line(output.data() + start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.starts_with("Volume Id")) {
+      const size_t colon = line.find(": ");
+      if (colon != std::string_view::npos) listing.volumeId = std::string(line.substr(colon + 2));
+      continue;
+    }
+    // -rw-r--r--    1 0        0            1234 Dec  7 02:30 '/path'
+    if (line.size() < 10 || (line[0] != '-' && line[0] != 'd')) continue;
+    size_t rest = 0;
+    const std::vector<std::string> words = Words(line, 8, rest);
+    if (words.size() != 8 || words[0].size() != 10) continue;
+    const std::optional<std::string> path = Unquote(line.substr(rest));
+    if (!path || path->empty() || (*path)[0] != '/' || *path == "/") continue;
+    ImageEntry e;
+    e.path = *path;
+    e.folder = line[0] == 'd';
+    try {
+      e.size = std::stoull(words[4]);
+    } catch (...) {
+      continue;
+    }
+    listing.entries.push_back(std::move(e));
+  }
+  return listing;
+}
+
+std::vector<std::string> CompareWithDisc(const ImageListing& image, DiscPlatform& disc) {
+  std::map<std::string, ImageEntry> expected;
+  Walk(disc, {}, expected);
+  std::vector<std::string> out;
+  std::map<std::string, const ImageEntry*> seen;
+  for (const ImageEntry& e : image.entries)
+    seen[e.path] = &e;
+  for (const auto& [path, want] : expected) {
+    const auto it = seen.find(path);
+    if (it == seen.end()) {
+      out.push_back(path + " is missing from the image");
+    } else if (it->second->folder != want.folder) {
+      out.push_back(path + " is a " + (want.folder ? "folder" : "file") +
+                    " on the disc but not in the image");
+    } else if (!want.folder && it->second->size != want.size) {
+      out.push_back(path + " has " + std::to_string(it->second->size) + " bytes in the image, " +
+                    std::to_string(want.size) + " on the disc");
+    }
+  }
+  for (const auto& [path, entry] : seen) {
+    if (!expected.contains(path)) out.push_back(path + " is in the image but not on the disc");
+  }
+  return out;
+}
+
+std::string DefaultLabel(const std::string& title) {
+  std::string out;
+  bool any = false;
+  for (char c : title) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (plain) {
+      out += c;
+      any = true;
+    } else if (!out.empty() && out.back() != '_') {
+      out += '_';
+    }
+    if (out.size() == kVolumeIdBytes) break;
+  }
+  while (!out.empty() && out.back() == '_')
+    out.pop_back();
+  return any ? out : "ZORVIK";
+}
+
+std::optional<std::string> LabelProblem(const std::string& label, std::string& warning) {
+  if (label.empty()) return "the label is empty";
+  if (label.size() > kVolumeIdBytes) {
+    return "the label takes " + std::to_string(label.size()) +
+           " bytes; an ISO 9660 volume id holds 32";
+  }
+  const std::u32string chars = Utf8ToCodePoints(label);
+  for (char32_t c : chars) {
+    if (c < 0x20 || c == 0xFFFD) return "the label holds a control character or isn't UTF-8";
+  }
+  if (chars.size() > kJolietVolumeIdChars) {
+    warning = "Windows shows the first 16 characters of the label";
+  }
+  for (char c : label) {
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) {
+      if (!warning.empty()) warning += "; ";
+      warning += "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label";
+      break;
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace zorvik::author

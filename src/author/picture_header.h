@@ -1,0 +1,22 @@
+// The pixel size of a bitmap or JPEG file, read from its header alone. Bytes from the disc are
+// outside input: every read is bounds-checked and nothing is decoded.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zorvik::author {
+
+struct PictureHeader {
+  bool ok = false;
+  int width = 0;
+  int height = 0;
+  std::string error;  // why the picture can't be shown, when not ok
+};
+
+// The largest side the launcher's picture loader accepts.
+inline constexpr int kLargestPictureSide = 16384;
+
+PictureHeader ReadPictureHeader(std::string_view bytes);
+
+}  // namespace zorvik::author

@@ -1,0 +1,424 @@
+#include "author/settings_fields.h"
+
+#include <functional>
+#include <set>
+
+#include "author/names.h"
+#include "author/record_window.h"
+#include "core/text_util.h"
+#include "ui/options/command_line.h"
+#include "ui/text/language.h"
+
+namespace zorvik::author {
+
+namespace {
+
+enum class Rule {
+  Text,        // any text the file can hold
+  DiscFile,    // a path inside the disc
+  PlayerPath,  // a full path on the viewer's computer, or nothing
+  Movie,
+  PlayerIni,
+  Skin,
+  Seconds,
+  Switch,
+  Language,
+  Find,
+  Aspect,
+  Resolution,
+};
+
+struct Field {
+  const char* name;
+  Rule rule;
+  const char* values;
+  const char* what;
+  bool playerOption = false;  // a change rebuilds the player's option string
+  std::function<std::string&(SettingsRecord&)> text = nullptr;
+  std::function<int&(SettingsRecord&)> number = nullptr;
+};
+
+using R = SettingsRecord;
+
+const std::vector<Field>& Fields() {
+  static const std::vector<Field> fields = [] {
+    std::vector<Field> f = {
+        {"language", Rule::Language, "en | el", "the language the launcher starts in"},
+        {"movie", Rule::Movie, "NAME | PATH",
+         "the movie: a file name beside the launcher (find=auto) or a full path (find=path)", false,
+         [](R& r) -> std::string& { return r.movieFile; }},
+        {"exit-after-launch", Rule::Switch, "on | off",
+         "the launcher closes about a minute after Play", false, nullptr,
+         [](R& r) -> int& { return r.exitAfterLaunch; }},
+        {"hide-banner", Rule::Switch, "on | off", "hide the cover banner when there is no cover",
+         false, nullptr, [](R& r) -> int& { return r.hideBanner; }},
+        {"find", Rule::Find, "auto | path | ini",
+         "how Play finds the movie: beside the launcher, a full path, or a player settings file"},
+        {"player", Rule::PlayerPath, "PATH",
+         "the player's path on the viewer's computer; empty: read from its registry key", false,
+         [](R& r) -> std::string& { return r.playerPath; }},
+        {"player-ini", Rule::PlayerIni, "PATH | default",
+         "the player's .ini or .bsi file for find=ini; default: the player's own", false,
+         [](R& r) -> std::string& { return r.playerIni; }},
+        {"version-warning", Rule::Switch, "on | off",
+         "warn of an old player also after Apply in the options", false, nullptr,
+         [](R& r) -> int& { return r.detectVersion; }},
+        {"write-subtitle-style", Rule::Switch, "on | off",
+         "Apply writes the subtitle style to the player's registry", false, nullptr,
+         [](R& r) -> int& { return r.writeSubStyle; }},
+        {"write-subtitle-folder", Rule::Switch, "on | off",
+         "Apply writes the subtitle folder to the player's registry", false, nullptr,
+         [](R& r) -> int& { return r.writeSubFolder; }},
+        {"aspect", Rule::Aspect, "Original | 16:9 | 4:3", "the aspect ratio", true, nullptr,
+         [](R& r) -> int& { return r.aspect; }},
+        {"subtitles-off", Rule::Switch, "on | off", "play without subtitles", true, nullptr,
+         [](R& r) -> int& { return r.disableSubs; }},
+        {"fullscreen", Rule::Switch, "on | off", "play full screen", true, nullptr,
+         [](R& r) -> int& { return r.fullScreen; }},
+        {"close-at-end", Rule::Switch, "on | off", "the player closes at the end of the movie",
+         true, nullptr, [](R& r) -> int& { return r.endAtEnd; }},
+        {"skin", Rule::Skin, "NAME | none", "the player's skin", true,
+         [](R& r) -> std::string& { return r.skin; }},
+        {"pan-scan", Rule::Switch, "on | off", "pan-scan display", true, nullptr,
+         [](R& r) -> int& { return r.panScan; }},
+        {"start", Rule::Switch, "on | off", "start the movie at start-seconds", true, nullptr,
+         [](R& r) -> int& { return r.startAt; }},
+        {"start-seconds", Rule::Seconds, "SECONDS", "where the movie starts", true,
+         [](R& r) -> std::string& { return r.startPosition; }},
+        {"resolution", Rule::Resolution, "Original | 640x480x16 | ... | 1600x1200x32",
+         "the screen resolution while playing", true, nullptr,
+         [](R& r) -> int& { return r.resolution; }},
+        {"use-api", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
+         false, nullptr, [](R& r) -> int& { return r.useApi; }},
+        {"shutdown", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
+         false, nullptr, [](R& r) -> int& { return r.shutDown; }},
+        {"parameters", Rule::Text, "TEXT",
+         "the player's options as Play passes them; set by hand, or rebuilt when a playback "
+         "option changes",
+         false, [](R& r) -> std::string& { return r.parameters; }},
+        {"title", Rule::Text, "TEXT", "the movie's title on the main window", false,
+         [](R& r) -> std::string& { return r.movieTitle; }},
+    };
+    for (int n = 0; n < 3; ++n) {
+      static const char* names[3][2] = {{"trailer1", "trailer1.name"},
+                                        {"trailer2", "trailer2.name"},
+                                        {"trailer3", "trailer3.name"}};
+      f.push_back({names[n][0], Rule::DiscFile, "PATH", "a trailer's video, inside the disc", false,
+                   [n](R& r) -> std::string& { return r.trailers[n].path; }});
+      f.push_back({names[n][1], Rule::Text, "TEXT", "its entry in the Video File menu", false,
+                   [n](R& r) -> std::string& { return r.trailers[n].name; }});
+    }
+    static const char* installers[kInstallerCount][2] = {
+        {"installer.bsplayer", "installer.bsplayer.name"},
+        {"installer.divx", "installer.divx.name"},
+        {"installer.divxpro", "installer.divxpro.name"},
+        {"installer.ffdshow", "installer.ffdshow.name"},
+        {"installer.xvid", "installer.xvid.name"}};
+    for (int i = 0; i < kInstallerCount; ++i) {
+      f.push_back({installers[i][0], Rule::DiscFile, "PATH",
+                   "an installer on the disc; the Programs menu offers it when the file is there",
+                   false, [i](R& r) -> std::string& { return r.installers[i].path; }});
+      f.push_back({installers[i][1], Rule::Text, "TEXT",
+                   "its name in the Programs menu and the install prompts", false,
+                   [i](R& r) -> std::string& { return r.installers[i].name; }});
+    }
+    for (int n = 0; n < 2; ++n) {
+      static const char* names[2][2] = {{"program1", "program1.name"},
+                                        {"program2", "program2.name"}};
+      f.push_back({names[n][0], Rule::DiscFile, "PATH", "an extra program on the disc", false,
+                   [n](R& r) -> std::string& { return r.others[n].path; }});
+      f.push_back({names[n][1], Rule::Text, "TEXT", "its entry in the Programs menu", false,
+                   [n](R& r) -> std::string& { return r.others[n].name; }});
+    }
+    return f;
+  }();
+  return fields;
+}
+
+const Field* FindField(const std::string& name) {
+  for (const Field& f : Fields()) {
+    if (name == f.name) return &f;
+  }
+  return nullptr;
+}
+
+std::string SwitchText(int v) {
+  return v == kUnchecked ? "off" : v == kChecked ? "on" : "greyed";
+}
+
+std::string ChoiceText(const std::vector<std::string>& choices, int index) {
+  if (index < 0 || index >= static_cast<int>(choices.size())) return "none";
+  return choices[static_cast<size_t>(index)];
+}
+
+std::string Shown(const Field& f, const SettingsRecord& record, RecordWindow& window) {
+  R& r = const_cast<R&>(record);
+  switch (f.rule) {
+    case Rule::Language:
+      if (r.language == kGreekLanguageLine) return "el";
+      if (r.language == kEnglishLanguageLine) return "en";
+      return r.language;
+    case Rule::Find:
+      return r.autoDetect ? "auto" : r.iniFile ? "ini" : "path";
+    case Rule::Switch:
+      return SwitchText(f.number(r));
+    case Rule::Aspect:
+      return ChoiceText(window.AspectChoices(), r.aspect);
+    case Rule::Resolution:
+      return ChoiceText(window.ResolutionChoices(), r.resolution);
+    case Rule::Skin:
+      return IsNoSkinCaption(r.skin) ? "none" : r.skin;
+    case Rule::PlayerIni:
+      return IsDefaultIniWord(r.playerIni) ? "default" : r.playerIni;
+    default:
+      return f.text(r);
+  }
+}
+
+FieldKind KindOf(Rule rule) {
+  switch (rule) {
+    case Rule::Switch:
+      return FieldKind::Switch;
+    case Rule::Language:
+    case Rule::Find:
+    case Rule::Aspect:
+    case Rule::Resolution:
+      return FieldKind::Choice;
+    default:
+      return FieldKind::Text;
+  }
+}
+
+// What the file's text fields can hold: no double quote (the format has no escape for it), no
+// line breaks or other control characters, valid UTF-8.
+bool Storable(const std::string& v, std::string& why) {
+  if (CodePointsToUtf8(Utf8ToCodePoints(v)) != v) {
+    why = "is not UTF-8 text";
+    return false;
+  }
+  for (unsigned char c : v) {
+    if (c == '"') {
+      why = "holds a double quote, which the settings file can't store";
+      return false;
+    }
+    if (c < 0x20 || c == 0x7F) {
+      why = "holds a line break or another control character";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string Backslashes(std::string v) {
+  for (char& c : v) {
+    if (c == '/') c = '\\';
+  }
+  return v;
+}
+
+bool HasDriveOrRoot(const std::string& v) {
+  return (v.size() >= 2 && v[1] == ':') || (!v.empty() && v[0] == '\\');
+}
+
+bool LeavesTheDisc(const std::string& v) {
+  size_t start = 0;
+  while (start <= v.size()) {
+    size_t end = v.find('\\', start);
+    if (end == std::string::npos) end = v.size();
+    if (v.substr(start, end - start) == "..") return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+std::optional<int> ParseSwitch(const std::string& v) {
+  for (const char* on : {"on", "1", "yes", "true"}) {
+    if (EqualsIgnoreCase(v, on)) return kChecked;
+  }
+  for (const char* off : {"off", "0", "no", "false"}) {
+    if (EqualsIgnoreCase(v, off)) return kUnchecked;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> ParseChoice(const std::vector<std::string>& choices, const std::string& v) {
+  for (size_t i = 0; i < choices.size(); ++i) {
+    if (EqualsIgnoreCase(choices[i], v)) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
+std::string Join(const std::vector<std::string>& items, const char* separator) {
+  std::string out;
+  for (const std::string& s : items)
+    out += (out.empty() ? "" : separator) + s;
+  return out;
+}
+
+// Sets one field; false with the reason when the value doesn't fit it.
+bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window, std::string& why,
+            std::vector<std::string>& discPaths) {
+  switch (f.rule) {
+    case Rule::Switch: {
+      const std::optional<int> v = ParseSwitch(value);
+      if (!v) {
+        why = "is not on or off";
+        return false;
+      }
+      f.number(r) = *v;
+      return true;
+    }
+    case Rule::Language:
+      if (value == "en" || value == "el") {
+        r.language = value == "el" ? kGreekLanguageLine : kEnglishLanguageLine;
+        return true;
+      }
+      why = "is not en or el";
+      return false;
+    case Rule::Find:
+      if (value != "auto" && value != "path" && value != "ini") {
+        why = "is not auto, path or ini";
+        return false;
+      }
+      r.autoDetect = value == "auto";
+      r.typedPath = value == "path";
+      r.iniFile = value == "ini";
+      return true;
+    case Rule::Aspect:
+    case Rule::Resolution: {
+      const std::vector<std::string> choices =
+          f.rule == Rule::Aspect ? window.AspectChoices() : window.ResolutionChoices();
+      const std::optional<int> v = ParseChoice(choices, value);
+      if (!v) {
+        why = "is not one of " + Join(choices, ", ");
+        return false;
+      }
+      f.number(r) = *v;
+      return true;
+    }
+    default:
+      break;
+  }
+
+  if (!Storable(value, why)) return false;
+  std::string v = value;
+  switch (f.rule) {
+    case Rule::DiscFile:
+      v = Backslashes(v);
+      if (HasDriveOrRoot(v) || LeavesTheDisc(v)) {
+        why =
+            "is not a path inside the disc (give it from the disc's top, as trailers\\teaser.avi)";
+        return false;
+      }
+      if (!v.empty()) discPaths.push_back(v);
+      break;
+    case Rule::PlayerPath:
+      v = Backslashes(v);
+      if (!v.empty() && !(v.size() >= 3 && v[1] == ':' && v[2] == '\\')) {
+        why = "is not a full path on the viewer's computer (as C:\\Program Files\\...\\bplay.exe)";
+        return false;
+      }
+      break;
+    case Rule::Movie:
+      v = Backslashes(v);
+      break;
+    case Rule::PlayerIni:
+      v = EqualsIgnoreCase(v, "default") ? window.DefaultIniWord() : Backslashes(v);
+      break;
+    case Rule::Skin:
+      if (EqualsIgnoreCase(v, "none")) {
+        v = window.NoSkinWord();
+      } else {
+        // A skin file's name stands for its skin, as the options window takes it.
+        if (v.size() >= 4 && EqualsIgnoreCase(v.substr(v.size() - 4), ".bsz")) v = SkinName(v);
+        if (TrimBlanks(v).empty()) {
+          why = "names no skin (give a name, or none)";
+          return false;
+        }
+      }
+      break;
+    case Rule::Seconds:
+      if (!IsNumeric(v)) {
+        why = "is not a number of seconds";
+        return false;
+      }
+      v = TrimBlanks(v);
+      break;
+    default:
+      break;
+  }
+  f.text(r) = v;
+  return true;
+}
+
+}  // namespace
+
+const std::vector<FieldHelp>& SettingsFieldHelp() {
+  static const std::vector<FieldHelp> help = [] {
+    std::vector<FieldHelp> out;
+    for (const Field& f : Fields())
+      out.push_back({f.name, f.values, f.what});
+    return out;
+  }();
+  return help;
+}
+
+std::vector<ShownField> ShowSettings(const SettingsRecord& record) {
+  RecordWindow window(record);
+  std::vector<ShownField> out;
+  for (const Field& f : Fields())
+    out.push_back({f.name, Shown(f, record, window), KindOf(f.rule)});
+  return out;
+}
+
+SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::string>& arguments) {
+  SetResult result;
+  RecordWindow window(record);
+  R r = record;
+  std::set<std::string> seen;
+  bool rebuild = false, handParameters = false;
+  for (const std::string& argument : arguments) {
+    const size_t eq = argument.find('=');
+    if (eq == std::string::npos || eq == 0) {
+      result.error = "\"" + argument + "\" is not NAME=VALUE";
+      return result;
+    }
+    const std::string name = argument.substr(0, eq);
+    const std::string value = argument.substr(eq + 1);
+    const Field* f = FindField(name);
+    if (!f) {
+      result.error = "\"" + name + "\" is not a setting (zorvik-disc set --help lists them)";
+      return result;
+    }
+    if (!seen.insert(name).second) {
+      result.error = name + " is given twice";
+      return result;
+    }
+    std::string why;
+    if (!Assign(*f, r, value, window, why, result.discPaths)) {
+      result.error = name + "=" + value + ": the value " + why;
+      return result;
+    }
+    rebuild = rebuild || f->playerOption;
+    handParameters = handParameters || name == "parameters";
+  }
+  if (r.startAt == kChecked && !IsNumeric(r.startPosition)) {
+    result.error =
+        "start=on: the movie's start needs start-seconds=SECONDS (now \"" + r.startPosition + "\")";
+    return result;
+  }
+  if (rebuild && !handParameters) r.parameters = RecordWindow(r).OptionString();
+
+  RecordWindow after(r);
+  for (const Field& f : Fields()) {
+    const std::string before = Shown(f, record, window);
+    const std::string now = Shown(f, r, after);
+    if (before != now) {
+      result.changes.push_back(std::string(f.name) + ": \"" + before + "\" -> \"" + now + "\"");
+    }
+  }
+  result.record = r;
+  return result;
+}
+
+}  // namespace zorvik::author

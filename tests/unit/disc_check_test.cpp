@@ -1,0 +1,517 @@
+// The authors' check: the launcher's own start-up run on discs made for the purpose, and the
+// problems it finds before the disc is burnt.
+#include <gtest/gtest.h>
+
+#include "author/autorun_inf.h"
+#include "author/check_output.h"
+#include "author/disc_check.h"
+#include "support/disc_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using author::CheckReport;
+using author::Severity;
+
+class DiscCheckTest : public ::testing::Test {
+ protected:
+  author::MemoryDisc disc;
+  author::ViewerPc pc;  // the player installed and recent, every codec, the disc at D:
+
+  // A disc that plays: the launcher, autorun.inf, a movie and these settings.
+  void Lay(const std::vector<std::string>& settings = {}) {
+    disc.Add("Zorvik.exe", "MZ");
+    disc.Add("autorun.inf", author::FormatAutorun("FILM"));
+    disc.Add("film.avi");
+    disc.Add("More\\Settings.sav", FormatSettings(Settings(settings)));
+  }
+  CheckReport Check() { return author::CheckDisc(disc, pc); }
+
+  static std::vector<std::string> Prompts(const std::vector<author::MessageBoxShown>& boxes) {
+    std::vector<std::string> out;
+    for (const author::MessageBoxShown& b : boxes)
+      out.push_back(b.title + "|" + b.prompt);
+    return out;
+  }
+  // The problems of one severity that mention `text`.
+  static int Found(const CheckReport& r, Severity s, const std::string& text) {
+    int n = 0;
+    for (const author::Problem& p : r.problems)
+      n += p.severity == s && p.text.find(text) != std::string::npos;
+    return n;
+  }
+  static std::string Everything(const CheckReport& r) {
+    std::string out;
+    for (const author::Problem& p : r.problems)
+      out += p.text + "\n";
+    return out;
+  }
+};
+
+TEST_F(DiscCheckTest, QuietDiscPlaysTheMovieAndReachesTheViewerWithNothingElse) {
+  Lay({"title=Τα Φαντάσματα"});
+  const CheckReport r = Check();
+  EXPECT_TRUE(r.startedUp);
+  EXPECT_TRUE(r.startBoxes.empty());
+  EXPECT_EQ(r.title, "Τα Φαντάσματα");
+  EXPECT_EQ(r.titleSize, 12);
+  EXPECT_TRUE(r.play.available);
+  EXPECT_EQ(r.play.program, "C:\\Program Files\\BSplayer\\bplay.exe");
+  EXPECT_EQ(r.play.parameters, "D:\\film.avi  -fs -eend");
+  EXPECT_TRUE(r.play.closes);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+  EXPECT_EQ(r.Count(Severity::Warning), 0) << Everything(r);
+}
+
+TEST_F(DiscCheckTest, TrailersAreChosenFromTheMenuAndPassTheirOwnText) {
+  pc.disc = "Z:\\discs\\film";
+  disc.Add("trailers\\teaser.avi").Add("trailers\\making of.avi");
+  Lay({"trailer1=trailers/teaser.avi", "trailer1.name=Teaser", "trailer3=trailers/making of.avi",
+       "trailer3.name=Τα παρασκήνια", "exit-after-launch=off"});
+  const CheckReport r = Check();
+  EXPECT_EQ(r.play.parameters, "Z:\\discs\\film\\film.avi  -fs -eend");
+  EXPECT_FALSE(r.play.closes);
+  ASSERT_EQ(r.trailers.size(), 2u);
+  EXPECT_EQ(r.trailers[0].what, "Teaser");
+  EXPECT_EQ(r.trailers[0].parameters, "Z:\\discs\\film\\trailers\\teaser.avi -fs -eend");
+  EXPECT_EQ(r.trailers[1].what, "Τα παρασκήνια");
+  EXPECT_EQ(r.trailers[1].parameters, "Z:\\discs\\film\\trailers\\making of.avi -fs -eend");
+
+  const author::MenuView& movie = r.menus.at(0);
+  ASSERT_EQ(movie.entries.size(), 3u);
+  EXPECT_EQ(movie.entries[1].caption, "Teaser");
+  EXPECT_EQ(movie.entries[2].caption, "Τα παρασκήνια");
+  EXPECT_TRUE(movie.entries[0].checked);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+}
+
+TEST_F(DiscCheckTest, ViewersWithoutThePlayerMeetTheLaunchersMessagesInOrder) {
+  disc.Add("codecs\\xvid_installer.exe", "MZ");
+  Lay();
+  pc.player.clear();
+  pc.xvid = pc.divx = pc.ffdshow = false;
+  const CheckReport r = Check();
+  EXPECT_EQ(Prompts(r.startBoxes),
+            (std::vector<std::string>{"ERROR!|Can't get registry access",
+                                      "Information|Please install the BSplayer",
+                                      "Information|Please install the XviD codec"}));
+  EXPECT_FALSE(r.play.available);
+  EXPECT_EQ(Found(r, Severity::Viewer, "Play is disabled"), 1);
+  EXPECT_TRUE(r.ReachesViewer());
+  const author::MenuView& programs = r.menus.at(1);
+  ASSERT_EQ(programs.entries.size(), 1u);
+  EXPECT_EQ(programs.entries[0].does, "starts codecs\\xvid_installer.exe");
+}
+
+TEST_F(DiscCheckTest, ThePlayersDateIsJudgedByTheLauncher) {
+  Lay();
+  const std::vector<std::string> old{"Zorvik|You have an old version of BSplayer. Please update!"};
+  pc.playerDate = LocalDate{2003, 8, 31};
+  EXPECT_EQ(Prompts(Check().startBoxes), old);
+  pc.playerDate = LocalDate{2003, 9, 1};
+  EXPECT_TRUE(Check().startBoxes.empty());
+  pc.playerDate.reset();  // the registry names a file that isn't there
+  EXPECT_EQ(Prompts(Check().startBoxes), old);
+}
+
+TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
+  struct Case {
+    const char* what;
+    std::function<void(author::MemoryDisc&)> disc;
+    std::vector<std::string> settings;
+    Severity severity;
+    std::string says;
+  };
+  const std::string longName(61, 'n');
+  const std::string folder(40, 'f');
+  const Case cases[] = {
+      {"missing trailer",
+       nullptr,
+       {"trailer1=trailers/t.avi"},
+       Severity::Viewer,
+       "trailer1 trailers\\t.avi is not on the disc"},
+      {"trailer by case",
+       [](auto& d) { d.Add("Trailers\\T.avi"); },
+       {"trailer1=trailers/t.avi"},
+       Severity::Warning,
+       "matches Trailers\\T.avi only when case is ignored"},
+      {"no launcher",
+       [](auto& d) { d.Add("Zorvik.exe", "not a program"); },
+       {},
+       Severity::Viewer,
+       "Zorvik.exe is not a Windows program"},
+      {"no autorun",
+       [](auto& d) { d.Add("autorun.inf/x"); },
+       {},
+       Severity::Viewer,
+       "there is no autorun.inf"},
+      {"autorun without section",
+       [](auto& d) { d.Add("autorun.inf", "open=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "no [autorun] section"},
+      {"autorun starts nothing there",
+       [](auto& d) { d.Add("autorun.inf", "[AutoRun]\r\nopen=Start.exe\r\nicon=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf starts Start.exe, which is not on the disc"},
+      {"autorun in UTF-8",
+       [](auto& d) { d.Add("autorun.inf", "\xEF\xBB\xBF[autorun]\r\nopen=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
+       "UTF-16 or plain ASCII"},
+      {"autorun without icon",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\r\nopen=zorvik.EXE\r\n"); },
+       {},
+       Severity::Warning,
+       "gives the drive no icon"},
+      {"long name",
+       [&](auto& d) { d.Add(longName + ".avi"); },
+       {},
+       Severity::Viewer,
+       "has 65 characters; a Joliet name holds 64"},
+      {"long path",
+       [&](auto& d) { d.Add(folder + "\\" + folder + "\\" + std::string(39, 'x')); },
+       {},
+       Severity::Viewer,
+       "242 of 240 bytes"},
+      {"names by case",
+       [](auto& d) { d.Add("Film.AVI"); },
+       {},
+       Severity::Viewer,
+       "Film.AVI and film.avi differ only in case"},
+      {"colon", [](auto& d) { d.Add("a:b.txt"); }, {}, Severity::Viewer, "holds \":\""},
+      {"trailing dot", [](auto& d) { d.Add("notes."); }, {}, Severity::Viewer, "ends in a dot"},
+      {"not Greek",
+       nullptr,
+       {"title=Film ★"},
+       Severity::Warning,
+       "title holds characters that Windows-1253 can't hold, so the settings file is stored as "
+       "UTF-8 (the launcher reads it; older tools show other letters)"},
+      {"ampersand",
+       nullptr,
+       {"trailer1.name=Tom & Jerry"},
+       Severity::Warning,
+       "trailer1.name holds \"&\""},
+      {"program out of reach",
+       [](auto& d) { d.Add("extra\\setup.exe"); },
+       {"program1=extra/setup.exe"},
+       Severity::Viewer,
+       "program1 can't be reached"},
+      {"program missing",
+       [](auto& d) { d.Add("codecs\\xvid_installer.exe"); },
+       {"program1=extra/setup.exe", "program1.name=Extras"},
+       Severity::Viewer,
+       "\"Extras\" in the Programs menu shows \"The file wasn't found!\""},
+      {"unreadable settings",
+       [](auto& d) { d.Add("More\\Settings.sav", "\"English Language\"\r\n"); },
+       {},
+       Severity::Viewer,
+       "can't be read as a settings file"},
+      {"movie by drive letter",
+       nullptr,
+       {"find=path", "movie=D:\\film.avi"},
+       Severity::Warning,
+       "a viewer whose disc has another drive letter can't play it"},
+      {"movie not there",
+       nullptr,
+       {"find=path", "movie=D:\\other.avi"},
+       Severity::Viewer,
+       "the movie D:\\other.avi is not on the disc"},
+      {"autorun starts nothing",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\r\nicon=Zorvik.exe\r\n"); },
+       {},
+       Severity::Viewer,
+       "autorun.inf names no program to start (open=)"},
+      {"autorun starts another program",
+       [](auto& d) { d.Add("setup.exe", "MZ").Add("autorun.inf", "[autorun]\nopen=setup.exe\n"); },
+       {},
+       Severity::Warning,
+       "autorun.inf starts setup.exe, not the launcher Zorvik.exe"},
+      {"autorun's icon not there",
+       [](auto& d) { d.Add("autorun.inf", "[autorun]\nopen=Zorvik.exe\nicon=disc.ico,1\n"); },
+       {},
+       Severity::Warning,
+       "autorun.inf takes the drive's icon from disc.ico, which is not on the disc"},
+      {"program in a folder matched by case",
+       [](auto& d) { d.Add("codecs\\xvid_installer.exe", "MZ").Add("Extras\\readme.txt"); },
+       {"program1=extras/setup.exe"},
+       Severity::Viewer,
+       "\"Name other codec 1\" in the Programs menu shows \"The file wasn't found!\""},
+      {"player settings not there",
+       nullptr,
+       {"find=ini", "player-ini=film.ini"},
+       Severity::Viewer,
+       "player-ini film.ini is not on the disc"},
+      {"installer by case",
+       [](auto& d) { d.Add("Codecs\\XviD.exe", "MZ"); },
+       {"installer.xvid=codecs/xvid.exe"},
+       Severity::Warning,
+       "installer.xvid codecs\\xvid.exe matches Codecs\\XviD.exe only when case is ignored"},
+  };
+  for (const Case& c : cases) {
+    disc = author::MemoryDisc();
+    Lay(c.settings);
+    if (c.disc) c.disc(disc);
+    const CheckReport r = Check();
+    EXPECT_EQ(Found(r, c.severity, c.says), 1) << c.what << ":\n" << Everything(r);
+    EXPECT_EQ(r.ReachesViewer(), c.severity == Severity::Viewer) << c.what << ":\n"
+                                                                 << Everything(r);
+  }
+}
+
+TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
+  struct Case {
+    std::string file, bytes;
+    std::string says;  // empty: fits
+  };
+  const Case cases[] = {
+      {"More\\cover.jpg", JpegOfSize(214, 308), ""},
+      {"More\\cover.jpg", JpegOfSize(300, 400),
+       "the cover is 300 x 400 pixels; its box shows 214 x 308 at 96 dots per inch, so 86 pixels "
+       "on the right and 92 at the bottom are cut off"},
+      {"More\\cover.bmp", BitmapOfSize(200, 300),
+       "so a margin of 14 pixels on the right and 8 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(200, 308),
+       "the cover is 200 x 308 pixels; its box shows 214 x 308 at 96 dots per inch, so a margin of "
+       "14 pixels on the right and 0 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(214, 300),
+       "so a margin of 0 pixels on the right and 8 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(250, 300),
+       "so 36 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
+       "right and 8 at the bottom stays empty"},
+  };
+  for (const Case& c : cases) {
+    disc = author::MemoryDisc();
+    Lay();
+    disc.Add(c.file, c.bytes);
+    const CheckReport r = Check();
+    EXPECT_EQ(r.cover, c.file);
+    EXPECT_TRUE(r.banner);
+    EXPECT_EQ(Found(r, Severity::Warning, "the cover is"), c.says.empty() ? 0 : 1) << c.file;
+    if (!c.says.empty()) {
+      EXPECT_EQ(Found(r, Severity::Warning, c.says), 1) << Everything(r);
+    }
+  }
+}
+
+TEST_F(DiscCheckTest, TheLauncherChoosesTheCoverAndHidesAnEmptyBanner) {
+  Lay({"hide-banner=on"});
+  disc.AddFolder("More");
+  EXPECT_FALSE(Check().banner);
+  disc.Add("More\\a.jpg", JpegOfSize(214, 308)).Add("More\\b.bmp", BitmapOfSize(214, 308));
+  const CheckReport r = Check();
+  EXPECT_EQ(r.cover, "More\\b.bmp");
+  EXPECT_TRUE(r.banner);
+}
+
+TEST_F(DiscCheckTest, ACoverThatIsNoPictureStopsTheLauncher) {
+  Lay();
+  disc.Add("More\\cover.jpg", "<html>");
+  const CheckReport r = Check();
+  EXPECT_FALSE(r.startedUp);
+  ASSERT_EQ(r.startBoxes.size(), 1u);
+  EXPECT_NE(r.startBoxes[0].prompt.find("More\\cover.jpg can't be shown"), std::string::npos);
+  EXPECT_TRUE(r.ReachesViewer());
+}
+
+TEST_F(DiscCheckTest, ADiscWithoutAMovieCantPlay) {
+  Lay();
+  disc = author::MemoryDisc();
+  disc.Add("Zorvik.exe", "MZ").Add("autorun.inf", author::FormatAutorun("X"));
+  disc.Add("More\\Settings.sav", FormatSettings(Settings()));
+  const CheckReport r = Check();
+  EXPECT_EQ(
+      Prompts(r.startBoxes),
+      std::vector<std::string>{"Caution|No video file is selected or found. Check your settings!"});
+  EXPECT_EQ(Found(r, Severity::Viewer,
+                  "there is no movie beside the launcher (.avi, .mpg, .mpeg, .ogm, .asf or .wma)"),
+            1);
+  EXPECT_FALSE(r.play.available);
+}
+
+TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
+  Lay({"find=ini", "player-ini=default"});
+  const CheckReport r = Check();
+  EXPECT_TRUE(r.play.started);
+  EXPECT_TRUE(r.play.bare);
+  EXPECT_EQ(r.play.program, pc.player);
+  EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
+}
+
+// A disc whose files are as large as a film's.
+class LargeDisc : public author::MemoryDisc {
+ public:
+  std::uintmax_t size = 0;
+  std::optional<std::vector<author::DiscEntry>> List(const author::DiscPath& folder) override {
+    auto entries = MemoryDisc::List(folder);
+    for (author::DiscEntry& e : entries.value())
+      e.size = e.kind == author::EntryKind::File ? size : 0;
+    return entries;
+  }
+};
+
+TEST(DiscCheckNames, TheDiscsSizeIsWeighedAgainstACdAndADvd) {
+  LargeDisc disc;
+  disc.Add("film.avi").Add("trailer.avi");
+  const auto problems = [&](std::uintmax_t each) {
+    disc.size = each;
+    author::DiscPlatform p(disc, author::ViewerPc{});
+    std::string out;
+    for (const author::Problem& problem : author::CheckDiscNames(p))
+      out += std::to_string(static_cast<int>(problem.severity)) + " " + problem.text + "\n";
+    return out;
+  };
+  EXPECT_EQ(problems(350u << 20), "");
+  EXPECT_EQ(problems(360u << 20), "2 the files take 720 MB, more than a CD holds: burn a DVD\n");
+  EXPECT_EQ(problems(2400000000u), "1 the files take 4578 MB, more than a DVD holds\n");
+}
+
+TEST_F(DiscCheckTest, TheReportReadsAsTheViewerMeetsIt) {
+  disc.Add("trailers\\teaser.avi").Add("codecs\\xvid_installer.exe", "MZ");
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  Lay({"title=Τα Φαντάσματα", "trailer1=trailers/teaser.avi", "trailer1.name=Το τρέιλερ",
+       "program1=extra.exe", "program1.name=Extras"});
+  pc.playerDate = LocalDate{2003, 8, 31};
+  EXPECT_EQ(author::CheckText(Check(), "film"),
+            R"(Disc: film
+Viewer's computer: the player C:\Program Files\BSplayer\bplay.exe dated 2003-08-31; codecs: XviD, DivX, FFdshow; Windows in C:\WINDOWS; the disc at D:\
+
+Message boxes at start-up, in order:
+  1. "Zorvik" (error icon): You have an old version of BSplayer. Please update!
+
+Menus (English):
+  Video File
+    [x] Main video
+        Το τρέιλερ                    Play then passes [D:\trailers\teaser.avi -fs -eend]
+  Programs
+        Extras                        shows "The file wasn't found!"
+        Install XviD codec            starts codecs\xvid_installer.exe
+  Options
+        Settings
+        Choose Language
+      [x] English
+          Greek
+
+Title: Τα Φαντάσματα (12 point)
+Cover: More\cover.jpg, 214 x 308 pixels, in the banner
+
+Play: C:\Program Files\BSplayer\bplay.exe is given [D:\film.avi  -fs -eend]
+  then the launcher closes in about a minute
+Trailer "Το τρέιλερ": C:\Program Files\BSplayer\bplay.exe is given [D:\trailers\teaser.avi -fs -eend]
+
+Problems:
+  viewer:  "Extras" in the Programs menu shows "The file wasn't found!"
+
+Result: 2 things reach the viewer that shouldn't.
+)");
+}
+
+TEST_F(DiscCheckTest, TheReportAsDataWhenTheLauncherStops) {
+  Lay();
+  disc.Add("More\\cover.bmp", "BM");
+  pc.player.clear();
+  EXPECT_EQ(author::CheckJson(Check(), "fi\\lm\""),
+            R"({
+  "disc": "fi\\lm\"",
+  "viewerComputer": "no player; codecs: XviD, DivX, FFdshow; Windows in C:\\WINDOWS; the disc at D:\\",
+  "startedUp": false,
+  "messageBoxes": [
+    {
+      "title": "ERROR!",
+      "text": "Can't get registry access",
+      "icon": "error"
+    },
+    {
+      "title": "Information",
+      "text": "Please install the BSplayer",
+      "icon": "error"
+    },
+    {
+      "title": "Zorvik",
+      "text": "The cover picture More\\cover.bmp can't be shown: the bitmap is damaged.",
+      "icon": "error"
+    }
+  ],
+  "problems": [],
+  "reachesViewer": true
+}
+)");
+}
+
+TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
+  disc.Add("t.avi");
+  Lay({"trailer1=t.avi", "trailer1.name=Trailer", "language=el"});
+  pc.player.clear();
+  const CheckReport r = Check();
+  EXPECT_EQ(r.language, "Greek");
+  const std::string text = author::CheckText(r, "film");
+  for (const char* line :
+       {"\nPlay: disabled: pressing it does nothing\n",
+        "\nTrailer \"Trailer\": there is no player to start; the shell is given [D:\\t.avi -fs "
+        "-eend]\n",
+        "\nCover: none; the banner shows the launcher's own picture\n",
+        "\n  viewer:  the trailer \"Trailer\" doesn't play\n",
+        "\n  note:    there is no cover picture in More\\ (a .jpg or .bmp): the banner shows the "
+        "launcher's own picture\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  }
+  const std::string json = author::CheckJson(r, "film");
+  for (const char* fragment :
+       {"\n  \"language\": \"Greek\",\n", "\n  \"banner\": true,\n",
+        "\n  \"play\": {\n    \"what\": \"Play\",\n    \"available\": false,\n",
+        "\n  \"trailers\": [\n    {\n      \"what\": \"Trailer\",\n      \"available\": true,\n"
+        "      \"started\": true,\n      \"program\": \"\",\n      \"parameters\": \"D:\\\\t.avi "
+        "-fs -eend\",\n",
+        "\n  ],\n  \"problems\": [\n"}) {
+    EXPECT_NE(json.find(fragment), std::string::npos) << fragment << "\n" << json;
+  }
+}
+
+TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
+  Lay();
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  std::string text = author::CheckText(Check(), "film");
+  EXPECT_NE(text.find("\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"),
+            std::string::npos)
+      << text;
+  disc.Add("More\\cover.jpg", "?");
+  text = author::CheckText(Check(), "film");
+  EXPECT_NE(
+      text.find("\nThe launcher stops there: the viewer sees nothing more.\n\nProblems: none\n"
+                "\nResult: 1 thing reaches the viewer that shouldn't.\n"),
+      std::string::npos)
+      << text;
+}
+
+TEST_F(DiscCheckTest, ThePlayersOwnSettingsAppearAsDataToo) {
+  Lay({"find=ini", "player-ini=default"});
+  disc.Add("More\\cover.jpg", JpegOfSize(214, 300));
+  const CheckReport r = Check();
+  const std::string text = author::CheckText(r, "film");
+  EXPECT_NE(text.find("\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is started with no "
+                      "parameters\n"),
+            std::string::npos)
+      << text;
+  const std::string json = author::CheckJson(r, "film");
+  EXPECT_NE(
+      json.find("\"cover\": {\n    \"file\": \"More\\\\cover.jpg\",\n    \"width\": 214,\n    "
+                "\"height\": 300,\n    \"boxWidth\": 214,\n    \"boxHeight\": 308\n  },\n"),
+      std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
+                      "\"noParameters\": true,\n"),
+            std::string::npos)
+      << json;
+}
+
+TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {
+  EXPECT_EQ(author::MenuText("&&x"), "&x");
+  EXPECT_EQ(author::MenuText("&Readme.txt"), "Readme.txt");
+  EXPECT_EQ(author::MenuText("Tom && Jerry"), "Tom & Jerry");
+  EXPECT_EQ(author::MenuText("a&"), "a");
+}
+
+}  // namespace
+}  // namespace zorvik::test

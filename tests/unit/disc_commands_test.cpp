@@ -1,0 +1,341 @@
+// zorvik-disc's commands on real folders: their help, refusals, what they write and run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "author/autorun_inf.h"
+#include "author/host_folder.h"
+#include "author/tool.h"
+#include "support/disc_samples.h"
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+using author::kExitDone;
+using author::kExitRefused;
+using author::kExitViewerProblem;
+
+// Stands in for xorriso: records each run, "masters" by writing the image file, and answers the
+// listing with what the test says.
+class FakeXorriso : public author::ProgramRunner {
+ public:
+  bool present = true;
+  std::string listing;
+  std::vector<std::vector<std::string>> runs;
+  author::ProgramRun Run(const std::string& program,
+                         const std::vector<std::string>& args) override {
+    runs.push_back(args);
+    runs.back().insert(runs.back().begin(), program);
+    author::ProgramRun r;
+    if (!present) {
+      r.error = "No such file or directory";
+      return r;
+    }
+    r.started = true;
+    r.exitCode = 0;
+    for (const std::string& a : args) {
+      if (a.starts_with("stdio:") && args[0] == "-no_rc" && args[1] == "-abort_on") {
+        std::ofstream(author::HostPath(a.substr(6))) << "image";
+      }
+    }
+    if (args[1] != "-abort_on") r.output = listing;
+    return r;
+  }
+};
+
+class DiscCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() /
+           ("zorvik-commands-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(root);
+    fs::create_directories(root / "tool");
+    std::ofstream(root / "tool" / "Zorvik.exe", std::ios::binary) << "MZ launcher";
+    host.toolFolder = root / "tool";
+    host.runner = &xorriso;
+    host.environment = [this](const std::string& name) -> std::optional<std::string> {
+      const auto it = environment.find(name);
+      if (it == environment.end()) return std::nullopt;
+      return it->second;
+    };
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  int Run(std::vector<std::string> args) {
+    args.insert(args.begin(), "zorvik-disc");
+    out.str("");
+    err.str("");
+    return author::RunTool(args, out, err, host);
+  }
+  std::string Disc() const { return author::HostText(root / "film"); }
+  std::string Bytes(const std::string& relative) const {
+    return author::ReadHostFile(root / "film" / author::HostPath(relative), 1 << 24)
+        .value_or("(none)");
+  }
+
+  fs::path root;
+  FakeXorriso xorriso;
+  std::map<std::string, std::string> environment;
+  author::ToolHost host;
+  std::ostringstream out, err;
+};
+
+TEST_F(DiscCommandsTest, EveryCommandExplainsItselfWithAnExample) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--help"},
+                                             {"init", "--help"},
+                                             {"set", "--help"},
+                                             {"show", "--help"},
+                                             {"check", "--help"},
+                                             {"iso", "x", "--help"}}) {
+    EXPECT_EQ(Run(args), kExitDone) << args[0];
+    EXPECT_NE(out.str().find("zorvik-disc " + (args.size() > 1 ? args[0] : std::string("init"))),
+              std::string::npos)
+        << args[0];
+    EXPECT_NE(out.str().find("xample"), std::string::npos) << args[0];
+  }
+  EXPECT_NE(out.str().find("xorriso"), std::string::npos);
+  EXPECT_EQ(Run({"set", "--help"}), kExitDone);
+  EXPECT_NE(
+      out.str().find("\n  title=TEXT                              the movie's title on the main "
+                     "window\n  trailer1=PATH"),
+      std::string::npos);
+  EXPECT_EQ(Run({"show", "-h"}), kExitDone);
+  EXPECT_NE(out.str().find("zorvik-disc show DIR"), std::string::npos);
+  EXPECT_EQ(Run({}), kExitRefused);
+  EXPECT_NE(err.str().find("zorvik-disc init DIR"), std::string::npos);
+}
+
+TEST_F(DiscCommandsTest, WrongCommandsAndOptionsAreRefusedByName) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string says;
+  };
+  const Case cases[] = {
+      {{"burn"}, "\"burn\" is not a command"},
+      {{"check", "film", "--fast"}, "unknown option --fast"},
+      {{"check", "film", "--pc"}, "--pc needs a value"},
+      {{"check", root.string() + "/nowhere"}, "nowhere is not a folder"},
+      {{"check", "a", "b"}, "check takes one folder"},
+      {{"check", root.string(), "--pc=player=none,codecs=h264"}, "--pc: codecs=h264"},
+      {{"show"}, "show takes one folder"},
+      {{"set", root.string()}, "set takes a folder and NAME=VALUE"},
+      {{"set", root.string(), "title=x", "--force"}, "unknown option --force"},
+      {{"set", root.string(), "title=x"}, "has no More\\Settings.sav"},
+      {{"iso", root.string()}, "iso takes a folder and an image file"},
+      {{"init", "a", "b"}, "init takes one folder"},
+      {{"init", "a", "--language", "fr"}, "language=fr: the value is not en or el"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.args), kExitRefused) << c.args[0];
+    EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+  }
+}
+
+TEST_F(DiscCommandsTest, InitLaysOutTheDiscWithTheLaunchersFactorySettings) {
+  ASSERT_EQ(Run({"init", Disc(), "--title", "Τα Φαντάσματα", "--language=el"}), kExitDone)
+      << err.str();
+  EXPECT_NE(
+      out.str().find("\n  autorun.inf           starts it; names the drive \"Τα Φαντάσματα\"\n"),
+      std::string::npos)
+      << out.str();
+  EXPECT_EQ(Bytes("Zorvik.exe"), "MZ launcher");
+  const author::AutorunInf inf = author::ParseAutorun(Bytes("autorun.inf"));
+  EXPECT_EQ(inf.keys.at("open"), "Zorvik.exe");
+  EXPECT_EQ(inf.keys.at("label"), "Τα Φαντάσματα");
+  EXPECT_EQ(Bytes("More/Settings.sav"),
+            Edited(kFactoryFile,
+                   {{"English Language", "Greek Language"},
+                    {"\"ZORVIK\"", "\"\xD4\xE1 \xD6\xE1\xED\xF4\xDC\xF3\xEC\xE1\xF4\xE1\""}}));
+
+  EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("is already laid out"), std::string::npos);
+  EXPECT_EQ(Run({"init", Disc(), "--force"}), kExitDone) << err.str();
+  EXPECT_EQ(Bytes("More/Settings.sav"), kFactoryFile);
+}
+
+TEST_F(DiscCommandsTest, InitFindsTheLauncherOrSaysWhereItLooked) {
+  std::ofstream(root / "other.exe", std::ios::binary) << "MZ other";
+  environment["ZORVIK_LAUNCHER"] = author::HostText(root / "other.exe");
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone) << err.str();
+  EXPECT_EQ(Bytes("Zorvik.exe"), "MZ other");
+
+  fs::remove_all(root / "film");
+  fs::create_directories(root / "film");
+  std::ofstream(root / "film" / "More") << "a file";
+  EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("can't make " + Disc() + "/More"), std::string::npos) << err.str();
+
+  fs::remove_all(root / "film");
+  environment["ZORVIK_LAUNCHER"] = author::HostText(root / "missing.exe");
+  EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("missing.exe (named by $ZORVIK_LAUNCHER)"), std::string::npos)
+      << err.str();
+  EXPECT_FALSE(fs::exists(root / "film"));
+
+  environment.clear();
+  fs::rename(root / "tool" / "Zorvik.exe", root / "tool" / "Other.exe");
+  EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("tool/Zorvik.exe (beside this tool)"), std::string::npos) << err.str();
+  EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "tool")}), kExitRefused);
+  EXPECT_NE(err.str().find("(given with --launcher)"), std::string::npos) << err.str();
+  std::ofstream(root / "text.exe") << "text";
+  EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "text.exe")}), kExitRefused);
+  EXPECT_NE(err.str().find("is not a Windows program"), std::string::npos) << err.str();
+  EXPECT_FALSE(fs::exists(root / "film"));
+}
+
+TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  const std::string before = Bytes("More/Settings.sav");
+  EXPECT_EQ(Run({"set", Disc(), "title=Film", "fullscreen=maybe"}), kExitRefused);
+  EXPECT_NE(err.str().find("fullscreen=maybe: the value is not on or off; nothing was changed"),
+            std::string::npos);
+  EXPECT_EQ(Bytes("More/Settings.sav"), before);
+
+  fs::create_directories(root / "film" / "Trailers");
+  std::ofstream(root / "film" / "Trailers" / "Teaser.avi") << "";
+  ASSERT_EQ(Run({"set", Disc(), "title=Film", "trailer1=trailers/teaser.avi",
+                 "trailer2=trailers/other.avi", "movie=film.avi"}),
+            kExitDone)
+      << err.str();
+  EXPECT_NE(out.str().find("title: \"ZORVIK\" -> \"Film\""), std::string::npos);
+  EXPECT_NE(out.str().find("note: trailers\\teaser.avi is stored as Trailers\\Teaser.avi"),
+            std::string::npos);
+  EXPECT_NE(out.str().find("note: trailers\\other.avi is not on the disc yet"), std::string::npos);
+  EXPECT_NE(out.str().find("with find=auto the launcher looks for the movie itself"),
+            std::string::npos);
+  EXPECT_EQ(
+      Bytes("More/Settings.sav"),
+      Edited(before, {{"\"ZORVIK\"", "\"Film\""},
+                      {"\"\",\"Name Trailer 1\"", "\"trailers\\teaser.avi\",\"Name Trailer 1\""},
+                      {"\"\",\"Name Trailer 2\"", "\"trailers\\other.avi\",\"Name Trailer 2\""},
+                      {"\"\",1,0", "\"film.avi\",1,0"}}));
+
+  EXPECT_EQ(Run({"set", Disc(), "title=Film"}), kExitDone);
+  EXPECT_NE(out.str().find("Nothing to change"), std::string::npos);
+  EXPECT_EQ(Run({"set", Disc(), "title=Film 2"}), kExitDone);
+  EXPECT_EQ(out.str(), "title: \"Film\" -> \"Film 2\"\n");
+
+  ASSERT_EQ(Run({"show", Disc()}), kExitDone);
+  EXPECT_NE(out.str().find("\ntitle=Film 2\ntrailer1=trailers\\teaser.avi\n"), std::string::npos);
+  ASSERT_EQ(Run({"show", Disc(), "--json"}), kExitDone);
+  EXPECT_NE(out.str().find("\"fullscreen\": true,"), std::string::npos);
+  EXPECT_NE(out.str().find("\"trailer1\": \"trailers\\\\teaser.avi\","), std::string::npos);
+
+  std::ofstream(root / "film" / "More" / "Settings.sav") << "broken";
+  EXPECT_EQ(Run({"show", Disc()}), kExitRefused);
+  EXPECT_NE(err.str().find("can't be read as a settings file"), std::string::npos);
+}
+
+TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
+  ASSERT_EQ(Run({"init", Disc(), "--title", "Film"}), kExitDone);
+  std::ofstream(root / "film" / "Big Movie.avi") << "";
+  EXPECT_EQ(Run({"check", Disc(), "--pc", "disc=E:"}), kExitDone) << out.str();
+  EXPECT_NE(out.str().find("\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is given "
+                           "[E:\\Big Movie.avi  -fs -eend]\n"),
+            std::string::npos)
+      << out.str();
+  EXPECT_EQ(Run({"check", Disc(), "--pc", "bare", "--json"}), kExitViewerProblem);
+  EXPECT_NE(out.str().find("\"text\": \"Please install the BSplayer\""), std::string::npos);
+  EXPECT_NE(out.str().find("\"reachesViewer\": true"), std::string::npos);
+}
+
+TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) {
+  ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
+  const std::string image = author::HostText(root / "film.iso");
+  const std::string settingsSize = std::to_string(Bytes("More/Settings.sav").size());
+  const std::string autorunSize = std::to_string(Bytes("autorun.inf").size());
+  xorriso.listing =
+      "Volume Id    : THE_FILM\n"
+      "dr-xr-xr-x    1 0 0 0 Dec  7 02:30 '/More'\n"
+      "-r-xr-xr-x    1 0 0 " +
+      settingsSize +
+      " Dec  7 02:30 '/More/Settings.sav'\n"
+      "-r-xr-xr-x    1 0 0 11 Dec  7 02:30 '/Zorvik.exe'\n"
+      "-r-xr-xr-x    1 0 0 " +
+      autorunSize + " Dec  7 02:30 '/autorun.inf'\n";
+  ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str();
+  ASSERT_EQ(xorriso.runs.size(), 2u);
+  const std::vector<std::string>& master = xorriso.runs[0];
+  EXPECT_EQ(master[0], "xorriso");
+  EXPECT_NE(std::find(master.begin(), master.end(), "THE_FILM"), master.end());
+  EXPECT_NE(std::find(master.begin(), master.end(), "-joliet"), master.end());
+  EXPECT_EQ(master[master.size() - 3], author::HostText(fs::absolute(root / "film")));
+  EXPECT_EQ(xorriso.runs[1].back(), "--");
+  EXPECT_TRUE(fs::exists(root / "film.iso"));
+  EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
+  EXPECT_NE(out.str().find("Mastered " + image + ", volume THE_FILM: 3 files in 1 folders, " +
+                           std::to_string(11 + std::stoi(settingsSize) + std::stoi(autorunSize)) +
+                           " bytes."),
+            std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find("  /More/Settings.sav  " + settingsSize + " bytes\n"),
+            std::string::npos);
+
+  fs::remove(root / "film.iso");
+  std::ofstream(root / "film" / "extra.txt") << "x";
+  EXPECT_EQ(Run({"iso", Disc(), image, "--label", "THE_FILM"}), kExitViewerProblem);
+  EXPECT_NE(err.str().find("\n  /extra.txt is missing from the image\n"), std::string::npos);
+  EXPECT_FALSE(fs::exists(root / "film.iso"));
+  EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
+}
+
+TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  const std::string image = author::HostText(root / "film.iso");
+  EXPECT_EQ(Run({"iso", Disc(), Disc() + "/film.iso"}), kExitRefused);
+  EXPECT_NE(err.str().find("outside the disc folder"), std::string::npos);
+  EXPECT_EQ(Run({"iso", Disc(), image, "--label", std::string(33, 'L')}), kExitRefused);
+  EXPECT_NE(err.str().find("holds 32"), std::string::npos);
+
+  xorriso.present = false;
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_NE(err.str().find("iso needs xorriso, which could not be started (No such file or "
+                           "directory): install it (Debian: apt-get install xorriso)"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(Run({"iso", Disc(), image, "--xorriso", "/opt/xorriso"}), kExitRefused);
+  EXPECT_EQ(xorriso.runs.back()[0], "/opt/xorriso");
+  host.windowsBuild = true;
+  environment["ZORVIK_XORRISO"] = "C:\\tools\\xorriso.exe";
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_NE(err.str().find("Windows doesn't come with it"), std::string::npos) << err.str();
+  EXPECT_EQ(xorriso.runs.back()[0], "C:\\tools\\xorriso.exe");
+
+  std::ofstream(root / "film" / author::HostPath(std::string(65, 'n') + ".avi")) << "";
+  const size_t runs = xorriso.runs.size();
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_NE(err.str().find("don't fit a Joliet image"), std::string::npos);
+  EXPECT_EQ(xorriso.runs.size(), runs);
+}
+
+}  // namespace
+}  // namespace zorvik::test
+
+namespace zorvik::test {
+namespace {
+
+// The image made by the real xorriso, when the system has it (tools/test installs it).
+TEST_F(DiscCommandsTest, IsoMakesAJolietImageThatReadsBackWithXorriso) {
+  author::SystemRunner system;
+  if (!system.Run("xorriso", {"-version"}).started) GTEST_SKIP() << "xorriso isn't installed";
+  host.runner = &system;
+  ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
+  fs::create_directories(root / "film" / "trailers");
+  std::ofstream(root / "film" / "trailers" / author::HostPath("Τρέιλερ 'ένα'.avi")) << "12345";
+  const std::string image = author::HostText(root / "film.iso");
+  ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str() << out.str();
+  EXPECT_NE(out.str().find("volume THE_FILM: 4 files in 2 folders"), std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find("  /trailers/Τρέιλερ 'ένα'.avi  5 bytes\n"), std::string::npos);
+  EXPECT_TRUE(fs::is_regular_file(root / "film.iso"));
+}
+
+}  // namespace
+}  // namespace zorvik::test

@@ -1,0 +1,172 @@
+// The authors' tool's names for the settings: what show prints, what set takes and refuses.
+#include <gtest/gtest.h>
+
+#include "author/record_window.h"
+#include "author/settings_fields.h"
+#include "support/disc_samples.h"
+#include "support/settings_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+using author::ApplySettings;
+using author::SetResult;
+using author::ShowSettings;
+
+std::string Value(const SettingsRecord& r, const std::string& name) {
+  for (const author::ShownField& f : ShowSettings(r)) {
+    if (f.name == name) return f.value;
+  }
+  ADD_FAILURE() << "no field " << name;
+  return "";
+}
+
+TEST(DiscFields, FactorySettingsAreTheLaunchersOwnFile) {
+  EXPECT_EQ(FormatSettings(author::FactoryRecord()), kFactoryFile);
+}
+
+TEST(DiscFields, EveryFieldShownCanBeSetBackToTheSameRecord) {
+  const SettingsRecord wanted =
+      Settings({"title=Τα Φαντάσματα", "language=el", "find=path", "movie=D:/film.avi",
+                "trailer2=trailers/t2.avi", "trailer2.name=Δεύτερο", "program1=extra/setup.exe",
+                "program1.name=Extras", "aspect=4:3", "resolution=1024x768x32", "skin=Matrix",
+                "start=on", "start-seconds=90", "exit-after-launch=off", "hide-banner=on",
+                "installer.divx.name=DivX 5", "player-ini=my.ini"});
+  std::vector<std::string> arguments;
+  for (const author::ShownField& f : ShowSettings(wanted))
+    arguments.push_back(f.name + "=" + f.value);
+  const SetResult back = ApplySettings(author::FactoryRecord(), arguments);
+  ASSERT_TRUE(back.record) << back.error;
+  EXPECT_EQ(*back.record, wanted);
+  EXPECT_EQ(ShowSettings(wanted).size(), 43u);
+}
+
+TEST(DiscFields, ValuesAreStoredAsTheLauncherStoresThem) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string field, value;
+  };
+  const Case cases[] = {
+      {{"trailer1=trailers/teaser.avi"}, "trailer1", "trailers\\teaser.avi"},
+      {{"fullscreen=off"}, "parameters", "     -eend  "},
+      {{"aspect=16:9"}, "parameters", "  -fs -ar=16:9  -eend  "},
+      {{"resolution=800x600x32", "close-at-end=no"}, "parameters", "  -fs     -res=800x600x32"},
+      {{"skin=Matrix.bsz"}, "parameters", "-skin=Matrix  -fs   -eend  "},
+      {{"skin=Matrix", "skin=none"}, "skin", ""},  // refused below: given twice
+      {{"start=on", "start-seconds= 90 "}, "parameters", "  -fs  -stime=90 -eend  "},
+      {{"subtitles-off=1", "pan-scan=true"}, "parameters", " -nsub -fs   -eend -pan "},
+      {{"fullscreen=off", "parameters=-x"}, "parameters", "-x"},
+      {{"language=el"}, "language", "el"},
+      {{"find=ini", "player-ini=default"}, "find", "ini"},
+      {{"player=C:/Players/bplay.exe"}, "player", "C:\\Players\\bplay.exe"},
+      {{"title=Film"}, "parameters", "-fs -eend"},
+  };
+  for (const Case& c : cases) {
+    const SetResult r = ApplySettings(author::FactoryRecord(), c.arguments);
+    if (c.value.empty()) {
+      EXPECT_FALSE(r.record) << c.arguments[0];
+      continue;
+    }
+    ASSERT_TRUE(r.record) << c.arguments[0] << ": " << r.error;
+    EXPECT_EQ(Value(*r.record, c.field), c.value) << c.arguments[0];
+  }
+}
+
+TEST(DiscFields, WordsOfTheLauncherFollowTheLanguage) {
+  const SettingsRecord greek = Settings({"language=el"});
+  const SetResult r = ApplySettings(greek, {"find=ini", "player-ini=Default", "skin=none"});
+  ASSERT_TRUE(r.record) << r.error;
+  EXPECT_EQ(r.record->playerIni, "Προεπιλογή");
+  EXPECT_EQ(ApplySettings(greek, {"language=en"}).record->language, "English Language");
+  EXPECT_EQ(r.record->skin, "Αλλαγή Skin");
+  EXPECT_TRUE(r.record->iniFile);
+  EXPECT_FALSE(r.record->autoDetect);
+}
+
+TEST(DiscFields, OnlyThePlayersOptionsRebuildItsParameters) {
+  struct Case {
+    const char* argument;
+    bool rebuilds;
+  };
+  for (const Case& c :
+       {Case{"aspect=4:3", true}, Case{"subtitles-off=on", true}, Case{"fullscreen=off", true},
+        Case{"close-at-end=off", true}, Case{"skin=Matrix", true}, Case{"pan-scan=on", true},
+        Case{"start-seconds=5", true}, Case{"resolution=640x480x16", true},
+        Case{"exit-after-launch=off", false}, Case{"hide-banner=on", false},
+        Case{"version-warning=on", false}, Case{"write-subtitle-style=on", false},
+        Case{"write-subtitle-folder=on", false}, Case{"use-api=on", false},
+        Case{"shutdown=on", false}, Case{"find=path", false}, Case{"language=el", false},
+        Case{"player=C:\\bplay.exe", false}, Case{"movie=film.avi", false}}) {
+    const SetResult r = ApplySettings(author::FactoryRecord(), {c.argument});
+    ASSERT_TRUE(r.record) << c.argument << ": " << r.error;
+    EXPECT_EQ(r.record->parameters != "-fs -eend", c.rebuilds) << c.argument;
+  }
+}
+
+TEST(DiscFields, StartingAtAPositionRebuildsTheParameters) {
+  const SetResult r = ApplySettings(Settings({"start-seconds=5"}), {"start=on"});
+  ASSERT_TRUE(r.record) << r.error;
+  EXPECT_EQ(r.record->parameters, "  -fs  -stime=5 -eend  ");
+}
+
+TEST(DiscFields, EverySettingIsDocumentedAndShownAsItStands) {
+  for (const author::FieldHelp& f : author::SettingsFieldHelp()) {
+    EXPECT_FALSE(f.values.empty()) << f.name;
+    EXPECT_FALSE(f.what.empty()) << f.name;
+  }
+  SettingsRecord r = author::FactoryRecord();
+  r.language = "Deutsch";
+  r.aspect = -1;
+  r.fullScreen = kGrayed;
+  EXPECT_EQ(Value(r, "language"), "Deutsch");
+  EXPECT_EQ(Value(r, "aspect"), "none");
+  EXPECT_EQ(Value(r, "fullscreen"), "greyed");
+}
+
+TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
+  struct Case {
+    std::string argument;
+    std::string says;
+  };
+  const Case cases[] = {
+      {"colour=red", "\"colour\" is not a setting"},
+      {"title", "\"title\" is not NAME=VALUE"},
+      {"=x", "\"=x\" is not NAME=VALUE"},
+      {"fullscreen=maybe", "fullscreen=maybe: the value is not on or off"},
+      {"language=de", "is not en or el"},
+      {"find=somewhere", "is not auto, path or ini"},
+      {"aspect=21:9", "is not one of Original, 16:9, 4:3"},
+      {"resolution=640x480", "is not one of Original, 640x480x16"},
+      {"title=The \"Film\"", "double quote"},
+      {"title=Two\nlines", "control character"},
+      {"title=\xCE", "not UTF-8"},
+      {"trailer1=C:\\t.avi", "not a path inside the disc"},
+      {"trailer1=/t.avi", "not a path inside the disc"},
+      {"program1=extras/../../t.exe", "not a path inside the disc"},
+      {"player=bplay.exe", "not a full path on the viewer's computer"},
+      {"start-seconds=soon", "not a number of seconds"},
+      {"skin=.bsz", "names no skin"},
+      {"skin=   ", "names no skin"},
+      {"start=on", "start=on: the movie's start needs start-seconds=SECONDS (now \"x seconds\")"},
+      {"trailer1=C:", "not a path inside the disc"},
+  };
+  for (const Case& c : cases) {
+    const SetResult r = ApplySettings(author::FactoryRecord(), {"trailer1.name=Fine", c.argument});
+    EXPECT_FALSE(r.record) << c.argument;
+    EXPECT_NE(r.error.find(c.says), std::string::npos) << c.argument << ": " << r.error;
+  }
+}
+
+TEST(DiscFields, ChangesAreListedWithOldAndNewValues) {
+  const SetResult r = ApplySettings(
+      author::FactoryRecord(), {"title=Film", "fullscreen=on", "trailer1=t.avi", "pan-scan=on"});
+  ASSERT_TRUE(r.record);
+  EXPECT_EQ(r.changes, (std::vector<std::string>{
+                           "pan-scan: \"off\" -> \"on\"",
+                           "parameters: \"-fs -eend\" -> \"  -fs   -eend -pan \"",
+                           "title: \"ZORVIK\" -> \"Film\"", "trailer1: \"\" -> \"t.avi\""}));
+  EXPECT_EQ(r.discPaths, std::vector<std::string>{"t.avi"});
+}
+
+}  // namespace
+}  // namespace zorvik::test

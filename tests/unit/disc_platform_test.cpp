@@ -1,0 +1,271 @@
+// The authors' tool's platform: a disc folder seen as Windows sees a CD, the rest of the viewer's
+// computer as described; and the disc folder on the host's own file system.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include "author/disc_check.h"
+#include "author/disc_platform.h"
+#include "author/host_folder.h"
+#include "author/names.h"
+#include "author/run_program.h"
+#include "support/disc_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+using author::DiscPlatform;
+using author::EntryKind;
+
+class DiscPlatformTest : public ::testing::Test {
+ protected:
+  author::MemoryDisc disc;
+  author::ViewerPc pc;
+};
+
+TEST_F(DiscPlatformTest, PathsReachTheDiscWhereverTheViewerSeesIt) {
+  disc.Add("film.avi").Add("More\\Settings.sav").Add("Τρέιλερ\\Ταινία.avi");
+  struct Case {
+    std::string disc, path;
+    bool file;
+  };
+  const Case cases[] = {
+      {"D:\\", "D:\\film.avi", true},
+      {"D:\\", "film.avi", true},
+      {"D:\\", "\\FILM.AVI", true},
+      {"D:\\", "d:/More/../film.avi", true},
+      {"D:\\", "E:\\film.avi", false},
+      {"D:\\", "D:\\..\\film.avi", true},
+      {"D:\\", "More", false},
+      {"D:\\", "more\\settings.SAV", true},
+      {"D:\\", "ΤΡΈΙΛΕΡ\\ταινία.AVI", true},
+      {"Z:\\discs\\film", "Z:\\Discs\\FILM\\film.avi", true},
+      {"Z:\\discs\\film", "film.avi", true},
+      {"Z:\\discs\\film", "/discs/film/film.avi", true},
+      {"Z:\\discs\\film", "Z:\\discs\\film.avi", false},
+      {"Z:\\discs\\film", "Z:\\discs\\film\\..\\film\\film.avi", true},
+  };
+  for (const Case& c : cases) {
+    pc.disc = c.disc;
+    DiscPlatform p(disc, pc);
+    EXPECT_EQ(p.FileExists(c.path), c.file) << c.disc << " " << c.path;
+  }
+  DiscPlatform p(disc, pc);
+  EXPECT_TRUE(p.FolderExists("More\\"));
+  EXPECT_EQ(p.LauncherFolder(), "Z:\\discs\\film");
+}
+
+TEST_F(DiscPlatformTest, LookupsSayWhenOnlyCaseMatched) {
+  disc.Add("Trailers\\Teaser.avi").Add("trailers.txt");
+  DiscPlatform p(disc, pc);
+  const author::DiscLookup exact = p.Look("Trailers\\Teaser.avi");
+  EXPECT_TRUE(exact.found);
+  EXPECT_FALSE(exact.caseOnly);
+  const author::DiscLookup folded = p.Look("D:\\trailers\\teaser.AVI");
+  EXPECT_TRUE(folded.found);
+  EXPECT_TRUE(folded.caseOnly);
+  EXPECT_EQ(folded.stored, (author::DiscPath{"Trailers", "Teaser.avi"}));
+  EXPECT_FALSE(p.Look("trailers.txt\\x").found);
+  EXPECT_FALSE(p.Look("C:\\WINDOWS").onDisc);
+}
+
+TEST_F(DiscPlatformTest, SearchesListAsAJolietDiscDoes) {
+  disc.Add("b.avi").Add("a.avi", "", {2004, 5, 6}).Add("B.AVI").Add("notes.txt");
+  DiscPlatform p(disc, pc);
+  const std::optional<FindRecord> first = p.FindFirst("D:\\*.avi");
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->name, "B.AVI");
+  EXPECT_EQ(p.FindFirst("D:\\A.*")->lastWrite, (LocalDate{2004, 5, 6}));
+  EXPECT_EQ(p.FindFirst("*.t?t")->name, "notes.txt");
+  EXPECT_FALSE(p.FindFirst("D:\\*.wma"));
+  EXPECT_FALSE(p.FindFirst("More\\*.jpg"));
+}
+
+TEST_F(DiscPlatformTest, TheViewersComputerHoldsWhatItIsDescribedWith) {
+  pc.windows = "C:\\WIN";
+  pc.xvid = false;
+  DiscPlatform p(disc, pc);
+  EXPECT_TRUE(p.FileExists("c:\\win\\SYSTEM32\\divx.dll"));
+  EXPECT_FALSE(p.FileExists("C:\\WIN\\system32\\xvid.dll"));
+  EXPECT_TRUE(p.FileExists("C:\\program files\\ffdshow\\ffdshow.ax"));
+  EXPECT_TRUE(p.FolderExists("C:\\WIN\\system"));
+  EXPECT_FALSE(p.FolderExists("C:\\WIN\\NOTEPAD.EXE"));
+  EXPECT_FALSE(p.FolderExists("C:\\Elsewhere"));
+  EXPECT_EQ(p.FindFirst(pc.player)->lastWrite, (LocalDate{2005, 6, 1}));
+  EXPECT_FALSE(p.FindFirst("C:\\Other\\bplay.exe"));
+  EXPECT_EQ(p.FindFirst("C:\\WIN\\*.exe")->name, "NOTEPAD.EXE");
+  EXPECT_EQ(p.WindowsFolder(), "C:\\WIN");
+
+  RegKey key = 0;
+  ASSERT_EQ(p.RegOpenPlayerKey(RegAccess::Read, key), kRegOk);
+  char small[10] = {};
+  EXPECT_EQ(p.RegQueryValue(key, "Apppath", small), kRegMoreData);
+  char buffer[47] = {};
+  EXPECT_EQ(p.RegQueryValue(key, "Apppath", buffer), kRegOk);
+  EXPECT_EQ(std::string(buffer), pc.player);
+  EXPECT_EQ(p.RegQueryValue(key, "SubD", buffer), kRegNotFound);
+  EXPECT_EQ(p.RegCloseKey(key), kRegOk);
+
+  pc.player.clear();
+  DiscPlatform none(disc, pc);
+  EXPECT_EQ(none.RegOpenPlayerKey(RegAccess::Read, key), kRegNotFound);
+}
+
+TEST_F(DiscPlatformTest, TheDiscTakesWritesOnlyWhileItIsLaidOut) {
+  disc.Add("more\\settings.sav", "old");
+  DiscPlatform p(disc, pc);
+  EXPECT_FALSE(p.WriteFileAtomic("D:\\More\\Settings.sav", "new"));
+  EXPECT_FALSE(p.CreateFolder("D:\\Extra"));
+  p.writable = true;
+  EXPECT_TRUE(p.WriteFileAtomic("D:\\More\\Settings.sav", "new"));
+  EXPECT_EQ(disc.Bytes("more\\settings.sav"), "new");
+  EXPECT_FALSE(p.WriteFileAtomic("D:\\Missing\\a.txt", "x"));
+  EXPECT_FALSE(p.WriteFileAtomic("C:\\WINDOWS\\a.txt", "x"));
+  EXPECT_TRUE(p.CreateFolder("D:\\Extra"));
+  EXPECT_TRUE(p.FolderExists("extra"));
+  EXPECT_FALSE(p.CreateFolder("D:\\EXTRA"));
+}
+
+TEST_F(DiscPlatformTest, NamesIgnoreCaseAsWindowsDoes) {
+  struct Case {
+    const char* a;
+    const char* b;
+    bool same;
+  };
+  for (const Case& c :
+       {Case{"ÀÉÎÕÜÞ", "àéîõüþ", true}, Case{"×", "÷", false}, Case{"ΑΒΓΩΪΫ", "αβγωϊϋ", true},
+        Case{"ΆΈΉΊΌΎΏ", "άέήίόύώ", true}, Case{"ΤΑΙΝΊΑΣ", "ταινίας", true},
+        Case{"АЯЀЏ", "аяѐџ", true}, Case{"Ͱ", "ͱ", false}, Case{"a", "b", false}}) {
+    EXPECT_EQ(author::SameName(c.a, c.b), c.same) << c.a << " " << c.b;
+  }
+  EXPECT_TRUE(author::MatchesPattern("*.AVI", "ταινία.avi"));
+  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi"));
+  EXPECT_FALSE(author::ListsBefore("a.avi", "Z.avi"));
+}
+
+TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {
+  std::string error;
+  EXPECT_FALSE(disc.WriteAtomic({"Missing", "a.txt"}, "x", error));
+  EXPECT_FALSE(disc.WriteAtomic({}, "x", error));
+  EXPECT_TRUE(disc.WriteAtomic({"a.txt"}, "x", error));
+  EXPECT_FALSE(disc.MakeFolder({"a.txt"}, error));
+  EXPECT_FALSE(disc.MakeFolder({"Missing", "b"}, error));
+  EXPECT_EQ(error, "can't make that folder");
+  EXPECT_TRUE(disc.MakeFolder({"b"}, error));
+  EXPECT_TRUE(disc.MakeFolder({"b", "c"}, error));
+  EXPECT_FALSE(disc.Bytes("missing"));
+  EXPECT_FALSE(disc.Bytes("b"));
+  EXPECT_EQ(disc.Read({"a.txt"}, 1), "x");
+  EXPECT_FALSE(disc.Read({"a.txt"}, 0));
+  EXPECT_FALSE(disc.WriteAtomic({"b"}, "x", error));
+}
+
+TEST_F(DiscPlatformTest, PicturesAreMeasuredFromTheirHeaders) {
+  disc.Add("More\\c.jpg", JpegOfSize(214, 308)).Add("More\\c.bmp", "BM");
+  DiscPlatform p(disc, pc);
+  std::string error;
+  const Picture jpeg = p.LoadPicture("More\\c.jpg", error);
+  EXPECT_EQ(jpeg.width, 214);
+  EXPECT_EQ(jpeg.height, 308);
+  EXPECT_TRUE(p.LoadPicture("More\\c.bmp", error).empty());
+  EXPECT_EQ(error, "the bitmap is damaged.");
+}
+
+class HostFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() /
+           ("zorvik-host-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "More");
+  }
+  void TearDown() override { fs::remove_all(root); }
+  void Write(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+  }
+  fs::path root;
+};
+
+TEST_F(HostFolderTest, ListsReadsAndWritesTheFolder) {
+  const fs::path greek = author::HostPath("Ταινία.avi");
+  Write(root / greek, "12345");
+  const std::chrono::sys_seconds noon =
+      std::chrono::sys_days{std::chrono::year{2004} / 3 / 1} + std::chrono::hours{12};
+  fs::last_write_time(root / greek, std::chrono::file_clock::from_sys(noon));
+  fs::create_symlink(root / greek, root / "link.avi");
+  author::HostFolder folder(root);
+
+  std::vector<author::DiscEntry> entries = folder.List({}).value();
+  std::sort(entries.begin(), entries.end(),
+            [](const auto& a, const auto& b) { return a.name < b.name; });
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "More");
+  EXPECT_EQ(entries[0].kind, EntryKind::Folder);
+  EXPECT_EQ(entries[1].name, "link.avi");
+  EXPECT_EQ(entries[1].kind, EntryKind::Other);
+  EXPECT_EQ(entries[2].name, "Ταινία.avi");
+  EXPECT_EQ(entries[2].size, 5u);
+  EXPECT_EQ(entries[2].lastWrite, (LocalDate{2004, 3, 1}));
+  EXPECT_FALSE(folder.List({"Ταινία.avi"}));
+
+  EXPECT_EQ(folder.Read({"Ταινία.avi"}, 5), "12345");
+  EXPECT_FALSE(folder.Read({"Ταινία.avi"}, 4));
+  EXPECT_FALSE(folder.Read({"More"}, 100));
+
+  std::string error;
+  ASSERT_TRUE(folder.WriteAtomic({"More", "Settings.sav"}, "one", error)) << error;
+  ASSERT_TRUE(folder.WriteAtomic({"More", "Settings.sav"}, "two", error)) << error;
+  EXPECT_EQ(folder.Read({"More", "Settings.sav"}, 100), "two");
+  EXPECT_EQ(folder.List({"More"})->size(), 1u);  // nothing left beside it
+  EXPECT_FALSE(folder.WriteAtomic({"Missing", "a.txt"}, "x", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(folder.MakeFolder({"Extra"}, error));
+  EXPECT_FALSE(folder.MakeFolder({"Extra"}, error));
+  EXPECT_NE(error.find("Extra: something has that name"), std::string::npos) << error;
+  EXPECT_FALSE(folder.MakeFolder({"Missing", "Extra"}, error));
+  EXPECT_NE(error.find("Extra: No such file or directory"), std::string::npos) << error;
+}
+
+TEST_F(HostFolderTest, WhatADiscCantHoldIsNamed) {
+  Write(root / "film.avi", "");
+  fs::create_symlink(root / "film.avi", root / "link.avi");
+  author::HostFolder folder(root);
+  DiscPlatform p(folder, author::ViewerPc{});
+  const std::vector<author::Problem> problems = author::CheckDiscNames(p);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].severity, author::Severity::Warning);
+  EXPECT_EQ(problems[0].text, "link.avi is neither a file nor a folder: the image leaves it out");
+}
+
+TEST_F(HostFolderTest, ALaunchersStartUpRunsOnIt) {
+  Write(root / "Film.AVI", "");
+  author::HostFolder folder(root);
+  DiscPlatform p(folder, author::ViewerPc{});
+  EXPECT_EQ(p.FindFirst("D:\\*.avi")->name, "Film.AVI");
+  EXPECT_TRUE(p.FolderExists("more\\"));
+  EXPECT_FALSE(p.ReadFile("More\\Settings.sav"));
+}
+
+}  // namespace
+}  // namespace zorvik::test
+
+namespace zorvik::test {
+namespace {
+
+TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
+  author::SystemRunner runner;
+  const author::ProgramRun run = runner.Run("sh", {"-c", "echo out; echo err >&2; exit 3"});
+  EXPECT_TRUE(run.started);
+  EXPECT_EQ(run.exitCode, 3);
+  EXPECT_EQ(run.output, "out\nerr\n");
+  EXPECT_EQ(runner.Run("sh", {"-c", "kill -9 $$"}).exitCode, 128 + 9);
+  const author::ProgramRun missing = runner.Run("zorvik-no-such-program", {});
+  EXPECT_FALSE(missing.started);
+  EXPECT_EQ(missing.error, "No such file or directory");
+}
+
+}  // namespace
+}  // namespace zorvik::test

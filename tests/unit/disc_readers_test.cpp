@@ -1,0 +1,239 @@
+// What the authors' tool reads from outside: picture headers, autorun.inf, the viewer's
+// computer on the command line, xorriso's listing; and the labels it makes.
+#include <gtest/gtest.h>
+
+#include "author/autorun_inf.h"
+#include "author/iso_image.h"
+#include "author/json.h"
+#include "author/picture_header.h"
+#include "author/viewer_pc.h"
+#include "support/disc_samples.h"
+
+namespace zorvik::test {
+namespace {
+
+TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int width, height;  // 0: refused
+    std::string error;
+  };
+  std::string truncated = BitmapOfSize(10, 10);
+  truncated.resize(truncated.size() - 1);
+  std::string topDown = BitmapOfSize(3, 2);
+  topDown[22] = '\xFE';  // height -2
+  topDown[23] = topDown[24] = topDown[25] = '\xFF';
+  std::string zeroPlanes = BitmapOfSize(3, 2);
+  zeroPlanes[26] = 0;
+  std::string oddBits = BitmapOfSize(3, 2);
+  oddBits[28] = 7;
+  std::string core = BitmapOfSize(4, 4);
+  core[14] = 12;
+  std::string packed = BitmapOfSize(16, 2).substr(0, 54 + 8);
+  packed[28] = 8;  // 8 bits a pixel, run-length packed into the 8 bytes the header names
+  packed[30] = 1;
+  packed[34] = 8;
+  packed[35] = 0;
+  std::string packed4 = packed;
+  packed4[28] = 4;
+  packed4[30] = 2;
+  std::string restart = JpegOfSize(7, 8);
+  restart.insert(2, "\xFF\xD0");
+  std::string huge = JpegOfSize(16385, 10);
+  std::string filled = JpegOfSize(5, 6);
+  filled.insert(2, "\xFF\xFF");
+  const Case cases[] = {
+      {"bitmap", BitmapOfSize(214, 308), 214, 308, ""},
+      {"top-down bitmap", topDown, 3, 2, ""},
+      {"core header", core, 0, 0, "the bitmap is damaged"},
+      {"pixels missing", truncated, 0, 0, "the bitmap is damaged"},
+      {"no planes", zeroPlanes, 0, 0, "no usable size"},
+      {"odd colours", oddBits, 0, 0, "unknown number of colours"},
+      {"header only", "BM" + std::string(50, '\0'), 0, 0, "the bitmap is damaged"},
+      {"packed bitmap", packed, 16, 2, ""},
+      {"packed 4-bit bitmap", packed4, 16, 2, ""},
+      {"restart marker", restart, 7, 8, ""},
+      {"baseline JPEG", JpegOfSize(640, 480), 640, 480, ""},
+      {"fill bytes", filled, 5, 6, ""},
+      {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
+      {"lossless JPEG", JpegOfSize(1, 2, 0xC3), 0, 0, "a coding Windows can't show"},
+      {"too wide", huge, 0, 0, "no usable size"},
+      {"image before size", std::string("\xFF\xD8\xFF\xDA\x00\x02", 6), 0, 0, "no size before"},
+      {"empty segment", std::string("\xFF\xD8\xFF\xE1\x00\x02", 6) + JpegOfSize(3, 4).substr(2), 3,
+       4, ""},
+      {"frame past the end", std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x10", 9), 0, 0,
+       "damaged"},
+      {"segment past the end", std::string("\xFF\xD8\xFF\xE0\x00\x40", 6), 0, 0, "damaged"},
+      {"short segment", std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01", 9), 0, 0, "damaged"},
+      {"no marker", std::string("\xFF\xD8\x00", 3), 0, 0, "damaged"},
+      {"text", "hello", 0, 0, "not a bitmap or JPEG picture"},
+      {"nothing", "", 0, 0, "the file is empty"},
+  };
+  for (const Case& c : cases) {
+    const author::PictureHeader h = author::ReadPictureHeader(c.bytes);
+    EXPECT_EQ(h.ok, c.width > 0) << c.what;
+    EXPECT_EQ(h.width, c.width) << c.what;
+    EXPECT_EQ(h.height, c.height) << c.what;
+    EXPECT_NE(h.error.find(c.error), std::string::npos) << c.what << ": " << h.error;
+  }
+}
+
+TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
+  EXPECT_EQ(author::FormatAutorun("THE FILM"),
+            "[autorun]\r\nopen=Zorvik.exe\r\nicon=Zorvik.exe,0\r\nlabel=THE FILM\r\n");
+  const author::AutorunInf plain = author::ParseAutorun(author::FormatAutorun("THE FILM"));
+  EXPECT_EQ(plain.encoding, "ASCII");
+  EXPECT_EQ(plain.keys.at("open"), "Zorvik.exe");
+  EXPECT_EQ(plain.keys.at("icon"), "Zorvik.exe,0");
+  EXPECT_EQ(plain.keys.at("label"), "THE FILM");
+
+  const std::string greekBytes = author::FormatAutorun("Ταινία\n");
+  EXPECT_TRUE(greekBytes.starts_with("\xFF\xFE[\0a\0"));
+  const author::AutorunInf greek = author::ParseAutorun(greekBytes);
+  EXPECT_EQ(greek.encoding, "UTF-16");
+  EXPECT_EQ(greek.keys.at("label"), "Ταινία");
+
+  EXPECT_EQ(author::ParseAutorun(author::FormatAutorun("Film 🎬")).keys.at("label"), "Film 🎬");
+
+  const author::AutorunInf other = author::ParseAutorun(
+      "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n OPEN = "
+      "\"My "
+      "Launcher.exe\" /x \n"
+      "open=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
+  EXPECT_TRUE(other.hasSection);
+  EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
+  EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");
+  EXPECT_EQ(other.keys.at("label"), "Film");
+  EXPECT_EQ(author::AutorunProgram("setup.exe /q"), "setup.exe");
+  EXPECT_FALSE(author::ParseAutorun("[autorunx]\nopen=a.exe").hasSection);
+  EXPECT_EQ(author::ParseAutorun("[autorun]\nlabel=\xD4\xE1\xE9\xED\xDF\xE1").keys.at("label"),
+            "Ταινία");
+}
+
+TEST(ViewerPc, DescriptionsApplyLeftToRight) {
+  std::string error;
+  const author::ViewerPc ready = author::ParseViewerPc("", error).value();
+  EXPECT_EQ(ready.player, "C:\\Program Files\\BSplayer\\bplay.exe");
+  EXPECT_TRUE(ready.xvid && ready.divx && ready.ffdshow);
+  EXPECT_EQ(ready.disc, "D:\\");
+
+  const author::ViewerPc pc =
+      author::ParseViewerPc(
+          "bare,codecs=xvid+ffdshow,player=E:\\bp\\bplay.exe,player-date=2003-08-31,"
+          "windows=D:\\WINNT\\,disc=Z:\\discs\\film\\",
+          error)
+          .value();
+  EXPECT_EQ(pc.player, "E:\\bp\\bplay.exe");
+  EXPECT_EQ(pc.playerDate, (LocalDate{2003, 8, 31}));
+  EXPECT_TRUE(pc.xvid && pc.ffdshow && !pc.divx);
+  EXPECT_EQ(pc.windows, "D:\\WINNT");
+  EXPECT_EQ(pc.disc, "Z:\\discs\\film");
+  EXPECT_EQ(author::ParseViewerPc("disc=e:", error)->disc, "e:\\");
+  EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
+  EXPECT_EQ(author::ParseViewerPc("disc=E:\\", error)->disc, "E:\\");
+  EXPECT_EQ(author::ParseViewerPc("codecs=divx", error)->divx, true);
+  const author::ViewerPc none = author::ParseViewerPc("codecs=none", error).value();
+  EXPECT_FALSE(none.xvid || none.divx || none.ffdshow);
+  EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
+  EXPECT_EQ(author::ParseViewerPc("bare,ready", error)->player, ready.player);
+  EXPECT_EQ(author::DescribeViewerPc(ready),
+            "the player C:\\Program Files\\BSplayer\\bplay.exe dated 2005-06-01; codecs: XviD, "
+            "DivX, FFdshow; Windows in C:\\WINDOWS; the disc at D:\\");
+
+  struct Refused {
+    const char* description;
+    const char* says;
+  };
+  for (const Refused& r :
+       {Refused{"fast", "neither a preset"}, Refused{"colour=red", "\"colour\" is not a key"},
+        Refused{"player=bplay.exe", "player=bplay.exe: give the player's full Windows path"},
+        Refused{"player-date=2004-13-01", "YYYY-MM-DD"},
+        Refused{"player-date=04-01-01", "YYYY-MM-DD"},
+        Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
+        Refused{"disc=discs", "a drive"}, Refused{"disc=1:", "a drive"}}) {
+    error.clear();
+    EXPECT_FALSE(author::ParseViewerPc(r.description, error)) << r.description;
+    EXPECT_NE(error.find(r.says), std::string::npos) << r.description << ": " << error;
+  }
+}
+
+TEST(IsoListing, XorrisosListingIsReadWithItsQuotes) {
+  const author::ImageListing l = author::ParseListing(
+      "xorriso : NOTE : Loading ISO image tree\n"
+      "Volume Id    : THE_FILM\r\n"
+      "dr-xr-xr-x    1 0        0               0 Dec  7 02:30 '/'\n"
+      "dr-xr-xr-x    1 0        0               0 Dec  7 02:30 '/More'\n"
+      "-r-xr-xr-x    1 0        0             535 Dec  7  2019 '/More/Settings.sav'\n"
+      "-r-xr-xr-x    1 0        0               3 Dec  7 02:30 '/it'\"'\"'s a film.avi'\n"
+      "-r-xr-xr-x    1 0        0              12 Dec  7 02:30 '/Ταινία.avi'\n"
+      "-r-xr-xr-x    1 0        0              xx Dec  7 02:30 '/bad size'\n"
+      "-r-xr-xr-x    1 0        0               1 Dec  7 02:30 '/unclosed\n");
+  EXPECT_EQ(l.volumeId, "THE_FILM");
+  ASSERT_EQ(l.entries.size(), 4u);
+  EXPECT_TRUE(l.entries[0].folder);
+  EXPECT_EQ(l.entries[1].path, "/More/Settings.sav");
+  EXPECT_EQ(l.entries[1].size, 535u);
+  EXPECT_EQ(l.entries[2].path, "/it's a film.avi");
+  EXPECT_EQ(l.entries[3].path, "/Ταινία.avi");
+}
+
+TEST(IsoListing, TheImageIsComparedWithTheFolder) {
+  author::MemoryDisc disc;
+  disc.Add("film.avi", "1234").Add("More\\Settings.sav", "abc");
+  author::DiscPlatform p(disc, author::ViewerPc{});
+  author::ImageListing image;
+  image.entries = {{"/More", true, 0}, {"/More/Settings.sav", false, 3}, {"/film.avi", false, 4}};
+  EXPECT_TRUE(author::CompareWithDisc(image, p).empty());
+  image.entries = {{"/More", false, 0}, {"/film.avi", false, 4}, {"/More/Settings.sav", false, 3}};
+  EXPECT_EQ(author::CompareWithDisc(image, p),
+            std::vector<std::string>{"/More is a folder on the disc but not in the image"});
+  image.entries = {{"/More", true, 0}, {"/FILM.AVI", false, 4}, {"/More/Settings.sav", false, 2}};
+  EXPECT_EQ(author::CompareWithDisc(image, p),
+            (std::vector<std::string>{"/More/Settings.sav has 2 bytes in the image, 3 on the disc",
+                                      "/film.avi is missing from the image",
+                                      "/FILM.AVI is in the image but not on the disc"}));
+}
+
+TEST(Json, TextsAreEscapedAndNestingIndented) {
+  author::Json j;
+  j.BeginObject().String("text", "a\"b\\c\nd\re\tf\x01").Number("n", -3).Decimal("d", 9.75);
+  j.BeginArray("list").String("x").BeginObject().Bool("b", false).EndObject().EndArray();
+  j.BeginArray("empty").EndArray().EndObject();
+  EXPECT_EQ(j.Text(), R"({
+  "text": "a\"b\\c\nd\re\tf\u0001",
+  "n": -3,
+  "d": 9.75,
+  "list": [
+    "x",
+    {
+      "b": false
+    }
+  ],
+  "empty": []
+})");
+}
+
+TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
+  EXPECT_EQ(author::DefaultLabel("The Film: Chapter 2!"), "THE_FILM_CHAPTER_2");
+  EXPECT_EQ(author::DefaultLabel("Τα Φαντάσματα"), "ZORVIK");
+  EXPECT_EQ(author::DefaultLabel(std::string(40, 'a')), std::string(32, 'A'));
+  std::string warning;
+  EXPECT_FALSE(author::LabelProblem("THE_FILM", warning));
+  EXPECT_EQ(warning, "");
+  EXPECT_FALSE(author::LabelProblem("Τα Φαντάσματα", warning));
+  EXPECT_EQ(warning, "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label");
+  warning.clear();
+  EXPECT_FALSE(author::LabelProblem(std::string(32, 'A'), warning));
+  warning.clear();
+  EXPECT_FALSE(author::LabelProblem("ABCDEFGHIJKLMNOPQ", warning));
+  EXPECT_EQ(warning, "Windows shows the first 16 characters of the label");
+  EXPECT_EQ(author::LabelProblem(std::string(33, 'A'), warning),
+            "the label takes 33 bytes; an ISO 9660 volume id holds 32");
+  EXPECT_TRUE(author::LabelProblem("", warning));
+  EXPECT_EQ(author::LabelProblem("A\tB", warning),
+            "the label holds a control character or isn't UTF-8");
+}
+
+}  // namespace
+}  // namespace zorvik::test
