@@ -262,7 +262,7 @@ class Checker {
                                  ": the launcher starts with its own defaults");
       return;
     }
-    const std::optional<std::string> bytes = p_.ReadFile(kSettingsReadPath);
+    const std::optional<std::string> bytes = p_.ReadFile(kSettingsReadPath, kLargestSettingsFile);
     const std::optional<SettingsRecord> record = bytes ? ParseSettings(*bytes) : std::nullopt;
     if (!record) {
       Add(Severity::Viewer, std::string(kSettingsReadPath) +

@@ -188,10 +188,10 @@ bool DiscPlatform::CreateFolder(const std::string& path) {
   return disc_.MakeFolder(folder, writeError_);
 }
 
-std::optional<std::string> DiscPlatform::ReadFile(const std::string& path) {
+std::optional<std::string> DiscPlatform::ReadFile(const std::string& path, size_t largest) {
   const DiscLookup r = Look(path);
   if (!r.found || r.kind != EntryKind::File) return std::nullopt;
-  return disc_.Read(r.stored, kReadLimit);
+  return disc_.Read(r.stored, std::min<std::uintmax_t>(largest, kReadLimit));
 }
 
 bool DiscPlatform::WriteFileAtomic(const std::string& path, std::string_view bytes) {
@@ -246,6 +246,10 @@ std::string DiscPlatform::LauncherFolder() {
   return pc_.disc;
 }
 
+std::vector<std::string> DiscPlatform::ProgramFilesFolders() {
+  return {pc_.windows.substr(0, 2) + "\\Program Files"};
+}
+
 long DiscPlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   if (!keyExists_) return kRegNotFound;
   key = nextKey_++;
@@ -253,13 +257,12 @@ long DiscPlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
   return kRegOk;
 }
 
-long DiscPlatform::RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) {
+long DiscPlatform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
   if (!open_.contains(key)) return kRegInvalidHandle;
   if (open_[key] != RegAccess::Read) return kRegAccessDenied;
   const auto it = registry_.find(name);
   if (it == registry_.end()) return kRegNotFound;
-  if (it->second.size() > buffer.size()) return kRegMoreData;
-  std::memcpy(buffer.data(), it->second.data(), it->second.size());
+  bytes = it->second;
   return kRegOk;
 }
 
@@ -314,8 +317,8 @@ void DiscPlatform::ShowModal(Form& form) {
   dialogs.push_back(form.Name());
 }
 
-Picture DiscPlatform::LoadPicture(const std::string& path, std::string& error) {
-  const std::optional<std::string> bytes = ReadFile(path);
+Picture DiscPlatform::LoadPicture(const std::string& path, Twips, Twips, std::string& error) {
+  const std::optional<std::string> bytes = ReadFile(path, kReadLimit);
   if (!bytes) {
     error = "the file can't be read.";
     return {};

@@ -63,13 +63,14 @@ class DiscPlatform : public Platform {
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
-  std::optional<std::string> ReadFile(const std::string& path) override;
+  std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
+  std::vector<std::string> ProgramFilesFolders() override;
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::span<char> buffer) override;
+  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;
@@ -82,7 +83,9 @@ class DiscPlatform : public Platform {
   FileDialogResult OpenFileDialog(const std::string& filter,
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
-  Picture LoadPicture(const std::string& path, std::string& error) override;
+  // The picture's own size, read from its header: the check reports a cover that doesn't fit.
+  Picture LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                      std::string& error) override;
 
  private:
   // A path's parts from its drive on, with "." and ".." resolved.

@@ -229,7 +229,7 @@ std::optional<SettingsRecord> ReadSettings(Command& c, DiscPlatform& p, const st
     c.Refuse(dir + " has no More\\Settings.sav: lay the disc out with zorvik-disc init first");
     return std::nullopt;
   }
-  const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath);
+  const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath, kLargestSettingsFile);
   std::optional<SettingsRecord> record = bytes ? ParseSettings(*bytes) : std::nullopt;
   if (!record) {
     c.Refuse(dir +
@@ -488,7 +488,7 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   if (args->options.contains("--label")) {
     label = args->options.at("--label");
   } else {
-    const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath);
+    const std::optional<std::string> bytes = p.ReadFile(kSettingsReadPath, kLargestSettingsFile);
     const std::optional<SettingsRecord> record = bytes ? ParseSettings(*bytes) : std::nullopt;
     label = DefaultLabel(record ? record->movieTitle : "");
   }

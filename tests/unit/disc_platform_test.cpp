@@ -100,12 +100,10 @@ TEST_F(DiscPlatformTest, TheViewersComputerHoldsWhatItIsDescribedWith) {
 
   RegKey key = 0;
   ASSERT_EQ(p.RegOpenPlayerKey(RegAccess::Read, key), kRegOk);
-  char small[10] = {};
-  EXPECT_EQ(p.RegQueryValue(key, "Apppath", small), kRegMoreData);
-  char buffer[47] = {};
-  EXPECT_EQ(p.RegQueryValue(key, "Apppath", buffer), kRegOk);
-  EXPECT_EQ(std::string(buffer), pc.player);
-  EXPECT_EQ(p.RegQueryValue(key, "SubD", buffer), kRegNotFound);
+  std::string value;
+  EXPECT_EQ(p.RegQueryValue(key, "Apppath", value), kRegOk);
+  EXPECT_EQ(value, pc.player + std::string(1, '\0'));  // as Windows stores a REG_SZ
+  EXPECT_EQ(p.RegQueryValue(key, "SubD", value), kRegNotFound);
   EXPECT_EQ(p.RegCloseKey(key), kRegOk);
 
   pc.player.clear();
@@ -166,10 +164,10 @@ TEST_F(DiscPlatformTest, PicturesAreMeasuredFromTheirHeaders) {
   disc.Add("More\\c.jpg", JpegOfSize(214, 308)).Add("More\\c.bmp", "BM");
   DiscPlatform p(disc, pc);
   std::string error;
-  const Picture jpeg = p.LoadPicture("More\\c.jpg", error);
+  const Picture jpeg = p.LoadPicture("More\\c.jpg", 15, 15, error);
   EXPECT_EQ(jpeg.width, 214);
   EXPECT_EQ(jpeg.height, 308);
-  EXPECT_TRUE(p.LoadPicture("More\\c.bmp", error).empty());
+  EXPECT_TRUE(p.LoadPicture("More\\c.bmp", 15, 15, error).empty());
   EXPECT_EQ(error, "the bitmap is damaged.");
 }
 
@@ -246,7 +244,7 @@ TEST_F(HostFolderTest, ALaunchersStartUpRunsOnIt) {
   DiscPlatform p(folder, author::ViewerPc{});
   EXPECT_EQ(p.FindFirst("D:\\*.avi")->name, "Film.AVI");
   EXPECT_TRUE(p.FolderExists("more\\"));
-  EXPECT_FALSE(p.ReadFile("More\\Settings.sav"));
+  EXPECT_FALSE(p.ReadFile("More\\Settings.sav", 1 << 20));
 }
 
 }  // namespace
