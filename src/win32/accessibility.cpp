@@ -210,7 +210,7 @@ HRESULT ButtonsAccessible::accLocation(long* left, long* top, long* width, long*
 
 HRESULT ButtonsAccessible::accNavigate(long direction, VARIANT start, VARIANT* end) {
   if (!end) return E_POINTER;
-  VariantInit(end);
+  end->vt = VT_EMPTY;
   const Target t = Resolve(start);
   if (FAILED(t.status)) return t.status;
   LONG to = 0;
@@ -229,7 +229,7 @@ HRESULT ButtonsAccessible::accNavigate(long direction, VARIANT start, VARIANT* e
 
 HRESULT ButtonsAccessible::accHitTest(long left, long top, VARIANT* child) {
   if (!child) return E_POINTER;
-  VariantInit(child);
+  child->vt = VT_EMPTY;
   if (!host_) return CO_E_OBJNOTCONNECTED;
   const POINT at{left, top};
   for (PictureButton b : kPictureButtons) {

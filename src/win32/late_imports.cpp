@@ -109,3 +109,8 @@ HRESULT WINAPI AccessibleObjectFromWindow(HWND hwnd, DWORD id, REFIID riid, void
       Find<decltype(&AccessibleObjectFromWindow)>(kAccessibility, "AccessibleObjectFromWindow");
   return real(hwnd, id, riid, object);
 }
+
+HRESULT WINAPI SHGetKnownFolderPath(REFKNOWNFOLDERID id, DWORD flags, HANDLE token, PWSTR* path) {
+  static const auto real = Find<decltype(&SHGetKnownFolderPath)>(kShell, "SHGetKnownFolderPath");
+  return real(id, flags, token, path);
+}
