@@ -1,9 +1,10 @@
 // The player's registry values as any bytes of any length, with any step of the read failing:
-// the player's path and the subtitle values read as designed (the bytes up to the first NUL when
-// they fit the 47-byte buffer, else nothing and, for the path, one message), and a subtitle value
-// written back reads and writes again as the same 23 bytes.
+// the player's path and the subtitle values read whole (the bytes up to the first NUL; a failed
+// read gives nothing and, for the path, one message), and a subtitle value written back is never
+// cut, is padded to 23 bytes when shorter, and reads and writes again as the same bytes.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -20,7 +21,7 @@ std::optional<long> MaybeFailure(FuzzedDataProvider& in) {
   static constexpr long kFailures[] = {zorvik::kRegNotFound,
                                        zorvik::kRegAccessDenied,
                                        zorvik::kRegInvalidHandle,
-                                       zorvik::kRegMoreData,
+                                       234,  // more data
                                        1,
                                        -1};
   if (!in.ConsumeBool()) return std::nullopt;
@@ -31,9 +32,7 @@ std::optional<long> MaybeFailure(FuzzedDataProvider& in) {
 std::optional<std::string> Expected(zorvik::test::FakePlatform& fake, const std::string& name) {
   if (!fake.keyExists || fake.failOpen || fake.failQuery) return std::nullopt;
   const auto it = fake.values.find(name);
-  if (it == fake.values.end() || it->second.size() > zorvik::kPlayerValueReadBytes) {
-    return std::nullopt;
-  }
+  if (it == fake.values.end()) return std::nullopt;
   return fake.FromAnsi(it->second.substr(0, it->second.find('\0')));
 }
 
@@ -66,12 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (o.TxtSubs.Text() != style.value_or("")) std::abort();
   if (o.TxtSubPath.Text() != folder.value_or("")) std::abort();
 
-  // Written back on a key that works: the same 23 bytes each time.
+  // Read and written back on a key that works: the whole text, padded to 23 bytes when shorter,
+  // the same bytes each time.
   fake.keyExists = true;
   fake.failOpen = fake.failQuery = fake.failClose = std::nullopt;
+  if (!fake.values.contains("SubD")) return 0;
+  zorvik::ReadSubStyle(l);
   zorvik::WriteSubStyle(l);
   const std::string first = fake.values["SubD"];
-  if (first.size() != zorvik::kPlayerValueWriteBytes) std::abort();
+  const size_t text = fake.ToAnsi(o.TxtSubs.Text()).size();
+  if (first.size() != std::max(text, zorvik::kPlayerValueWriteBytes)) std::abort();
   zorvik::ReadSubStyle(l);
   zorvik::WriteSubStyle(l);
   if (fake.values["SubD"] != first) std::abort();
