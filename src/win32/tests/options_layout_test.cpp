@@ -103,7 +103,7 @@ BOOL CALLBACK FindOptions(HWND h, LPARAM found) {
   return FALSE;
 }
 
-// The options window of a launcher, built as at start-up.
+// The options window of a launcher, loaded as at start-up and shown: its controls are made then.
 struct OptionsFixture {
   Win32Platform platform;
   Launcher launcher{platform};
@@ -112,7 +112,7 @@ struct OptionsFixture {
   int dpi = 0;
 
   OptionsFixture() {
-    views.Dispatch([this] { launcher.Opt(); });
+    views.Dispatch([this] { launcher.Opt().Show(); });
     EnumThreadWindows(GetCurrentThreadId(), FindOptions, reinterpret_cast<LPARAM>(&dialog));
     dpi = WindowDpi(dialog);
   }
