@@ -55,8 +55,10 @@ class Checker {
       rep_.coverWidth = cover.width;
       rep_.coverHeight = cover.height;
     }
-    rep_.boxWidth = m.PicLogo2.Width() / kTwipsPerPixel;
-    rep_.boxHeight = m.PicLogo2.Height() / kTwipsPerPixel;
+    // The box's pixels rounded up: at its place the window shows 214.3 x 308.7 pixels of it as
+    // 215 x 309 (in part), so a cover of that size leaves no strip of the banner showing.
+    rep_.boxWidth = (m.PicLogo2.Width() + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    rep_.boxHeight = (m.PicLogo2.Height() + kTwipsPerPixel - 1) / kTwipsPerPixel;
     rep_.banner = !m.ImgShow[1].Visible();
     CheckCover();
 

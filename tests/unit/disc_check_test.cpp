@@ -267,20 +267,23 @@ TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
     std::string says;  // empty: fits
   };
   const Case cases[] = {
-      {"More\\cover.jpg", JpegOfSize(214, 308), ""},
+      {"More\\cover.jpg", JpegOfSize(215, 309), ""},
       {"More\\cover.jpg", JpegOfSize(300, 400),
-       "the cover is 300 x 400 pixels; its box shows 214 x 308 at 96 dots per inch, so 86 pixels "
-       "on the right and 92 at the bottom are cut off"},
+       "the cover is 300 x 400 pixels; its box shows 215 x 309 at 96 dots per inch, so 85 pixels "
+       "on the right and 91 at the bottom are cut off"},
       {"More\\cover.bmp", BitmapOfSize(200, 300),
-       "so a margin of 14 pixels on the right and 8 at the bottom stays empty"},
-      {"More\\cover.jpg", JpegOfSize(200, 308),
-       "the cover is 200 x 308 pixels; its box shows 214 x 308 at 96 dots per inch, so a margin of "
-       "14 pixels on the right and 0 at the bottom stays empty"},
-      {"More\\cover.jpg", JpegOfSize(214, 300),
-       "so a margin of 0 pixels on the right and 8 at the bottom stays empty"},
+       "so a margin of 15 pixels on the right and 9 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(200, 309),
+       "the cover is 200 x 309 pixels; its box shows 215 x 309 at 96 dots per inch, so a margin of "
+       "15 pixels on the right and 0 at the bottom stays empty"},
+      {"More\\cover.jpg", JpegOfSize(215, 300),
+       "so a margin of 0 pixels on the right and 9 at the bottom stays empty"},
+      // A size that leaves a strip of the banner showing at the box's right and bottom.
+      {"More\\cover.jpg", JpegOfSize(214, 308),
+       "so a margin of 1 pixels on the right and 1 at the bottom stays empty"},
       {"More\\cover.jpg", JpegOfSize(250, 300),
-       "so 36 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
-       "right and 8 at the bottom stays empty"},
+       "so 35 pixels on the right and 0 at the bottom are cut off, and a margin of 0 pixels on the "
+       "right and 9 at the bottom stays empty"},
   };
   for (const Case& c : cases) {
     disc = author::MemoryDisc();
@@ -300,7 +303,7 @@ TEST_F(DiscCheckTest, TheLauncherChoosesTheCoverAndHidesAnEmptyBanner) {
   Lay({"hide-banner=on"});
   disc.AddFolder("More");
   EXPECT_FALSE(Check().banner);
-  disc.Add("More\\a.jpg", JpegOfSize(214, 308)).Add("More\\b.bmp", BitmapOfSize(214, 308));
+  disc.Add("More\\a.jpg", JpegOfSize(215, 309)).Add("More\\b.bmp", BitmapOfSize(215, 309));
   const CheckReport r = Check();
   EXPECT_EQ(r.cover, "More\\b.bmp");
   EXPECT_TRUE(r.banner);
@@ -370,7 +373,7 @@ TEST(DiscCheckNames, TheDiscsSizeIsWeighedAgainstACdAndADvd) {
 
 TEST_F(DiscCheckTest, TheReportReadsAsTheViewerMeetsIt) {
   disc.Add("trailers\\teaser.avi").Add("codecs\\xvid_installer.exe", "MZ");
-  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  disc.Add("More\\cover.jpg", JpegOfSize(215, 309));
   Lay({"title=Τα Φαντάσματα", "trailer1=trailers/teaser.avi", "trailer1.name=Το τρέιλερ",
        "program1=extra.exe", "program1.name=Extras"});
   pc.playerDate = LocalDate{2003, 8, 31};
@@ -395,7 +398,7 @@ Menus (English):
           Greek
 
 Title: Τα Φαντάσματα (12 point)
-Cover: More\cover.jpg, 214 x 308 pixels, in the banner
+Cover: More\cover.jpg, 215 x 309 pixels, in the banner
 
 Play: C:\Program Files\BSplayer\bplay.exe is given [D:\film.avi  -fs -eend]
   then the launcher closes in about a minute
@@ -471,7 +474,7 @@ TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
 
 TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
   Lay();
-  disc.Add("More\\cover.jpg", JpegOfSize(214, 308));
+  disc.Add("More\\cover.jpg", JpegOfSize(215, 309));
   std::string text = author::CheckText(Check(), "film");
   EXPECT_NE(text.find("\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"),
             std::string::npos)
@@ -497,7 +500,7 @@ TEST_F(DiscCheckTest, ThePlayersOwnSettingsAppearAsDataToo) {
   const std::string json = author::CheckJson(r, "film");
   EXPECT_NE(
       json.find("\"cover\": {\n    \"file\": \"More\\\\cover.jpg\",\n    \"width\": 214,\n    "
-                "\"height\": 300,\n    \"boxWidth\": 214,\n    \"boxHeight\": 308\n  },\n"),
+                "\"height\": 300,\n    \"boxWidth\": 215,\n    \"boxHeight\": 309\n  },\n"),
       std::string::npos)
       << json;
   EXPECT_NE(json.find("\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
