@@ -15,11 +15,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr UINT kClickRequest = WM_APP + 1;
 constexpr UINT kFocusRequest = WM_APP + 2;
 
-int ShiftState(WPARAM keys) {
-  return ((keys & MK_SHIFT) ? kShiftMask : 0) | ((keys & MK_CONTROL) ? kCtrlMask : 0) |
-         (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 MouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_RBUTTONDOWN:
@@ -86,18 +81,7 @@ void MainWindow::Sync() {
   NotifyFocus();
   InvalidateRect(hwnd, nullptr, FALSE);
 
-  if (form_.Visible() && !IsWindowVisible(hwnd)) {
-    if (!shown_) {
-      RECT r{};
-      GetWindowRect(hwnd, &r);
-      const POINT at = CentredOrigin({r.right - r.left, r.bottom - r.top}, hwnd);
-      SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      shown_ = true;
-    }
-    ShowWindow(hwnd, SW_SHOW);
-  } else if (!form_.Visible() && IsWindowVisible(hwnd)) {
-    ShowWindow(hwnd, SW_HIDE);
-  }
+  ShowAs(form_.Visible());
 }
 
 // Screen readers hear where the focus went.
@@ -147,7 +131,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      Mouse(msg, wParam, lParam);
+      Mouse(msg, lParam);
       return 0;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
@@ -311,10 +295,10 @@ void MainWindow::Paint() {
   }
 }
 
-void MainWindow::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+void MainWindow::Mouse(UINT msg, LPARAM lParam) {
   const Twips x = ToTwips(static_cast<short>(LOWORD(lParam)), dpi_);
   const Twips y = ToTwips(static_cast<short>(HIWORD(lParam)), dpi_);
-  const int shift = ShiftState(wParam);
+  const int shift = ShiftKeys();
   const MouseButton button = ButtonOf(msg);
   lastX_ = x;
   lastY_ = y;

@@ -32,7 +32,7 @@ class MainWindow : public Window, private AccessibleHost {
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void Paint();
-  void Mouse(UINT msg, WPARAM wParam, LPARAM lParam);
+  void Mouse(UINT msg, LPARAM lParam);
   bool Key(WPARAM key, LPARAM flags);
   void ShowKeyboardCues();
   bool SetPointer();
@@ -54,7 +54,6 @@ class MainWindow : public Window, private AccessibleHost {
   int dpi_ = 96;
   std::uint64_t synced_ = 0;
   bool everSynced_ = false;
-  bool shown_ = false;
   std::string caption_;
   Twips width_ = 0, height_ = 0;
   struct RunningTimer {

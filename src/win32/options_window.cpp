@@ -1,7 +1,6 @@
 #include "win32/options_window.h"
 
 #include <algorithm>
-#include <exception>
 #include <stdexcept>
 
 #include "win32/unicode.h"
@@ -188,7 +187,7 @@ void OptionsWindow::CreateChildren(const Control* container, HWND parent) {
     if (!b.hwnd) throw std::runtime_error("the control " + c->DisplayName() + " can't be made.");
     SendMessageW(b.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (TakesFocus(c->Kind())) {
-      SetWindowSubclass(b.hwnd, ControlProc, index, reinterpret_cast<DWORD_PTR>(this));
+      Subclass(b.hwnd, index);
     }
   }
 }
@@ -220,21 +219,9 @@ void OptionsWindow::SyncOnce() {
     Apply(*b);
   }
 
-  if (form_.Visible() && !IsWindowVisible(hwnd)) {
-    if (!shown_) {
-      RECT r{};
-      GetWindowRect(hwnd, &r);
-      const HWND owner = GetWindow(hwnd, GW_OWNER);
-      const POINT at = CentredOrigin({r.right - r.left, r.bottom - r.top}, owner ? owner : hwnd);
-      SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      shown_ = true;
-    }
-    ShowWindow(hwnd, SW_SHOW);
-  } else if (!form_.Visible() && IsWindowVisible(hwnd)) {
-    // The owner first, or the system would activate some other program's window.
-    views_.ReleaseOwner();
-    ShowWindow(hwnd, SW_HIDE);
-  }
+  // The owner first, or the system would activate some other program's window.
+  if (!form_.Visible() && IsWindowVisible(hwnd)) views_.ReleaseOwner();
+  ShowAs(form_.Visible());
   if (!alive_) return;
 
   const Control* focus = form_.Focused();
@@ -458,25 +445,10 @@ bool OptionsWindow::ChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT
   }
 }
 
-LRESULT CALLBACK OptionsWindow::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR index, DWORD_PTR self) {
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, ControlProc, index);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
-  }
-  auto* window = reinterpret_cast<OptionsWindow*>(self);
-  if (!window->alive_) return DefSubclassProc(hwnd, msg, wParam, lParam);
-  try {
-    return window->ControlMessage(*window->bound_[index], msg, wParam, lParam);
-  } catch (const std::exception& e) {
-    Fail(e.what());
-  } catch (...) {
-    Fail("an unknown failure.");
-  }
-  return 0;
-}
-
-LRESULT OptionsWindow::ControlMessage(Bound& b, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT OptionsWindow::ControlMessage(UINT_PTR index, HWND hwnd, UINT msg, WPARAM wParam,
+                                      LPARAM lParam) {
+  if (!alive_) return DefSubclassProc(hwnd, msg, wParam, lParam);
+  Bound& b = *bound_[index];
   switch (msg) {
     case WM_SETFOCUS: {
       const LRESULT result = DefSubclassProc(b.hwnd, msg, wParam, lParam);

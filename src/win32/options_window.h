@@ -39,9 +39,8 @@ class OptionsWindow : public Window {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Messages that the dialog and its containers handle alike.
   bool ChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
-  LRESULT ControlMessage(Bound& b, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT ControlMessage(UINT_PTR index, HWND hwnd, UINT msg, WPARAM wParam,
+                         LPARAM lParam) override;
 
   void CreateChildren(const Control* container, HWND parent);
   void SyncOnce();
@@ -70,7 +69,6 @@ class OptionsWindow : public Window {
   int dpi_ = 96;
   bool alive_ = true;
   bool syncing_ = false;
-  bool shown_ = false;
   std::string caption_;
   Twips innerWidth_ = 0, innerHeight_ = 0;
   const Control* syncedFocus_ = nullptr;
