@@ -13,6 +13,25 @@ namespace zorvik::win32 {
 // mouse events carry them.
 int ShiftKeys();
 
+// A window's painting, from BeginPaint to EndPaint. The paint ends also when drawing throws, or
+// the window would be asked to paint forever.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+  ~PaintScope() { EndPaint(hwnd_, &ps_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+
+  HDC Dc() const { return dc_; }
+  // What needs painting.
+  const RECT& Area() const { return ps_.rcPaint; }
+
+ private:
+  HWND hwnd_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
 class Window {
  public:
   Window() = default;
