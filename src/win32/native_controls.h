@@ -1,6 +1,6 @@
 // The native controls of a form shown with them (the options dialog), one class a kind. Each
 // wraps its control's messages in named calls, shows the values of the model control it stands
-// for, tells what the user's action means to the model, and answers its own colour messages.
+// for, gives the user's changes to the model, and answers its own colour messages.
 #pragma once
 
 #include <cstdint>
