@@ -20,6 +20,11 @@ void Launcher::Start() {
   });
 }
 
+std::string UnexpectedErrorText(const char* what) {
+  const std::string text = "An unexpected error stopped Zorvik";
+  return what ? text + ": " + what : text + ".";
+}
+
 void Launcher::Dispatch(const std::function<void()>& event) {
   if (ending_) return;
   ++dispatchDepth_;
@@ -28,9 +33,9 @@ void Launcher::Dispatch(const std::function<void()>& event) {
   } catch (const UserError& e) {
     Fail(e.what());
   } catch (const std::exception& e) {
-    Fail(std::string("An unexpected error stopped Zorvik: ") + e.what());
+    Fail(UnexpectedErrorText(e.what()));
   } catch (...) {
-    Fail("An unexpected error stopped Zorvik.");
+    Fail(UnexpectedErrorText(nullptr));
   }
   if (--dispatchDepth_ == 0) unloaded_.clear();
 }

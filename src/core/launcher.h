@@ -35,6 +35,10 @@ class UserError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// What the user reads when an unexpected failure ends the program; `what` describes the failure,
+// or is null when nothing does.
+std::string UnexpectedErrorText(const char* what);
+
 // Views hear when a window comes into being or goes.
 class FormObserver {
  public:

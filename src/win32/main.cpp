@@ -1,10 +1,8 @@
 // Zorvik.exe: the windows of the launcher on top of its portable core.
 #include <cstdlib>
 #include <exception>
-#include <string>
 
 #include "core/launcher.h"
-#include "win32/unicode.h"
 #include "win32/views.h"
 #include "win32/win32_platform.h"
 
@@ -31,9 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     code = views.Run();
     platform.SetHost(nullptr);
   } catch (const std::exception& e) {
-    const std::wstring text =
-        zorvik::win32::Widen(std::string("An unexpected error stopped Zorvik: ") + e.what());
-    MessageBoxW(nullptr, text.c_str(), L"Zorvik", MB_ICONERROR);
+    // A failure before the windows run, or one that took them down.
+    zorvik::win32::ShowUnexpectedError(e.what());
     code = 1;
   }
   if (SUCCEEDED(ole)) OleUninitialize();

@@ -15,11 +15,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr UINT kClickRequest = WM_APP + 1;
 constexpr UINT kFocusRequest = WM_APP + 2;
 
-int ShiftState(WPARAM keys) {
-  return ((keys & MK_SHIFT) ? kShiftMask : 0) | ((keys & MK_CONTROL) ? kCtrlMask : 0) |
-         (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
-}
-
 MouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_RBUTTONDOWN:
@@ -86,18 +81,7 @@ void MainWindow::Sync() {
   NotifyFocus();
   InvalidateRect(hwnd, nullptr, FALSE);
 
-  if (form_.Visible() && !IsWindowVisible(hwnd)) {
-    if (!shown_) {
-      RECT r{};
-      GetWindowRect(hwnd, &r);
-      const POINT at = CentredOrigin({r.right - r.left, r.bottom - r.top}, hwnd);
-      SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      shown_ = true;
-    }
-    ShowWindow(hwnd, SW_SHOW);
-  } else if (!form_.Visible() && IsWindowVisible(hwnd)) {
-    ShowWindow(hwnd, SW_HIDE);
-  }
+  ShowAs(form_.Visible());
 }
 
 // Screen readers hear where the focus went.
@@ -136,109 +120,107 @@ void MainWindow::SyncTimers() {
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_PAINT:
-      Paint();
+      OnPaint();
       return 0;
     case WM_ERASEBKGND:
-      return 1;
+      return 1;  // the paint covers it all
+    case WM_SIZE:
+      InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_MOUSEMOVE:
+      OnMouseMove(Mouse(lParam));
+      return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+      OnButtonDown(ButtonOf(msg), Mouse(lParam));
+      return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      Mouse(msg, wParam, lParam);
+      OnButtonUp(ButtonOf(msg), Mouse(lParam));
       return 0;
     case WM_MOUSELEAVE:
-      trackingLeave_ = false;
-      if (!pressed_) {
-        FrmMain& form = form_;
-        views_.Dispatch([&form] { form.MouseLeave(); });
-      }
+      OnMouseLeave();
       return 0;
+    case WM_CAPTURECHANGED:
+      OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
+      break;
     case WM_KEYDOWN:
-      if (Key(wParam, lParam)) return 0;
+      if (OnKeyDown(wParam, lParam)) return 0;
       break;
     case WM_SYSKEYDOWN:
       // Alt and F10 lead to the menu bar, and show where the focus is.
       ShowKeyboardCues();
       break;
     case WM_SETFOCUS:
-      InvalidateRect(Handle(), nullptr, FALSE);
-      if (accessible_) {
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT,
-                       ButtonsAccessible::ChildId(form_.FocusedButton()));
-      }
-      return 0;
     case WM_KILLFOCUS:
-      InvalidateRect(Handle(), nullptr, FALSE);
+      OnFocusChanged(msg == WM_SETFOCUS);
       return 0;
     case WM_GETOBJECT:
-      if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-        return AccessibleObject(wParam, lParam);
-      }
-      break;
+      return OnGetObject(wParam, lParam);
     case kClickRequest:
     case kFocusRequest:
-      // Not while a modal window keeps the main window's input, as for the mouse and keys.
-      if (wParam < std::size(kPictureButtons) && IsWindowEnabled(Handle())) {
-        FrmMain& form = form_;
-        const PictureButton b = kPictureButtons[wParam];
-        const bool click = msg == kClickRequest;
-        views_.Dispatch([&form, b, click] { click ? form.ClickButton(b) : form.FocusButton(b); });
-      }
+      OnAccessibleRequest(msg == kClickRequest, wParam);
       return 0;
-    case WM_CAPTURECHANGED:
-      // Another window took the mouse in the middle of a press: the press is over.
-      if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
-        pressed_ = false;
-        Form& form = form_;
-        const MouseButton button = button_;
-        const Twips x = lastX_, y = lastY_;
-        views_.Dispatch([&form, button, x, y] { form.MouseUp(button, 0, x, y); });
-      }
-      return 0;
-    case WM_SETCURSOR:
-      if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == Handle() &&
-          SetPointer()) {
-        return TRUE;
-      }
-      break;
     case WM_TIMER:
-      if (wParam >= 1 && wParam <= timers_.size()) {
-        Timer* timer = timers_[wParam - 1].timer;
-        views_.Dispatch([timer] { timer->Tick(); });
-      }
+      OnTimer(wParam);
       return 0;
     case WM_COMMAND:
-      if (HIWORD(wParam) == 0 && lParam == 0) {
-        if (MenuItem* item = menus_.ItemOf(LOWORD(wParam))) {
-          views_.Dispatch([item] { item->UserClick(); });
-        }
-        return 0;
-      }
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
       break;
     case WM_CLOSE:
       views_.Dispatch(onClose_);
       return 0;
-    case WM_SIZE:
-      InvalidateRect(Handle(), nullptr, FALSE);
-      return 0;
-    case WM_DPICHANGED: {
-      dpi_ = HIWORD(wParam);
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, Px(width_, dpi_),
-                   Px(height_, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
-      InvalidateRect(Handle(), nullptr, FALSE);
-      return 0;
-    }
     default:
       break;
   }
   return Window::HandleMessage(msg, wParam, lParam);
 }
 
-bool MainWindow::Key(WPARAM key, LPARAM flags) {
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, Px(width_, dpi_),
+               Px(height_, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void MainWindow::OnFocusChanged(bool gained) {
+  InvalidateRect(Handle(), nullptr, FALSE);
+  if (gained && accessible_) {
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT,
+                   ButtonsAccessible::ChildId(form_.FocusedButton()));
+  }
+}
+
+void MainWindow::OnAccessibleRequest(bool click, WPARAM button) {
+  // Not while a modal window keeps the main window's input, as for the mouse and keys.
+  if (button >= std::size(kPictureButtons) || !IsWindowEnabled(Handle())) return;
+  FrmMain& form = form_;
+  const PictureButton b = kPictureButtons[button];
+  views_.Dispatch([&form, b, click] { click ? form.ClickButton(b) : form.FocusButton(b); });
+}
+
+void MainWindow::OnTimer(WPARAM id) {
+  if (id < 1 || id > timers_.size()) return;
+  Timer* timer = timers_[id - 1].timer;
+  views_.Dispatch([timer] { timer->Tick(); });
+}
+
+bool MainWindow::OnCommand(WORD id, WORD code, HWND from) {
+  // A menu's entry.
+  if (code != 0 || from) return false;
+  if (MenuItem* item = menus_.ItemOf(id)) views_.Dispatch([item] { item->UserClick(); });
+  return true;
+}
+
+bool MainWindow::OnKeyDown(WPARAM key, LPARAM flags) {
   switch (key) {
     case VK_TAB:
     case VK_LEFT:
@@ -268,7 +250,10 @@ void MainWindow::ShowKeyboardCues() {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-LRESULT MainWindow::AccessibleObject(WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::OnGetObject(WPARAM wParam, LPARAM lParam) {
+  if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
+    return Window::HandleMessage(WM_GETOBJECT, wParam, lParam);
+  }
   if (!accessible_) accessible_ = new ButtonsAccessible(*this);
   const LRESULT result = LresultFromObject(IID_IAccessible, wParam, accessible_);
   return SUCCEEDED(static_cast<HRESULT>(result))
@@ -292,65 +277,79 @@ void MainWindow::RequestFocus(PictureButton b) {
   PostMessageW(Handle(), kFocusRequest, static_cast<WPARAM>(b), 0);
 }
 
-void MainWindow::Paint() {
-  // Ends the paint also when drawing throws, or the window would be asked to paint forever.
-  struct PaintScope {
-    HWND hwnd;
-    PAINTSTRUCT ps;
-    HDC dc;
-    explicit PaintScope(HWND h) : hwnd(h), ps{}, dc(BeginPaint(h, &ps)) {}
-    ~PaintScope() { EndPaint(hwnd, &ps); }
-  } scope(Handle());
+void MainWindow::OnPaint() {
+  const PaintScope paint(Handle());
   RECT client{};
   GetClientRect(Handle(), &client);
   if (buffer_.Resize(client.right, client.bottom)) {
     const bool focusShows = keyboardCues_ && GetFocus() == Handle();
     painter_.Paint(form_, buffer_, dpi_,
                    focusShows ? &form_.ButtonImage(form_.FocusedButton()) : nullptr);
-    BitBlt(scope.dc, 0, 0, client.right, client.bottom, buffer_.Dc(), 0, 0, SRCCOPY);
+    BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, buffer_.Dc(), 0, 0, SRCCOPY);
   }
 }
 
-void MainWindow::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
-  const Twips x = ToTwips(static_cast<short>(LOWORD(lParam)), dpi_);
-  const Twips y = ToTwips(static_cast<short>(HIWORD(lParam)), dpi_);
-  const int shift = ShiftState(wParam);
-  const MouseButton button = ButtonOf(msg);
-  lastX_ = x;
-  lastY_ = y;
-  Form& form = form_;
-  switch (msg) {
-    case WM_MOUSEMOVE:
-      if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
-      }
-      views_.Dispatch([&form, shift, x, y] { form.MouseMove(shift, x, y); });
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      if (!pressed_) {
-        pressed_ = true;
-        button_ = button;
-        SetCapture(Handle());
-      }
-      views_.Dispatch([&form, button, shift, x, y] { form.MouseDown(button, shift, x, y); });
-      break;
-    default: {
-      if (pressed_) {
-        pressed_ = false;
-        ReleaseCapture();
-      }
-      views_.Dispatch([&form, button, shift, x, y] { form.MouseUp(button, shift, x, y); });
-      // A press let go outside the window has left it.
-      RECT client{};
-      GetClientRect(Handle(), &client);
-      const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (!PtInRect(&client, at)) views_.Dispatch([&form] { form.MouseLeave(); });
-      break;
-    }
+MainWindow::MouseAt MainWindow::Mouse(LPARAM lParam) {
+  const POINT px{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  lastX_ = ToTwips(px.x, dpi_);
+  lastY_ = ToTwips(px.y, dpi_);
+  return {px, lastX_, lastY_};
+}
+
+void MainWindow::OnMouseMove(const MouseAt& at) {
+  if (!trackingLeave_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
   }
+  Form& form = form_;
+  const int shift = ShiftKeys();
+  views_.Dispatch([&form, shift, at] { form.MouseMove(shift, at.x, at.y); });
+}
+
+void MainWindow::OnButtonDown(MouseButton button, const MouseAt& at) {
+  if (!pressed_) {
+    pressed_ = true;
+    button_ = button;
+    SetCapture(Handle());
+  }
+  Form& form = form_;
+  const int shift = ShiftKeys();
+  views_.Dispatch([&form, button, shift, at] { form.MouseDown(button, shift, at.x, at.y); });
+}
+
+void MainWindow::OnButtonUp(MouseButton button, const MouseAt& at) {
+  if (pressed_) {
+    pressed_ = false;
+    ReleaseCapture();
+  }
+  Form& form = form_;
+  const int shift = ShiftKeys();
+  views_.Dispatch([&form, button, shift, at] { form.MouseUp(button, shift, at.x, at.y); });
+  // A press let go outside the window has left it.
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (!PtInRect(&client, at.px)) views_.Dispatch([&form] { form.MouseLeave(); });
+}
+
+void MainWindow::OnMouseLeave() {
+  trackingLeave_ = false;
+  if (pressed_) return;
+  FrmMain& form = form_;
+  views_.Dispatch([&form] { form.MouseLeave(); });
+}
+
+void MainWindow::OnCaptureChanged(HWND taker) {
+  // Another window took the mouse in the middle of a press: the press is over.
+  if (!pressed_ || taker == Handle()) return;
+  pressed_ = false;
+  Form& form = form_;
+  const MouseButton button = button_;
+  const Twips x = lastX_, y = lastY_;
+  views_.Dispatch([&form, button, x, y] { form.MouseUp(button, 0, x, y); });
+}
+
+bool MainWindow::OnSetCursor(HWND over, WORD hit) {
+  return hit == HTCLIENT && over == Handle() && SetPointer();
 }
 
 bool MainWindow::SetPointer() {

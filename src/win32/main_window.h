@@ -31,15 +31,35 @@ class MainWindow : public Window, private AccessibleHost {
 
  private:
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  void Paint();
-  void Mouse(UINT msg, WPARAM wParam, LPARAM lParam);
-  bool Key(WPARAM key, LPARAM flags);
-  void ShowKeyboardCues();
+  void OnPaint();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // Where a mouse message happened, in pixels and in the form's twips.
+  struct MouseAt {
+    POINT px;
+    Twips x, y;
+  };
+  // Also remembered, for a press that another window ends.
+  MouseAt Mouse(LPARAM lParam);
+  void OnMouseMove(const MouseAt& at);
+  void OnButtonDown(MouseButton button, const MouseAt& at);
+  void OnButtonUp(MouseButton button, const MouseAt& at);
+  void OnMouseLeave();
+  void OnCaptureChanged(HWND taker);
+  bool OnSetCursor(HWND over, WORD hit);
   bool SetPointer();
+  // The keyboard and screen readers.
+  bool OnKeyDown(WPARAM key, LPARAM flags);
+  void ShowKeyboardCues();
+  void OnFocusChanged(bool gained);
+  LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+  void OnAccessibleRequest(bool click, WPARAM button);
+  void NotifyFocus();
+  // Timers and menus.
+  void OnTimer(WPARAM id);
+  bool OnCommand(WORD id, WORD code, HWND from);
+
   void ApplySize();
   void SyncTimers();
-  void NotifyFocus();
-  LRESULT AccessibleObject(WPARAM wParam, LPARAM lParam);
   // AccessibleHost.
   RECT ScreenRect(const Control& c) const override;
   void RequestClick(PictureButton b) override;
@@ -54,7 +74,6 @@ class MainWindow : public Window, private AccessibleHost {
   int dpi_ = 96;
   std::uint64_t synced_ = 0;
   bool everSynced_ = false;
-  bool shown_ = false;
   std::string caption_;
   Twips width_ = 0, height_ = 0;
   struct RunningTimer {

@@ -1,15 +1,15 @@
 // A form shown with native controls (the options dialog): each control of the form has a native
-// one bound to it. Native notifications go to the model, and model changes come back on Sync.
+// one bound to it (see native_controls.h). Native notifications go to the model, and model
+// changes come back on Sync.
 #pragma once
 
-#include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/form.h"
+#include "win32/native_controls.h"
 #include "win32/window.h"
 
 namespace zorvik::win32 {
@@ -34,43 +34,45 @@ class OptionsWindow : public Window {
 
  private:
   class Panel;
-  struct Bound;
 
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-  // Messages that the dialog and its containers handle alike.
-  bool ChildMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR self);
-  LRESULT ControlMessage(Bound& b, UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT ControlMessage(UINT_PTR id, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Messages that the dialog and its pages and frames handle alike; false when not handled.
+  bool ContainerMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // The dialog's messages.
+  bool OnEraseBackground(HDC dc);
+  void OnClose();
+  bool OnActivate(WORD state);
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  // Its controls', sent to it or to a page or frame.
+  void OnCommand(HWND from, WORD id, WORD code);
+  bool OnNotify(const NMHDR& header);
+  HBRUSH OnControlColor(HWND control, HDC dc);
+  // A control's own, before the control's class sees them.
+  void OnControlFocus(NativeControl& c);
+  void OnControlClick(NativeControl& c);
 
   void CreateChildren(const Control* container, HWND parent);
+  void AddPanel(Control& model, HWND parent);
   void SyncOnce();
-  void Apply(Bound& b);
-  void ApplyGeometry(Bound& b);
-  void ApplyToolTip(Bound& b);
   void ApplySize();
-  void PaintTabStrip(HWND hwnd);
-  void Command(Bound& b, UINT code);
-  void TabChanged(Bound& b);
-  void GainedFocus(Bound& b);
-  void Clicked(Bound& b);
+  void Notified(NativeControl& c, UINT code);
   void FocusFirst();
   void MarkEnterButton();
-  void EraseWith(HDC dc, HWND hwnd, Color color);
-  HBRUSH Brush(Color color);
-  Bound* BoundOf(HWND hwnd) const;
+  NativeControl* ControlOf(HWND hwnd) const;
   HWND NativeOf(const Control* c) const;
 
   Views& views_;
   Form& form_;
   std::function<void()> onClose_;
-  std::vector<std::unique_ptr<Bound>> bound_;
-  std::map<Color, HBRUSH> brushes_;
-  HWND toolTip_ = nullptr;
+  Brushes brushes_;
+  ToolTips toolTips_;
+  std::vector<std::unique_ptr<NativeControl>> controls_;
+  int nextId_;
   int dpi_ = 96;
   bool alive_ = true;
   bool syncing_ = false;
-  bool shown_ = false;
   std::string caption_;
   Twips innerWidth_ = 0, innerHeight_ = 0;
   const Control* syncedFocus_ = nullptr;

@@ -16,7 +16,7 @@ Views::Views(Launcher& launcher, HINSTANCE instance) : launcher_(launcher) {
   Window::RegisterWindowClass(instance, MainWindow::kClassName, icon, smallIcon);
   Window::RegisterWindowClass(instance, OptionsWindow::kClassName, icon, smallIcon);
   Window::RegisterWindowClass(instance, OptionsWindow::kPanelClassName, nullptr, nullptr);
-  Window::SetFailureHandler([this](const std::string& what) { Fatal(what); });
+  Window::SetFailureHandler([this](const char* what) { Fatal(what); });
   launcher_.observer = this;
 }
 
@@ -104,16 +104,20 @@ void Views::TearDown() {
   if (modalDepth_ == 0) PostQuitMessage(0);
 }
 
-void Views::Fatal(const std::string& what) {
+void Views::Fatal(const char* what) {
   const bool first = !launcher_.Ending();
   launcher_.EndNow();
   if (first) {
     ++modalDepth_;
-    const std::wstring text = Widen("An unexpected error stopped Zorvik: " + what);
-    MessageBoxW(nullptr, text.c_str(), Widen(kAppTitle).c_str(), MB_ICONERROR | MB_TASKMODAL);
+    ShowUnexpectedError(what);
     --modalDepth_;
   }
   TearDown();
+}
+
+void ShowUnexpectedError(const char* what) {
+  MessageBoxW(nullptr, Widen(UnexpectedErrorText(what)).c_str(), Widen(kAppTitle).c_str(),
+              MB_ICONERROR | MB_TASKMODAL);
 }
 
 void Views::ReleaseOwner() {

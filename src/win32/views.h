@@ -22,6 +22,9 @@ namespace zorvik::win32 {
 class MainWindow;
 class OptionsWindow;
 
+// Tells the user that an unexpected failure stopped the program; `what` describes it, or is null.
+void ShowUnexpectedError(const char* what);
+
 class Views : public FormObserver, public PlatformHost {
  public:
   Views(Launcher& launcher, HINSTANCE instance);
@@ -62,7 +65,7 @@ class Views : public FormObserver, public PlatformHost {
   bool PreTranslate(MSG& msg);
   // Handles one message of a loop; false when the loop must stop.
   bool Pump();
-  void Fatal(const std::string& what);
+  void Fatal(const char* what);
 
   Launcher& launcher_;
   PictureStore pictures_;

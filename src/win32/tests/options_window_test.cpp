@@ -1,6 +1,8 @@
 // A form shown with native controls: the model's values reach the controls, the user's input
 // reaches the model, and the model keeps the last word on focus and keys.
 #include <algorithm>
+#include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "win32/options_window.h"
 #include "win32/tests/check.h"
 #include "win32/unicode.h"
+#include "win32/units.h"
 #include "win32/views.h"
 #include "win32/win32_platform.h"
 
@@ -120,6 +123,38 @@ TEST_CASE("a change of the model that leaves the text as it is keeps the caret")
   DWORD start = 0;
   SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
   CHECK_EQ(start, DWORD{3});
+}
+
+TEST_CASE(
+    "each control answers its colour message with its model's colours; a list keeps the "
+    "system's") {
+  Fixture f;
+  constexpr Color kNavy = Rgb(0, 0, 128);
+  for (Control* c : std::initializer_list<Control*>{&f.form.Box, &f.form.Check, &f.form.Combo}) {
+    c->SetBackColor(kSilver);
+    c->SetForeColor(kNavy);
+  }
+  f.window.Sync();
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const struct {
+    const Control* control;
+    UINT message;
+    bool model;
+  } cases[] = {{&f.form.Box, WM_CTLCOLOREDIT, true},
+               {&f.form.Check, WM_CTLCOLORSTATIC, true},
+               {&f.form.Check, WM_CTLCOLORBTN, true},
+               {&f.form.Combo, WM_CTLCOLOREDIT, false}};
+  for (const auto& c : cases) {
+    const HWND native = f.Native(*c.control);
+    SetBkColor(dc, RGB(1, 2, 3));
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(GetParent(native), c.message, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(native));
+    const std::string row = c.control->DisplayName() + " " + std::to_string(c.message);
+    CHECK_EQ_AT(GetBkColor(dc) == ToColorRef(kSilver), c.model, row);
+    CHECK_EQ_AT(GetTextColor(dc) == ToColorRef(kNavy), c.model, row);
+  }
+  DeleteDC(dc);
 }
 
 TEST_CASE("a focus move that Validate refuses goes back, and its click does nothing") {
