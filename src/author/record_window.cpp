@@ -2,7 +2,7 @@
 
 #include "ui/options/command_line.h"
 #include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
+#include "forms/language.h"
 
 namespace zorvik::author {
 

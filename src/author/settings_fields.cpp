@@ -7,7 +7,7 @@
 #include "author/record_window.h"
 #include "core/text_util.h"
 #include "ui/options/command_line.h"
-#include "ui/text/language.h"
+#include "forms/language.h"
 
 namespace zorvik::author {
 

@@ -3,8 +3,8 @@
 #include "core/launcher.h"
 #include "core/text_util.h"
 #include "media/prerequisites.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
@@ -16,12 +16,12 @@ void AutoDetectVideo(Launcher& l) {
       record = *found;
     }
   }
-  l.Opt().TxtAviName.SetText(record.name);
+  l.OptControls().TxtAviName.SetText(record.name);
 }
 
 void ValidateVideoSelection(Launcher& l) {
-  FrmOpt& o = l.Opt();
-  if (!l.Main().MainVideo.Checked()) return;
+  OptionsWindowControls& o = l.OptControls();
+  if (!l.MainControls().MainVideo.Checked()) return;
   const auto report = [&] { l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution); };
   if (o.OptAutoIni[0].Value() && o.TxtAviName.Text().empty()) {
     report();

@@ -2,16 +2,16 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
+#include "forms/language.h"
 
 namespace zorvik {
 
 void LaunchVideo(Launcher& l) {
   Platform& p = l.platform;
-  FrmMain& m = l.Main();
-  FrmOpt& o = l.Opt();
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
   m.ImgPlay[0].SetVisible(false);
 
   const std::string player = o.TxtBSpath.Text();

@@ -3,9 +3,9 @@
 #include <charconv>
 
 #include "core/text_util.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
+#include "forms/language.h"
 
 namespace zorvik {
 
@@ -207,7 +207,7 @@ bool Fits(const SettingsRecord& r) {
 }
 
 void FailedSave(Launcher& l, const std::string& file) {
-  FrmOpt& o = l.Opt();
+  OptionsWindowControls& o = l.OptControls();
   o.CmdApply.SetLeft(kOutOfSight);
   o.CmdApply.SetVisible(false);
   o.ChkSave.SetValue(kUnchecked);
@@ -255,8 +255,8 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes) {
 }
 
 SettingsRecord CaptureSettings(Launcher& l) {
-  FrmMain& m = l.Main();
-  FrmOpt& o = l.Opt();
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
   SettingsRecord r;
   r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
   r.movieFile = o.TxtAviName.Text();
@@ -323,7 +323,7 @@ bool LoadSettings(Launcher& l) {
   if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
   if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
 
-  FrmMain& m = l.Main();
+  MainWindowControls& m = l.MainControls();
   struct Entry {
     MenuItem& menu;
     const NamedPath& value;
@@ -336,7 +336,7 @@ bool LoadSettings(Launcher& l) {
   }
 
   // Setting a control raises its reaction as a user's change would, in this order.
-  FrmOpt& o = l.Opt();
+  OptionsWindowControls& o = l.OptControls();
   o.ChkVersion.SetValue(r.detectVersion);
   m.LblMovieName.SetCaption(r.movieTitle);
   o.ChkSubPath.SetValue(r.writeSubFolder);

@@ -1,9 +1,9 @@
 // How the option controls react to a change, by the user or by code.
 #include "core/launcher.h"
+#include "forms/language.h"
 #include "ui/main/frm_main.h"
 #include "ui/options/command_line.h"
 #include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
 
 namespace zorvik {
 
