@@ -243,7 +243,7 @@ void SetTexts(Launcher& l, const Texts& t) {
   o.LblBSIni.SetCaption(t.LblBSIni);
   o.TxtBSini.SetToolTip(t.TxtBSiniTip);
   o.LblAuto.SetCaption(t.LblAuto);
-  o.OptAutoIni[0].SetCaption(AutoDetectCaption(l));
+  o.OptAutoIni[kAutoDetect].SetCaption(AutoDetectCaption(l));
   o.ChkVersion.SetCaption(t.ChkVersion);
   o.ChkStart.SetCaption(t.ChkStart);
   o.ChkSave.SetCaption(t.ChkSave);
@@ -287,7 +287,7 @@ void SetGreekTexts(Launcher& l) {
 }
 
 std::string AutoDetectCaption(Launcher& l) {
-  return l.MsgAutoDetect + (l.OptControls().OptAutoIni[0].Value() ? "ON" : "OFF");
+  return l.MsgAutoDetect + (l.OptControls().OptAutoIni[kAutoDetect].Value() ? "ON" : "OFF");
 }
 
 bool IsNoSkinCaption(const std::string& caption) {

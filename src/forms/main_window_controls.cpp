@@ -25,11 +25,14 @@ void MainWindowControls::Layout() {
   SetHeight(6015);
   SetBackColor(kPanelGrey);
 
-  SetZOrder(nullptr, {&MainPic, &Timer1, &FrmBanner, &ImgLogo, &ImgHelp[1], &ImgHelp[0]});
-  SetZOrder(&MainPic, {&FrmMenu, &LblMovieName, &ImgShow[1], &ImgShow[0]});
-  SetZOrder(&FrmMenu, {&ImgCancel[1], &ImgCancel[0], &ImgPlayIcon[1], &ImgPlayIcon[0], &LblPlay,
-                       &LblExit, &ImgExit[0], &LblExplore, &ImgExplore[0], &ImgPlay[0], &ImgPlay[1],
-                       &ImgExplore[1], &ImgExit[1], &ImgPlay[2], &ImgExplore[2], &ImgExit[2]});
+  SetZOrder(nullptr,
+            {&MainPic, &Timer1, &FrmBanner, &ImgLogo, &ImgHelp[kHoverIcon], &ImgHelp[kPlainIcon]});
+  SetZOrder(&MainPic, {&FrmMenu, &LblMovieName, &ImgShow[kShowHandle], &ImgShow[kHideHandle]});
+  SetZOrder(&FrmMenu, {&ImgCancel[kHoverIcon], &ImgCancel[kPlainIcon], &ImgPlayIcon[kHoverIcon],
+                       &ImgPlayIcon[kPlainIcon], &LblPlay, &LblExit, &ImgExit[kPressedLook],
+                       &LblExplore, &ImgExplore[kPressedLook], &ImgPlay[kPressedLook],
+                       &ImgPlay[kHoverLook], &ImgExplore[kHoverLook], &ImgExit[kHoverLook],
+                       &ImgPlay[kIdleLook], &ImgExplore[kIdleLook], &ImgExit[kIdleLook]});
   SetZOrder(&FrmBanner, {&PicLogo2});
 
   MainPic.Move(4080, 480, 2895, 4695);
@@ -42,10 +45,10 @@ void MainWindowControls::Layout() {
     ImgCancel[i].Move(480, 2280, 300, 300);
     ImgPlayIcon[i].Move(1080, 645, 240, 240);
   }
-  ImgCancel[1].SetPicture(Resource(res::kExitHover, 20, 20));
-  ImgCancel[0].SetPicture(Resource(res::kExitIcon, 20, 20));
-  ImgPlayIcon[1].SetPicture(Resource(res::kPlayHover, 16, 16));
-  ImgPlayIcon[0].SetPicture(Resource(res::kPlayIcon, 16, 16));
+  ImgCancel[kHoverIcon].SetPicture(Resource(res::kExitHover, 20, 20));
+  ImgCancel[kPlainIcon].SetPicture(Resource(res::kExitIcon, 20, 20));
+  ImgPlayIcon[kHoverIcon].SetPicture(Resource(res::kPlayHover, 16, 16));
+  ImgPlayIcon[kPlainIcon].SetPicture(Resource(res::kPlayIcon, 16, 16));
 
   struct LabelDesign {
     Label& label;
@@ -88,9 +91,9 @@ void MainWindowControls::Layout() {
     ImgShow[i].Move(0, 1920, 150, 480);
     ImgShow[i].SetPointer(MousePointer::Custom);
   }
-  ImgShow[1].SetPicture(Resource(res::kHandleShow, 10, 32));
-  ImgShow[1].SetVisible(false);
-  ImgShow[0].SetPicture(Resource(res::kHandleHide, 10, 32));
+  ImgShow[kShowHandle].SetPicture(Resource(res::kHandleShow, 10, 32));
+  ImgShow[kShowHandle].SetVisible(false);
+  ImgShow[kHideHandle].SetPicture(Resource(res::kHandleHide, 10, 32));
 
   Timer1.SetEnabled(false);
   Timer1.SetInterval(65500);
@@ -104,11 +107,11 @@ void MainWindowControls::Layout() {
   ImgLogo.Move(0, 480, 615, 4455);
   ImgLogo.SetPicture(Resource(res::kLogoStrip, 41, 297));
 
-  ImgHelp[1].Move(6360, 75, 360, 360);
-  ImgHelp[1].SetPicture(Resource(res::kHelpHover, 24, 24));
-  ImgHelp[1].SetVisible(false);
-  ImgHelp[0].Move(6360, 80, 360, 360);
-  ImgHelp[0].SetPicture(Resource(res::kHelpIcon, 24, 24));
+  ImgHelp[kHoverIcon].Move(6360, 75, 360, 360);
+  ImgHelp[kHoverIcon].SetPicture(Resource(res::kHelpHover, 24, 24));
+  ImgHelp[kHoverIcon].SetVisible(false);
+  ImgHelp[kPlainIcon].Move(6360, 80, 360, 360);
+  ImgHelp[kPlainIcon].SetPicture(Resource(res::kHelpIcon, 24, 24));
   for (int i = 0; i < 2; ++i)
     ImgHelp[i].SetPointer(MousePointer::ArrowQuestion);
 

@@ -17,9 +17,9 @@ void OptionsWindowControls::Layout() {
   SetZOrder(&Picoptions[1], {&fraSample2});
   SetZOrder(&Picoptions[2], {&FraSample3});
   SetZOrder(&Picoptions[3], {&fraSample4});
-  SetZOrder(&fraSample1,
-            {&LblAviName, &LblVideoName, &TxtAviName, &OptAutoIni[2], &CmdAvi, &LblBSIni, &TxtBSini,
-             &OptAutoIni[1], &CmdBSini, &LblAuto, &OptAutoIni[0], &CmdDefault});
+  SetZOrder(&fraSample1, {&LblAviName, &LblVideoName, &TxtAviName, &OptAutoIni[kTypedPath], &CmdAvi,
+                          &LblBSIni, &TxtBSini, &OptAutoIni[kIniFile], &CmdBSini, &LblAuto,
+                          &OptAutoIni[kAutoDetect], &CmdDefault});
   SetZOrder(&fraSample2,
             {&ChkFull, &ChkSubsDisable, &ChkSkin, &LblAspect, &ChkEend, &CmbAspect, &ChkPanScan,
              &LblRes, &ChkStart, &TxtSec, &CmbRes, &TxtParam, &ChkParbox});
@@ -52,16 +52,16 @@ void OptionsWindowControls::Layout() {
 
   LblAviName.Move(120, 360, 5775, 375);
   LblVideoName.Move(120, 960, 5655, 255);
-  OptAutoIni[2].Move(120, 1200, 4815, 375);
+  OptAutoIni[kTypedPath].Move(120, 1200, 4815, 375);
   TxtAviName.Move(480, 1200, 4455, 375);
   CmdAvi.Move(5160, 1200, 735, 375);
   LblBSIni.Move(120, 1800, 5775, 615);
-  OptAutoIni[1].Move(120, 2520, 4815, 375);
+  OptAutoIni[kIniFile].Move(120, 2520, 4815, 375);
   TxtBSini.Move(480, 2520, 4455, 405);
   TxtBSini.SetCaption("Type or find the BSplayer's .ini or .bsi file, in order to use it.");
   CmdBSini.Move(5160, 2520, 735, 375);
   LblAuto.Move(120, 3120, 4575, 255);
-  OptAutoIni[0].Move(120, 3360, 3855, 375);
+  OptAutoIni[kAutoDetect].Move(120, 3360, 3855, 375);
   CmdDefault.Move(4440, 3360, 1455, 375);
   CmdAvi.SetCaption(". . .");
   CmdBSini.SetCaption(". . .");
@@ -125,7 +125,7 @@ void OptionsWindowControls::Layout() {
 
   // The design's values, set before any handler is bound.
   ChkSave.SetValue(kChecked);
-  OptAutoIni[0].SetValue(true);
+  OptAutoIni[kAutoDetect].SetValue(true);
 }
 
 }  // namespace zorvik

@@ -21,7 +21,7 @@ void OpenReadme(Launcher& l) {
 }
 
 void ExploreDisc(Launcher& l) {
-  l.MainControls().ImgExplore[0].SetVisible(false);
+  l.MainControls().ImgExplore[kPressedLook].SetVisible(false);
   const std::string folder = l.platform.LauncherFolder();
   l.platform.ShellExecute("explore", folder, "", folder, kShowDefault);
 }

@@ -1,8 +1,8 @@
 #include "media/player.h"
 
 #include "core/launcher.h"
-#include "persistence/player_registry.h"
 #include "forms/options_window_controls.h"
+#include "persistence/player_registry.h"
 
 namespace zorvik {
 

@@ -2,9 +2,9 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
-#include "media/player.h"
 #include "forms/main_window_controls.h"
 #include "forms/options_window_controls.h"
+#include "media/player.h"
 
 namespace zorvik {
 
@@ -25,12 +25,12 @@ bool FFdshowInstalled(Platform& p, const std::string& drive) {
 
 void DisablePlay(Launcher& l) {
   MainWindowControls& m = l.MainControls();
-  m.ImgPlay[2].SetEnabled(false);
-  m.ImgPlayIcon[0].SetEnabled(false);
+  m.ImgPlay[kIdleLook].SetEnabled(false);
+  m.ImgPlayIcon[kPlainIcon].SetEnabled(false);
   m.LblPlay.SetEnabled(false);
   // A hover look left showing would still take presses and start the player.
-  m.ImgPlay[1].SetVisible(false);
-  m.ImgPlayIcon[1].SetVisible(false);
+  m.ImgPlay[kHoverLook].SetVisible(false);
+  m.ImgPlayIcon[kHoverIcon].SetVisible(false);
 }
 
 void DetectPrerequisites(Launcher& l) {

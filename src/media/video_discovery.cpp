@@ -2,9 +2,9 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
-#include "media/prerequisites.h"
 #include "forms/main_window_controls.h"
 #include "forms/options_window_controls.h"
+#include "media/prerequisites.h"
 
 namespace zorvik {
 
@@ -23,14 +23,14 @@ void ValidateVideoSelection(Launcher& l) {
   OptionsWindowControls& o = l.OptControls();
   if (!l.MainControls().MainVideo.Checked()) return;
   const auto report = [&] { l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution); };
-  if (o.OptAutoIni[0].Value() && o.TxtAviName.Text().empty()) {
+  if (o.OptAutoIni[kAutoDetect].Value() && o.TxtAviName.Text().empty()) {
     report();
     DisablePlay(l);
-  } else if (o.OptAutoIni[1].Value() && o.TxtBSini.Text().empty()) {
+  } else if (o.OptAutoIni[kIniFile].Value() && o.TxtBSini.Text().empty()) {
     report();
     o.TxtBSini.SetText(l.TextDefault);
     DisablePlay(l);
-  } else if (o.OptAutoIni[2].Value() && o.TxtAviName.Text().empty()) {
+  } else if (o.OptAutoIni[kTypedPath].Value() && o.TxtAviName.Text().empty()) {
     report();
     DisablePlay(l);
   }

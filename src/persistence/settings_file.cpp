@@ -3,9 +3,9 @@
 #include <charconv>
 
 #include "core/text_util.h"
+#include "forms/language.h"
 #include "forms/main_window_controls.h"
 #include "forms/options_window_controls.h"
-#include "forms/language.h"
 
 namespace zorvik {
 
@@ -262,9 +262,9 @@ SettingsRecord CaptureSettings(Launcher& l) {
   r.movieFile = o.TxtAviName.Text();
   r.exitAfterLaunch = o.ChkZorvikexit.Value();
   r.hideBanner = o.ChkBanner.Value();
-  r.autoDetect = o.OptAutoIni[0].Value();
-  r.iniFile = o.OptAutoIni[1].Value();
-  r.typedPath = o.OptAutoIni[2].Value();
+  r.autoDetect = o.OptAutoIni[kAutoDetect].Value();
+  r.iniFile = o.OptAutoIni[kIniFile].Value();
+  r.typedPath = o.OptAutoIni[kTypedPath].Value();
   r.playerPath = o.TxtBSpath.Text();
   r.playerIni = o.TxtBSini.Text();
   r.detectVersion = o.ChkVersion.Value();
@@ -348,9 +348,9 @@ bool LoadSettings(Launcher& l) {
   o.TxtBSini.SetText(r.playerIni);
   o.TxtAviName.SetText(r.movieFile);
   o.ChkSubs.SetValue(r.writeSubStyle);
-  o.OptAutoIni[0].SetValue(r.autoDetect);
-  o.OptAutoIni[1].SetValue(r.iniFile);
-  o.OptAutoIni[2].SetValue(r.typedPath);
+  o.OptAutoIni[kAutoDetect].SetValue(r.autoDetect);
+  o.OptAutoIni[kIniFile].SetValue(r.iniFile);
+  o.OptAutoIni[kTypedPath].SetValue(r.typedPath);
   o.TxtBSpath.SetText(r.playerPath);
   o.TxtParam.SetText(r.parameters);
   o.CmbAspect.SetListIndex(r.aspect);

@@ -73,7 +73,7 @@ void FrmMain::Form_Load() {
     ImgExplore[k].SetPicture(ImgPlay[k].GetPicture());
   for (int k = 0; k < 3; ++k)
     ImgExit[k].SetPicture(ImgPlay[k].GetPicture());
-  ImgShow[1].SetVisible(true);
+  ImgShow[kShowHandle].SetVisible(true);
   ResetButtonImages();
 
   l.GreekLanguage = false;
@@ -121,7 +121,7 @@ void FrmMain::Form_Load() {
     }
   }
 
-  if (l.Opt().OptAutoIni[0].Value()) AutoDetectVideo(l);
+  if (l.Opt().OptAutoIni[kAutoDetect].Value()) AutoDetectVideo(l);
   DetectPrerequisites(l);
   ValidateVideoSelection(l);
   FindCover(l);

@@ -10,8 +10,9 @@
 namespace zorvik {
 
 void FrmMain::ResetButtonImages() {
-  for (Image* img : {&ImgPlay[1], &ImgExit[1], &ImgExplore[1], &ImgPlay[0], &ImgExit[0],
-                     &ImgExplore[0], &ImgPlayIcon[1], &ImgHelp[1], &ImgCancel[1]}) {
+  for (Image* img : {&ImgPlay[kHoverLook], &ImgExit[kHoverLook], &ImgExplore[kHoverLook],
+                     &ImgPlay[kPressedLook], &ImgExit[kPressedLook], &ImgExplore[kPressedLook],
+                     &ImgPlayIcon[kHoverIcon], &ImgHelp[kHoverIcon], &ImgCancel[kHoverIcon]}) {
     img->SetVisible(false);
   }
 }
@@ -27,40 +28,40 @@ void FrmMain::FrmMenu_MouseMove(const MouseArgs&) {
 }
 
 void FrmMain::ImgPlay_MouseMove(int, const MouseArgs&) {
-  ImgExit[1].SetVisible(false);
-  ImgExplore[1].SetVisible(false);
-  ImgPlay[1].SetVisible(true);
-  ImgPlayIcon[1].SetVisible(true);
+  ImgExit[kHoverLook].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(false);
+  ImgPlay[kHoverLook].SetVisible(true);
+  ImgPlayIcon[kHoverIcon].SetVisible(true);
 }
 
 void FrmMain::ImgExplore_MouseMove(int, const MouseArgs&) {
-  ImgExplore[1].SetVisible(true);
-  ImgPlay[1].SetVisible(false);
-  ImgExit[1].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(true);
+  ImgPlay[kHoverLook].SetVisible(false);
+  ImgExit[kHoverLook].SetVisible(false);
 }
 
 void FrmMain::ImgExit_MouseMove(int, const MouseArgs&) {
-  ImgExit[1].SetVisible(true);
-  ImgPlay[1].SetVisible(false);
-  ImgExplore[1].SetVisible(false);
-  ImgCancel[1].SetVisible(true);
+  ImgExit[kHoverLook].SetVisible(true);
+  ImgPlay[kHoverLook].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(false);
+  ImgCancel[kHoverIcon].SetVisible(true);
 }
 
 void FrmMain::ImgHelp_MouseMove(int, const MouseArgs&) {
-  ImgHelp[1].SetVisible(true);
+  ImgHelp[kHoverIcon].SetVisible(true);
 }
 
 void FrmMain::ImgPlay_MouseDown(int, const MouseArgs&) {
   FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  ImgPlay[kPressedLook].SetVisible(true);
 }
 void FrmMain::LblPlay_MouseDown(const MouseArgs&) {
   FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  ImgPlay[kPressedLook].SetVisible(true);
 }
 void FrmMain::ImgPlayIcon_MouseDown(int, const MouseArgs&) {
   FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  ImgPlay[kPressedLook].SetVisible(true);
 }
 void FrmMain::ImgPlay_MouseUp(int, const MouseArgs&) {
   LaunchVideo(Owner());
@@ -74,11 +75,11 @@ void FrmMain::ImgPlayIcon_MouseUp(int, const MouseArgs&) {
 
 void FrmMain::ImgExplore_MouseDown(int, const MouseArgs&) {
   FocusButton(PictureButton::Explore);
-  ImgExplore[0].SetVisible(true);
+  ImgExplore[kPressedLook].SetVisible(true);
 }
 void FrmMain::LblExplore_MouseDown(const MouseArgs&) {
   FocusButton(PictureButton::Explore);
-  ImgExplore[0].SetVisible(true);
+  ImgExplore[kPressedLook].SetVisible(true);
 }
 void FrmMain::ImgExplore_MouseUp(int, const MouseArgs&) {
   ExploreDisc(Owner());
@@ -89,15 +90,15 @@ void FrmMain::LblExplore_MouseUp(const MouseArgs&) {
 
 void FrmMain::ImgExit_MouseDown(int, const MouseArgs&) {
   FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  ImgExit[kPressedLook].SetVisible(true);
 }
 void FrmMain::LblExit_MouseDown(const MouseArgs&) {
   FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  ImgExit[kPressedLook].SetVisible(true);
 }
 void FrmMain::ImgCancel_MouseDown(int, const MouseArgs&) {
   FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  ImgExit[kPressedLook].SetVisible(true);
 }
 void FrmMain::ImgExit_MouseUp(int, const MouseArgs&) {
   Owner().EndNow();
@@ -123,7 +124,7 @@ void FrmMain::FocusButton(PictureButton b) {
 }
 
 bool FrmMain::ButtonEnabled(PictureButton b) const {
-  return b != PictureButton::Play || ImgPlay[2].Enabled();
+  return b != PictureButton::Play || ImgPlay[kIdleLook].Enabled();
 }
 
 const Label& FrmMain::ButtonLabel(PictureButton b) const {
@@ -140,11 +141,11 @@ const Label& FrmMain::ButtonLabel(PictureButton b) const {
 const Image& FrmMain::ButtonImage(PictureButton b) const {
   switch (b) {
     case PictureButton::Play:
-      return ImgPlay[2];
+      return ImgPlay[kIdleLook];
     case PictureButton::Explore:
-      return ImgExplore[2];
+      return ImgExplore[kIdleLook];
     default:
-      return ImgExit[2];
+      return ImgExit[kIdleLook];
   }
 }
 

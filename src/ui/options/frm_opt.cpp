@@ -86,10 +86,10 @@ void FrmOpt::Form_Load() {
     CmbAspect.SetListIndex(0);
     CmbRes.SetListIndex(0);
     TxtParam.SetText("-fs -eend");
-    OptAutoIni[0].SetValue(true);
+    OptAutoIni[kAutoDetect].SetValue(true);
   }
 
-  if (OptAutoIni[0].Value()) {
+  if (OptAutoIni[kAutoDetect].Value()) {
     for (TextBox* t : {&TxtBSini, &TxtAviName}) {
       t->SetForeColor(SystemColor(syscolor::kGrayText));
       t->SetBackColor(kSilver);
@@ -112,13 +112,13 @@ void FrmOpt::Form_Load() {
 void FrmOpt::KeepWhatStartUpFound() {
   Launcher& l = Owner();
   if (TxtBSpath.Text().empty()) TxtBSpath.SetText(l.PlayerPathFound);
-  if (!OptAutoIni[0].Value()) return;
+  if (!OptAutoIni[kAutoDetect].Value()) return;
   // Finding the movie again is no choice of the user's: Play stays as it was.
   FrmMain& m = l.Main();
-  const bool image = m.ImgPlay[2].Enabled();
+  const bool image = m.ImgPlay[kIdleLook].Enabled();
   const bool label = m.LblPlay.Enabled();
   AutoDetectVideo(l);
-  m.ImgPlay[2].SetEnabled(image);
+  m.ImgPlay[kIdleLook].SetEnabled(image);
   m.LblPlay.SetEnabled(label);
 }
 
@@ -126,7 +126,7 @@ void FrmOpt::ApplyOptions() {
   Launcher& l = Owner();
   BuildCommandLine(l);
   if (ChkSave.Value() == kChecked) SaveSettings(l);
-  if (OptAutoIni[0].Value()) AutoDetectVideo(l);
+  if (OptAutoIni[kAutoDetect].Value()) AutoDetectVideo(l);
   ValidateVideoSelection(l);
   if (ChkVersion.Value() == kChecked) CheckPlayerVersion(l);
   if (ChkSubs.Value() == kChecked) WriteSubStyle(l);
