@@ -1,6 +1,9 @@
 #include "persistence/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <type_traits>
+#include <variant>
 
 #include "core/text_util.h"
 #include "forms/language.h"
@@ -13,44 +16,89 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// The one description of the file's layout, walked by the writer and by the reader so that the
-// two agree field for field.
+// Where a field of the file lives while the program runs.
+enum class Holder {
+  Check,       // a check box's value
+  Text,        // a text box's text
+  List,        // a list's chosen index
+  Method,      // one of the three ways of finding the movie
+  Language,    // the language menu
+  Skin,        // the skin box's caption: a skin's name or the "no skin" word
+  MovieTitle,  // the main window's title
+};
+
+// What follows a field in the file.
+enum class After { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
+
+// One field of the file and the control that holds it: the file's writer and reader, the capture
+// of the controls and the load into them all walk this table, so a setting is bound in one row.
+struct Field {
+  std::variant<std::string SettingsRecord::*, int SettingsRecord::*, bool SettingsRecord::*> value;
+  Holder holder;
+  CheckBox OptionsWindowControls::*check = nullptr;
+  TextBox OptionsWindowControls::*text = nullptr;
+  ComboBox OptionsWindowControls::*list = nullptr;
+  FindMethod method = kAutoDetect;
+  After after = After::Comma;
+  // Loading sets the controls in this order (lowest first), and each control's reaction runs as
+  // a user's change would: the order is part of what a load does.
+  int loadStep = 0;
+};
+
+using R = SettingsRecord;
+using O = OptionsWindowControls;
+// clang-format off
+const Field kFields[] = {
+    {.value = &R::language, .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1},
+    {.value = &R::movieFile, .holder = Holder::Text, .text = &O::TxtAviName, .loadStep = 10},
+    {.value = &R::exitAfterLaunch, .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7},
+    {.value = &R::hideBanner, .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6},
+    {.value = &R::autoDetect, .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12},
+    {.value = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
+    {.value = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
+    {.value = &R::playerPath, .holder = Holder::Text, .text = &O::TxtBSpath, .loadStep = 15},
+    {.value = &R::playerIni, .holder = Holder::Text, .text = &O::TxtBSini, .loadStep = 9},
+    {.value = &R::detectVersion, .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0},
+    {.value = &R::writeSubStyle, .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11},
+    {.value = &R::writeSubFolder, .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2},
+    {.value = &R::aspect, .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17},
+    {.value = &R::disableSubs, .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8},
+    {.value = &R::fullScreen, .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18},
+    {.value = &R::endAtEnd, .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19},
+    {.value = &R::skin, .holder = Holder::Skin, .loadStep = 20},
+    {.value = &R::panScan, .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21},
+    {.value = &R::startAt, .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22},
+    {.value = &R::startPosition, .holder = Holder::Text, .text = &O::TxtSec, .loadStep = 24},
+    {.value = &R::resolution, .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23},
+    {.value = &R::useApi, .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3},
+    {.value = &R::shutDown, .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4},
+    {.value = &R::parameters, .holder = Holder::Text, .text = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16},
+    {.value = &R::movieTitle, .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1},
+};
+// clang-format on
+
+// The file's layout: the fields of the table, then the disc's trailers, installers and extra
+// programs, each a line of a path and a name after an empty line. Walked by the writer and by
+// the reader, so that the two agree field for field.
 template <class V>
 void Walk(V& v, SettingsRecord& r) {
-  v.Text(r.language);
-  v.EndRecord();
-  v.Text(r.movieFile);
-  v.Number(r.exitAfterLaunch);
-  v.Number(r.hideBanner);
-  v.EndRecord();
-  v.Boolean(r.autoDetect);
-  v.Boolean(r.iniFile);
-  v.Boolean(r.typedPath);
-  v.ContinueRecord();  // the third record shares its line with the fourth
-  v.Text(r.playerPath);
-  v.Text(r.playerIni);
-  v.Number(r.detectVersion);
-  v.EndRecord();
-  v.Number(r.writeSubStyle);
-  v.Number(r.writeSubFolder);
-  v.Number(r.aspect);
-  v.Number(r.disableSubs);
-  v.Number(r.fullScreen);
-  v.Number(r.endAtEnd);
-  v.Text(r.skin);
-  v.Number(r.panScan);
-  v.Number(r.startAt);
-  v.Text(r.startPosition);
-  v.Number(r.resolution);
-  v.EndRecord();
-  v.Number(r.useApi);
-  v.Number(r.shutDown);
-  v.EndRecord();
-  v.Text(r.parameters);
-  v.EndRecord();
-  v.EmptyRecord();
-  v.Text(r.movieTitle);
-  v.EndRecord();
+  for (const Field& f : kFields) {
+    std::visit(
+        [&](auto member) {
+          using T = std::remove_reference_t<decltype(r.*member)>;
+          if constexpr (std::is_same_v<T, std::string>) {
+            v.Text(r.*member);
+          } else if constexpr (std::is_same_v<T, int>) {
+            v.Number(r.*member);
+          } else {
+            v.Boolean(r.*member);
+          }
+        },
+        f.value);
+    if (f.after == After::SharedLine) v.ContinueRecord();
+    if (f.after == After::LineEnd || f.after == After::LineEndAndEmptyLine) v.EndRecord();
+    if (f.after == After::LineEndAndEmptyLine) v.EmptyRecord();
+  }
   for (NamedPath& t : r.trailers) {
     v.Text(t.path);
     v.Text(t.name);
@@ -258,31 +306,31 @@ SettingsRecord CaptureSettings(Launcher& l) {
   MainWindowControls& m = l.MainControls();
   OptionsWindowControls& o = l.OptControls();
   SettingsRecord r;
-  r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
-  r.movieFile = o.TxtAviName.Text();
-  r.exitAfterLaunch = o.ChkZorvikexit.Value();
-  r.hideBanner = o.ChkBanner.Value();
-  r.autoDetect = o.OptAutoIni[kAutoDetect].Value();
-  r.iniFile = o.OptAutoIni[kIniFile].Value();
-  r.typedPath = o.OptAutoIni[kTypedPath].Value();
-  r.playerPath = o.TxtBSpath.Text();
-  r.playerIni = o.TxtBSini.Text();
-  r.detectVersion = o.ChkVersion.Value();
-  r.writeSubStyle = o.ChkSubs.Value();
-  r.writeSubFolder = o.ChkSubPath.Value();
-  r.aspect = o.CmbAspect.ListIndex();
-  r.disableSubs = o.ChkSubsDisable.Value();
-  r.fullScreen = o.ChkFull.Value();
-  r.endAtEnd = o.ChkEend.Value();
-  r.skin = o.ChkSkin.Caption();
-  r.panScan = o.ChkPanScan.Value();
-  r.startAt = o.ChkStart.Value();
-  r.startPosition = o.TxtSec.Text();
-  r.resolution = o.CmbRes.ListIndex();
-  r.useApi = o.ChkAPI.Value();
-  r.shutDown = o.ChkShutDown.Value();
-  r.parameters = o.TxtParam.Text();
-  r.movieTitle = m.LblMovieName.Caption();
+  for (const Field& f : kFields) {
+    switch (f.holder) {
+      case Holder::Check:
+        r.*std::get<int R::*>(f.value) = (o.*f.check).Value();
+        break;
+      case Holder::Text:
+        r.*std::get<std::string R::*>(f.value) = (o.*f.text).Text();
+        break;
+      case Holder::List:
+        r.*std::get<int R::*>(f.value) = (o.*f.list).ListIndex();
+        break;
+      case Holder::Method:
+        r.*std::get<bool R::*>(f.value) = o.OptAutoIni[f.method].Value();
+        break;
+      case Holder::Language:
+        r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
+        break;
+      case Holder::Skin:
+        r.skin = o.ChkSkin.Caption();
+        break;
+      case Holder::MovieTitle:
+        r.movieTitle = m.LblMovieName.Caption();
+        break;
+    }
+  }
   for (int n = 1; n <= 3; ++n) {
     r.trailers[n - 1] = {l.TrailerPath(n), m.TrailerEntry(n).Caption()};
   }
@@ -320,9 +368,6 @@ bool LoadSettings(Launcher& l) {
   l.Other1Path = r.others[0].path;
   l.Other2Path = r.others[1].path;
 
-  if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
-  if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
-
   MainWindowControls& m = l.MainControls();
   struct Entry {
     MenuItem& menu;
@@ -335,38 +380,48 @@ bool LoadSettings(Launcher& l) {
     if (!e.value.path.empty()) e.menu.SetVisible(true);
   }
 
-  // Setting a control raises its reaction as a user's change would, in this order.
-  OptionsWindowControls& o = l.OptControls();
-  o.ChkVersion.SetValue(r.detectVersion);
-  m.LblMovieName.SetCaption(r.movieTitle);
-  o.ChkSubPath.SetValue(r.writeSubFolder);
-  o.ChkAPI.SetValue(r.useApi);
-  o.ChkShutDown.SetValue(r.shutDown);
-  o.ChkBanner.SetValue(r.hideBanner);
-  o.ChkZorvikexit.SetValue(r.exitAfterLaunch);
-  o.ChkSubsDisable.SetValue(r.disableSubs);
-  o.TxtBSini.SetText(r.playerIni);
-  o.TxtAviName.SetText(r.movieFile);
-  o.ChkSubs.SetValue(r.writeSubStyle);
-  o.OptAutoIni[kAutoDetect].SetValue(r.autoDetect);
-  o.OptAutoIni[kIniFile].SetValue(r.iniFile);
-  o.OptAutoIni[kTypedPath].SetValue(r.typedPath);
-  o.TxtBSpath.SetText(r.playerPath);
-  o.TxtParam.SetText(r.parameters);
-  o.CmbAspect.SetListIndex(r.aspect);
-  o.ChkFull.SetValue(r.fullScreen);
-  o.ChkEend.SetValue(r.endAtEnd);
-  if (IsNoSkinCaption(r.skin)) {
-    // No skin in the file also unchecks a skin chosen since the window was loaded (Default).
-    o.ChkSkin.SetValue(kUnchecked);
-    o.ChkSkin.SetCaption(l.TextChangeSkin);
-  } else {
-    o.ChkSkin.SetCaption(r.skin);
+  // The language comes first: the options window, loaded at its first use below, then shows the
+  // file's language.
+  const auto o = [&l]() -> OptionsWindowControls& { return l.OptControls(); };
+  std::vector<const Field*> steps;
+  for (const Field& f : kFields)
+    steps.push_back(&f);
+  std::stable_sort(steps.begin(), steps.end(),
+                   [](const Field* a, const Field* b) { return a->loadStep < b->loadStep; });
+  for (const Field* f : steps) {
+    switch (f->holder) {
+      case Holder::Check:
+        (o().*f->check).SetValue(r.*std::get<int R::*>(f->value));
+        break;
+      case Holder::Text:
+        (o().*f->text).SetText(r.*std::get<std::string R::*>(f->value));
+        break;
+      case Holder::List:
+        (o().*f->list).SetListIndex(r.*std::get<int R::*>(f->value));
+        break;
+      case Holder::Method:
+        o().OptAutoIni[f->method].SetValue(r.*std::get<bool R::*>(f->value));
+        break;
+      case Holder::Language:
+        // A line that names neither language leaves the current one.
+        if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
+        if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
+        break;
+      case Holder::Skin:
+        if (IsNoSkinCaption(r.skin)) {
+          // No skin in the file also unchecks a skin chosen since the window was loaded
+          // (Default).
+          o().ChkSkin.SetValue(kUnchecked);
+          o().ChkSkin.SetCaption(l.TextChangeSkin);
+        } else {
+          o().ChkSkin.SetCaption(r.skin);
+        }
+        break;
+      case Holder::MovieTitle:
+        m.LblMovieName.SetCaption(r.movieTitle);
+        break;
+    }
   }
-  o.ChkPanScan.SetValue(r.panScan);
-  o.ChkStart.SetValue(r.startAt);
-  o.CmbRes.SetListIndex(r.resolution);
-  o.TxtSec.SetText(r.startPosition);
   return true;
 }
 
