@@ -96,6 +96,11 @@ class FrmMain : public MainWindowControls {
  private:
   void BindHandlers();
   void ChooseTrailer(int n);
+  // A press on the button: the focus and the pressed look; its release: the button's action.
+  void PressButton(PictureButton b);
+  void ReleaseButton(PictureButton b);
+  // One of the button's looks (kPressedLook, kHoverLook, kIdleLook).
+  Image& ButtonLook(PictureButton b, int look);
   // The next button that can be pressed, forwards or backwards, going round.
   PictureButton NextButton(PictureButton from, int step) const;
 

@@ -9,6 +9,14 @@
 
 namespace zorvik {
 
+namespace {
+
+// The looks of each picture button, in the order of kPictureButtons.
+constexpr ControlArray<Image> MainWindowControls::*kButtonLooks[] = {
+    &MainWindowControls::ImgPlay, &MainWindowControls::ImgExplore, &MainWindowControls::ImgExit};
+
+}  // namespace
+
 void FrmMain::ResetButtonImages() {
   for (Image* img : {&ImgPlay[kHoverLook], &ImgExit[kHoverLook], &ImgExplore[kHoverLook],
                      &ImgPlay[kPressedLook], &ImgExit[kPressedLook], &ImgExplore[kPressedLook],
@@ -51,63 +59,74 @@ void FrmMain::ImgHelp_MouseMove(int, const MouseArgs&) {
   ImgHelp[kHoverIcon].SetVisible(true);
 }
 
+// Every part of a picture button (its picture, its caption, its icon) takes a press and a release
+// as the button itself.
+void FrmMain::PressButton(PictureButton b) {
+  FocusButton(b);
+  ButtonLook(b, kPressedLook).SetVisible(true);
+}
+
+void FrmMain::ReleaseButton(PictureButton b) {
+  switch (b) {
+    case PictureButton::Play:
+      LaunchVideo(Owner());
+      break;
+    case PictureButton::Explore:
+      ExploreDisc(Owner());
+      break;
+    case PictureButton::Exit:
+      Owner().EndNow();
+      break;
+  }
+}
+
 void FrmMain::ImgPlay_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::LblPlay_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::ImgPlayIcon_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::ImgPlay_MouseUp(int, const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
 void FrmMain::LblPlay_MouseUp(const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
 void FrmMain::ImgPlayIcon_MouseUp(int, const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
-
 void FrmMain::ImgExplore_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Explore);
-  ImgExplore[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Explore);
 }
 void FrmMain::LblExplore_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Explore);
-  ImgExplore[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Explore);
 }
 void FrmMain::ImgExplore_MouseUp(int, const MouseArgs&) {
-  ExploreDisc(Owner());
+  ReleaseButton(PictureButton::Explore);
 }
 void FrmMain::LblExplore_MouseUp(const MouseArgs&) {
-  ExploreDisc(Owner());
+  ReleaseButton(PictureButton::Explore);
 }
-
 void FrmMain::ImgExit_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::LblExit_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::ImgCancel_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[kPressedLook].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::ImgExit_MouseUp(int, const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 void FrmMain::LblExit_MouseUp(const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 void FrmMain::ImgCancel_MouseUp(int, const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 
 PictureButton FrmMain::FocusedButton() const {
@@ -139,33 +158,17 @@ const Label& FrmMain::ButtonLabel(PictureButton b) const {
 }
 
 const Image& FrmMain::ButtonImage(PictureButton b) const {
-  switch (b) {
-    case PictureButton::Play:
-      return ImgPlay[kIdleLook];
-    case PictureButton::Explore:
-      return ImgExplore[kIdleLook];
-    default:
-      return ImgExit[kIdleLook];
-  }
+  return (this->*kButtonLooks[static_cast<int>(b)])[kIdleLook];
+}
+
+Image& FrmMain::ButtonLook(PictureButton b, int look) {
+  return (this->*kButtonLooks[static_cast<int>(b)])[look];
 }
 
 void FrmMain::ClickButton(PictureButton b) {
   if (!ButtonEnabled(b) || !HandlersAllowed()) return;
-  const MouseArgs click{};
-  switch (b) {
-    case PictureButton::Play:
-      ImgPlay_MouseDown(2, click);
-      ImgPlay_MouseUp(2, click);
-      break;
-    case PictureButton::Explore:
-      ImgExplore_MouseDown(2, click);
-      ImgExplore_MouseUp(2, click);
-      break;
-    case PictureButton::Exit:
-      ImgExit_MouseDown(2, click);
-      ImgExit_MouseUp(2, click);
-      break;
-  }
+  PressButton(b);
+  ReleaseButton(b);
 }
 
 PictureButton FrmMain::NextButton(PictureButton from, int step) const {
