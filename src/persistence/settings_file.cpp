@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <type_traits>
-#include <variant>
+#include <iterator>
 
 #include "core/text_util.h"
 #include "forms/language.h"
@@ -33,10 +32,13 @@ enum class After { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
 // One field of the file and the control that holds it: the file's writer and reader, the capture
 // of the controls and the load into them all walk this table, so a setting is bound in one row.
 struct Field {
-  std::variant<std::string SettingsRecord::*, int SettingsRecord::*, bool SettingsRecord::*> value;
+  // The record's member: one of the three.
+  std::string SettingsRecord::*text = nullptr;
+  int SettingsRecord::*number = nullptr;
+  bool SettingsRecord::*flag = nullptr;
   Holder holder;
   CheckBox OptionsWindowControls::*check = nullptr;
-  TextBox OptionsWindowControls::*text = nullptr;
+  TextBox OptionsWindowControls::*box = nullptr;
   ComboBox OptionsWindowControls::*list = nullptr;
   FindMethod method = kAutoDetect;
   After after = After::Comma;
@@ -48,34 +50,49 @@ struct Field {
 using R = SettingsRecord;
 using O = OptionsWindowControls;
 // clang-format off
-const Field kFields[] = {
-    {.value = &R::language, .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1},
-    {.value = &R::movieFile, .holder = Holder::Text, .text = &O::TxtAviName, .loadStep = 10},
-    {.value = &R::exitAfterLaunch, .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7},
-    {.value = &R::hideBanner, .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6},
-    {.value = &R::autoDetect, .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12},
-    {.value = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
-    {.value = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
-    {.value = &R::playerPath, .holder = Holder::Text, .text = &O::TxtBSpath, .loadStep = 15},
-    {.value = &R::playerIni, .holder = Holder::Text, .text = &O::TxtBSini, .loadStep = 9},
-    {.value = &R::detectVersion, .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0},
-    {.value = &R::writeSubStyle, .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11},
-    {.value = &R::writeSubFolder, .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2},
-    {.value = &R::aspect, .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17},
-    {.value = &R::disableSubs, .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8},
-    {.value = &R::fullScreen, .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18},
-    {.value = &R::endAtEnd, .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19},
-    {.value = &R::skin, .holder = Holder::Skin, .loadStep = 20},
-    {.value = &R::panScan, .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21},
-    {.value = &R::startAt, .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22},
-    {.value = &R::startPosition, .holder = Holder::Text, .text = &O::TxtSec, .loadStep = 24},
-    {.value = &R::resolution, .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23},
-    {.value = &R::useApi, .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3},
-    {.value = &R::shutDown, .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4},
-    {.value = &R::parameters, .holder = Holder::Text, .text = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16},
-    {.value = &R::movieTitle, .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1},
+constexpr Field kFields[] = {
+    {.text = &R::language, .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1},
+    {.text = &R::movieFile, .holder = Holder::Text, .box = &O::TxtAviName, .loadStep = 10},
+    {.number = &R::exitAfterLaunch, .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7},
+    {.number = &R::hideBanner, .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6},
+    {.flag = &R::autoDetect, .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12},
+    {.flag = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
+    {.flag = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
+    {.text = &R::playerPath, .holder = Holder::Text, .box = &O::TxtBSpath, .loadStep = 15},
+    {.text = &R::playerIni, .holder = Holder::Text, .box = &O::TxtBSini, .loadStep = 9},
+    {.number = &R::detectVersion, .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0},
+    {.number = &R::writeSubStyle, .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11},
+    {.number = &R::writeSubFolder, .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2},
+    {.number = &R::aspect, .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17},
+    {.number = &R::disableSubs, .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8},
+    {.number = &R::fullScreen, .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18},
+    {.number = &R::endAtEnd, .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19},
+    {.text = &R::skin, .holder = Holder::Skin, .loadStep = 20},
+    {.number = &R::panScan, .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21},
+    {.number = &R::startAt, .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22},
+    {.text = &R::startPosition, .holder = Holder::Text, .box = &O::TxtSec, .loadStep = 24},
+    {.number = &R::resolution, .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23},
+    {.number = &R::useApi, .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3},
+    {.number = &R::shutDown, .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4},
+    {.text = &R::parameters, .holder = Holder::Text, .box = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16},
+    {.text = &R::movieTitle, .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1},
 };
 // clang-format on
+constexpr int kLastLoadStep = 24;
+
+// Each field has its own step, so the load sets every one of them once.
+constexpr bool StepsDistinct() {
+  int seen = 0;
+  for (int step = -1; step <= kLastLoadStep; ++step) {
+    int n = 0;
+    for (const Field& f : kFields)
+      n += f.loadStep == step ? 1 : 0;
+    if (n > 1) return false;
+    seen += n;
+  }
+  return seen == static_cast<int>(std::size(kFields));
+}
+static_assert(StepsDistinct());
 
 // The file's layout: the fields of the table, then the disc's trailers, installers and extra
 // programs, each a line of a path and a name after an empty line. Walked by the writer and by
@@ -83,18 +100,9 @@ const Field kFields[] = {
 template <class V>
 void Walk(V& v, SettingsRecord& r) {
   for (const Field& f : kFields) {
-    std::visit(
-        [&](auto member) {
-          using T = std::remove_reference_t<decltype(r.*member)>;
-          if constexpr (std::is_same_v<T, std::string>) {
-            v.Text(r.*member);
-          } else if constexpr (std::is_same_v<T, int>) {
-            v.Number(r.*member);
-          } else {
-            v.Boolean(r.*member);
-          }
-        },
-        f.value);
+    if (f.text) v.Text(r.*f.text);
+    if (f.number) v.Number(r.*f.number);
+    if (f.flag) v.Boolean(r.*f.flag);
     if (f.after == After::SharedLine) v.ContinueRecord();
     if (f.after == After::LineEnd || f.after == After::LineEndAndEmptyLine) v.EndRecord();
     if (f.after == After::LineEndAndEmptyLine) v.EmptyRecord();
@@ -309,16 +317,16 @@ SettingsRecord CaptureSettings(Launcher& l) {
   for (const Field& f : kFields) {
     switch (f.holder) {
       case Holder::Check:
-        r.*std::get<int R::*>(f.value) = (o.*f.check).Value();
+        r.*f.number = (o.*f.check).Value();
         break;
       case Holder::Text:
-        r.*std::get<std::string R::*>(f.value) = (o.*f.text).Text();
+        r.*f.text = (o.*f.box).Text();
         break;
       case Holder::List:
-        r.*std::get<int R::*>(f.value) = (o.*f.list).ListIndex();
+        r.*f.number = (o.*f.list).ListIndex();
         break;
       case Holder::Method:
-        r.*std::get<bool R::*>(f.value) = o.OptAutoIni[f.method].Value();
+        r.*f.flag = o.OptAutoIni[f.method].Value();
         break;
       case Holder::Language:
         r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
@@ -383,24 +391,22 @@ bool LoadSettings(Launcher& l) {
   // The language comes first: the options window, loaded at its first use below, then shows the
   // file's language.
   const auto o = [&l]() -> OptionsWindowControls& { return l.OptControls(); };
-  std::vector<const Field*> steps;
-  for (const Field& f : kFields)
-    steps.push_back(&f);
-  std::stable_sort(steps.begin(), steps.end(),
-                   [](const Field* a, const Field* b) { return a->loadStep < b->loadStep; });
-  for (const Field* f : steps) {
+  for (int step = -1; step <= kLastLoadStep; ++step) {
+    const Field* f = std::find_if(std::begin(kFields), std::end(kFields),
+                                  [step](const Field& field) { return field.loadStep == step; });
+    if (f == std::end(kFields)) continue;
     switch (f->holder) {
       case Holder::Check:
-        (o().*f->check).SetValue(r.*std::get<int R::*>(f->value));
+        (o().*f->check).SetValue(r.*f->number);
         break;
       case Holder::Text:
-        (o().*f->text).SetText(r.*std::get<std::string R::*>(f->value));
+        (o().*f->box).SetText(r.*f->text);
         break;
       case Holder::List:
-        (o().*f->list).SetListIndex(r.*std::get<int R::*>(f->value));
+        (o().*f->list).SetListIndex(r.*f->number);
         break;
       case Holder::Method:
-        o().OptAutoIni[f->method].SetValue(r.*std::get<bool R::*>(f->value));
+        o().OptAutoIni[f->method].SetValue(r.*f->flag);
         break;
       case Holder::Language:
         // A line that names neither language leaves the current one.
