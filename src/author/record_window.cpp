@@ -1,8 +1,8 @@
 #include "author/record_window.h"
 
+#include "forms/language.h"
 #include "ui/options/command_line.h"
 #include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
 
 namespace zorvik::author {
 

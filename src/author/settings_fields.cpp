@@ -6,8 +6,8 @@
 #include "author/names.h"
 #include "author/record_window.h"
 #include "core/text_util.h"
+#include "forms/language.h"
 #include "ui/options/command_line.h"
-#include "ui/text/language.h"
 
 namespace zorvik::author {
 

@@ -10,6 +10,15 @@
 
 namespace zorvik {
 
+// Gives a field its new value and says whether that changed it: a change is what makes the views
+// draw again, so each setter of the model goes through here.
+template <class T>
+bool Changed(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+
 class Form;
 
 using Twips = int;
@@ -176,9 +185,7 @@ class Control {
  protected:
   template <class T>
   void Set(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Touch();
+    if (Changed(field, value)) Touch();
   }
   void Touch();
   void Raise(const std::function<void()>& handler);
@@ -413,9 +420,7 @@ class MenuItem {
  private:
   template <class T>
   void Set(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Touch();
+    if (Changed(field, value)) Touch();
   }
   void Touch();
 

@@ -121,9 +121,7 @@ class Form {
  private:
   template <class T>
   void Set(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    NextRevision();
+    if (Changed(field, value)) NextRevision();
   }
   Control* HitIn(const Control* container, Twips x, Twips y) const;
   void Deliver(Control* target, void (Control::*raise)(const MouseArgs&), MouseButton button,

@@ -2,8 +2,7 @@
 
 #include <exception>
 
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
+#include "ui/windows.h"
 
 namespace zorvik {
 
@@ -52,6 +51,14 @@ FrmMain& Launcher::Main() {
     if (observer) observer->FormLoaded(*main_);
   }
   return *main_;
+}
+
+MainWindowControls& Launcher::MainControls() {
+  return Main();
+}
+
+OptionsWindowControls& Launcher::OptControls() {
+  return Opt();
 }
 
 FrmOpt& Launcher::Opt() {

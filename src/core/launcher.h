@@ -16,6 +16,8 @@ namespace zorvik {
 class Form;
 class FrmMain;
 class FrmOpt;
+class MainWindowControls;
+class OptionsWindowControls;
 
 // The disc's installers, in the order the settings file keeps them.
 enum class InstallerId { BSplayer, DivX, DivXPro, FFdshow, XviD };
@@ -72,6 +74,10 @@ class Launcher {
   bool OptLoaded() const { return opt_ != nullptr; }
   // Unloads the options window; its values are gone and the next access loads it afresh.
   void UnloadOpt();
+  // The same two windows as their controls only: what the settings file, the player and the
+  // movie's finding read and set, below the windows' behaviour.
+  MainWindowControls& MainControls();
+  OptionsWindowControls& OptControls();
 
   // Ending at once: no handler runs afterwards; the front end closes the windows and leaves.
   void EndNow() { ending_ = true; }

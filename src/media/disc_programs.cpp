@@ -2,7 +2,7 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
-#include "ui/main/frm_main.h"
+#include "forms/main_window_controls.h"
 
 namespace zorvik {
 
@@ -21,7 +21,7 @@ void OpenReadme(Launcher& l) {
 }
 
 void ExploreDisc(Launcher& l) {
-  l.Main().ImgExplore[0].SetVisible(false);
+  l.MainControls().ImgExplore[kPressedLook].SetVisible(false);
   const std::string folder = l.platform.LauncherFolder();
   l.platform.ShellExecute("explore", folder, "", folder, kShowDefault);
 }

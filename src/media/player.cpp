@@ -1,8 +1,8 @@
 #include "media/player.h"
 
 #include "core/launcher.h"
+#include "forms/options_window_controls.h"
 #include "persistence/player_registry.h"
-#include "ui/options/frm_opt.h"
 
 namespace zorvik {
 
@@ -15,11 +15,11 @@ void ReadPlayerPath(Launcher& l) {
     return;
   }
   l.PlayerPathFound = r.text;
-  l.Opt().TxtBSpath.SetText(r.text);
+  l.OptControls().TxtBSpath.SetText(r.text);
 }
 
 void CheckPlayerVersion(Launcher& l) {
-  const std::string path = l.Opt().TxtBSpath.Text();
+  const std::string path = l.OptControls().TxtBSpath.Text();
   FindRecord record;
   if (!path.empty()) {
     if (std::optional<FindRecord> found = l.platform.FindFirst(path)) record = *found;

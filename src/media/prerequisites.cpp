@@ -2,9 +2,9 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 #include "media/player.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
 
 namespace zorvik {
 
@@ -24,18 +24,18 @@ bool FFdshowInstalled(Platform& p, const std::string& drive) {
 }  // namespace
 
 void DisablePlay(Launcher& l) {
-  FrmMain& m = l.Main();
-  m.ImgPlay[2].SetEnabled(false);
-  m.ImgPlayIcon[0].SetEnabled(false);
+  MainWindowControls& m = l.MainControls();
+  m.ImgPlay[kIdleLook].SetEnabled(false);
+  m.ImgPlayIcon[kPlainIcon].SetEnabled(false);
   m.LblPlay.SetEnabled(false);
   // A hover look left showing would still take presses and start the player.
-  m.ImgPlay[1].SetVisible(false);
-  m.ImgPlayIcon[1].SetVisible(false);
+  m.ImgPlay[kHoverLook].SetVisible(false);
+  m.ImgPlayIcon[kHoverIcon].SetVisible(false);
 }
 
 void DetectPrerequisites(Launcher& l) {
   Platform& p = l.platform;
-  FrmMain& m = l.Main();
+  MainWindowControls& m = l.MainControls();
   const std::string windows = p.WindowsFolder();
   const std::string drive = windows.substr(0, 3);
   const auto inSystem = [&](const char* dll) {
@@ -47,8 +47,8 @@ void DetectPrerequisites(Launcher& l) {
     DisablePlay(l);
   };
 
-  if (l.Opt().TxtBSpath.Text().empty()) ReadPlayerPath(l);
-  const std::string player = l.Opt().TxtBSpath.Text();
+  if (l.OptControls().TxtBSpath.Text().empty()) ReadPlayerPath(l);
+  const std::string player = l.OptControls().TxtBSpath.Text();
   if (player.empty()) prompt(l.MsgInstallBSplayer);
 
   // FFdshow decodes both kinds of movie by itself.

@@ -2,9 +2,9 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 #include "media/prerequisites.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
 
 namespace zorvik {
 
@@ -16,21 +16,21 @@ void AutoDetectVideo(Launcher& l) {
       record = *found;
     }
   }
-  l.Opt().TxtAviName.SetText(record.name);
+  l.OptControls().TxtAviName.SetText(record.name);
 }
 
 void ValidateVideoSelection(Launcher& l) {
-  FrmOpt& o = l.Opt();
-  if (!l.Main().MainVideo.Checked()) return;
+  OptionsWindowControls& o = l.OptControls();
+  if (!l.MainControls().MainVideo.Checked()) return;
   const auto report = [&] { l.MsgBox(l.MsgNoVideo, kMbCritical, l.TitleCaution); };
-  if (o.OptAutoIni[0].Value() && o.TxtAviName.Text().empty()) {
+  if (o.OptAutoIni[kAutoDetect].Value() && o.TxtAviName.Text().empty()) {
     report();
     DisablePlay(l);
-  } else if (o.OptAutoIni[1].Value() && o.TxtBSini.Text().empty()) {
+  } else if (o.OptAutoIni[kIniFile].Value() && o.TxtBSini.Text().empty()) {
     report();
     o.TxtBSini.SetText(l.TextDefault);
     DisablePlay(l);
-  } else if (o.OptAutoIni[2].Value() && o.TxtAviName.Text().empty()) {
+  } else if (o.OptAutoIni[kTypedPath].Value() && o.TxtAviName.Text().empty()) {
     report();
     DisablePlay(l);
   }

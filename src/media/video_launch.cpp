@@ -2,17 +2,17 @@
 
 #include "core/launcher.h"
 #include "core/text_util.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
+#include "forms/language.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
 void LaunchVideo(Launcher& l) {
   Platform& p = l.platform;
-  FrmMain& m = l.Main();
-  FrmOpt& o = l.Opt();
-  m.ImgPlay[0].SetVisible(false);
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
+  m.ImgPlay[kPressedLook].SetVisible(false);
 
   const std::string player = o.TxtBSpath.Text();
   const std::string folder = p.LauncherFolder();
@@ -24,13 +24,13 @@ void LaunchVideo(Launcher& l) {
   };
 
   if (m.MainVideo.Checked()) {
-    if (o.OptAutoIni[1].Value() && !ini.empty() && !IsDefaultIniWord(ini)) {
+    if (o.OptAutoIni[kIniFile].Value() && !ini.empty() && !IsDefaultIniWord(ini)) {
       open(ini);
-    } else if (o.OptAutoIni[1].Value()) {
+    } else if (o.OptAutoIni[kIniFile].Value()) {
       p.StartProgram(player, "", kShowNoActivate);
-    } else if (o.OptAutoIni[0].Value() && !video.empty()) {
+    } else if (o.OptAutoIni[kAutoDetect].Value() && !video.empty()) {
       open(JoinPath(folder, video) + " " + options);
-    } else if (o.OptAutoIni[2].Value() && !video.empty()) {
+    } else if (o.OptAutoIni[kTypedPath].Value() && !video.empty()) {
       open(video + " " + options);
     }
   } else {

@@ -1,7 +1,7 @@
 #include "persistence/player_registry.h"
 
 #include "core/launcher.h"
-#include "ui/options/frm_opt.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
@@ -49,16 +49,16 @@ std::string FitPlayerValue(Platform& p, const std::string& text) {
 }
 
 void ReadSubStyle(Launcher& l) {
-  ReadSubValue(l, kSubStyleValue, l.Opt().TxtSubs, l.SubStyleUnread);
+  ReadSubValue(l, kSubStyleValue, l.OptControls().TxtSubs, l.SubStyleUnread);
 }
 void ReadSubDir(Launcher& l) {
-  ReadSubValue(l, kSubDirValue, l.Opt().TxtSubPath, l.SubDirUnread);
+  ReadSubValue(l, kSubDirValue, l.OptControls().TxtSubPath, l.SubDirUnread);
 }
 void WriteSubStyle(Launcher& l) {
-  WriteSubValue(l, kSubStyleValue, l.Opt().TxtSubs, l.SubStyleUnread);
+  WriteSubValue(l, kSubStyleValue, l.OptControls().TxtSubs, l.SubStyleUnread);
 }
 void WriteSubDir(Launcher& l) {
-  WriteSubValue(l, kSubDirValue, l.Opt().TxtSubPath, l.SubDirUnread);
+  WriteSubValue(l, kSubDirValue, l.OptControls().TxtSubPath, l.SubDirUnread);
 }
 
 }  // namespace zorvik

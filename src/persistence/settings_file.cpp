@@ -1,11 +1,13 @@
 #include "persistence/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "core/text_util.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
+#include "forms/language.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
@@ -13,44 +15,98 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// The one description of the file's layout, walked by the writer and by the reader so that the
-// two agree field for field.
+// Where a field of the file lives while the program runs.
+enum class Holder {
+  Check,       // a check box's value
+  Text,        // a text box's text
+  List,        // a list's chosen index
+  Method,      // one of the three ways of finding the movie
+  Language,    // the language menu
+  Skin,        // the skin box's caption: a skin's name or the "no skin" word
+  MovieTitle,  // the main window's title
+};
+
+// What follows a field in the file.
+enum class After { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
+
+// One field of the file and the control that holds it: the file's writer and reader, the capture
+// of the controls and the load into them all walk this table, so a setting is bound in one row.
+struct Field {
+  // The record's member: one of the three.
+  std::string SettingsRecord::*text = nullptr;
+  int SettingsRecord::*number = nullptr;
+  bool SettingsRecord::*flag = nullptr;
+  Holder holder;
+  CheckBox OptionsWindowControls::*check = nullptr;
+  TextBox OptionsWindowControls::*box = nullptr;
+  ComboBox OptionsWindowControls::*list = nullptr;
+  FindMethod method = kAutoDetect;
+  After after = After::Comma;
+  // Loading sets the controls in this order (lowest first), and each control's reaction runs as
+  // a user's change would: the order is part of what a load does.
+  int loadStep = 0;
+};
+
+using R = SettingsRecord;
+using O = OptionsWindowControls;
+// clang-format off
+constexpr Field kFields[] = {
+    {.text = &R::language, .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1},
+    {.text = &R::movieFile, .holder = Holder::Text, .box = &O::TxtAviName, .loadStep = 10},
+    {.number = &R::exitAfterLaunch, .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7},
+    {.number = &R::hideBanner, .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6},
+    {.flag = &R::autoDetect, .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12},
+    {.flag = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
+    {.flag = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
+    {.text = &R::playerPath, .holder = Holder::Text, .box = &O::TxtBSpath, .loadStep = 15},
+    {.text = &R::playerIni, .holder = Holder::Text, .box = &O::TxtBSini, .loadStep = 9},
+    {.number = &R::detectVersion, .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0},
+    {.number = &R::writeSubStyle, .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11},
+    {.number = &R::writeSubFolder, .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2},
+    {.number = &R::aspect, .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17},
+    {.number = &R::disableSubs, .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8},
+    {.number = &R::fullScreen, .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18},
+    {.number = &R::endAtEnd, .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19},
+    {.text = &R::skin, .holder = Holder::Skin, .loadStep = 20},
+    {.number = &R::panScan, .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21},
+    {.number = &R::startAt, .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22},
+    {.text = &R::startPosition, .holder = Holder::Text, .box = &O::TxtSec, .loadStep = 24},
+    {.number = &R::resolution, .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23},
+    {.number = &R::useApi, .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3},
+    {.number = &R::shutDown, .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4},
+    {.text = &R::parameters, .holder = Holder::Text, .box = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16},
+    {.text = &R::movieTitle, .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1},
+};
+// clang-format on
+constexpr int kLastLoadStep = 24;
+
+// Each field has its own step, so the load sets every one of them once.
+constexpr bool StepsDistinct() {
+  int seen = 0;
+  for (int step = -1; step <= kLastLoadStep; ++step) {
+    int n = 0;
+    for (const Field& f : kFields)
+      n += f.loadStep == step ? 1 : 0;
+    if (n > 1) return false;
+    seen += n;
+  }
+  return seen == static_cast<int>(std::size(kFields));
+}
+static_assert(StepsDistinct());
+
+// The file's layout: the fields of the table, then the disc's trailers, installers and extra
+// programs, each a line of a path and a name after an empty line. Walked by the writer and by
+// the reader, so that the two agree field for field.
 template <class V>
 void Walk(V& v, SettingsRecord& r) {
-  v.Text(r.language);
-  v.EndRecord();
-  v.Text(r.movieFile);
-  v.Number(r.exitAfterLaunch);
-  v.Number(r.hideBanner);
-  v.EndRecord();
-  v.Boolean(r.autoDetect);
-  v.Boolean(r.iniFile);
-  v.Boolean(r.typedPath);
-  v.ContinueRecord();  // the third record shares its line with the fourth
-  v.Text(r.playerPath);
-  v.Text(r.playerIni);
-  v.Number(r.detectVersion);
-  v.EndRecord();
-  v.Number(r.writeSubStyle);
-  v.Number(r.writeSubFolder);
-  v.Number(r.aspect);
-  v.Number(r.disableSubs);
-  v.Number(r.fullScreen);
-  v.Number(r.endAtEnd);
-  v.Text(r.skin);
-  v.Number(r.panScan);
-  v.Number(r.startAt);
-  v.Text(r.startPosition);
-  v.Number(r.resolution);
-  v.EndRecord();
-  v.Number(r.useApi);
-  v.Number(r.shutDown);
-  v.EndRecord();
-  v.Text(r.parameters);
-  v.EndRecord();
-  v.EmptyRecord();
-  v.Text(r.movieTitle);
-  v.EndRecord();
+  for (const Field& f : kFields) {
+    if (f.text) v.Text(r.*f.text);
+    if (f.number) v.Number(r.*f.number);
+    if (f.flag) v.Boolean(r.*f.flag);
+    if (f.after == After::SharedLine) v.ContinueRecord();
+    if (f.after == After::LineEnd || f.after == After::LineEndAndEmptyLine) v.EndRecord();
+    if (f.after == After::LineEndAndEmptyLine) v.EmptyRecord();
+  }
   for (NamedPath& t : r.trailers) {
     v.Text(t.path);
     v.Text(t.name);
@@ -207,7 +263,7 @@ bool Fits(const SettingsRecord& r) {
 }
 
 void FailedSave(Launcher& l, const std::string& file) {
-  FrmOpt& o = l.Opt();
+  OptionsWindowControls& o = l.OptControls();
   o.CmdApply.SetLeft(kOutOfSight);
   o.CmdApply.SetVisible(false);
   o.ChkSave.SetValue(kUnchecked);
@@ -255,34 +311,34 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes) {
 }
 
 SettingsRecord CaptureSettings(Launcher& l) {
-  FrmMain& m = l.Main();
-  FrmOpt& o = l.Opt();
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
   SettingsRecord r;
-  r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
-  r.movieFile = o.TxtAviName.Text();
-  r.exitAfterLaunch = o.ChkZorvikexit.Value();
-  r.hideBanner = o.ChkBanner.Value();
-  r.autoDetect = o.OptAutoIni[0].Value();
-  r.iniFile = o.OptAutoIni[1].Value();
-  r.typedPath = o.OptAutoIni[2].Value();
-  r.playerPath = o.TxtBSpath.Text();
-  r.playerIni = o.TxtBSini.Text();
-  r.detectVersion = o.ChkVersion.Value();
-  r.writeSubStyle = o.ChkSubs.Value();
-  r.writeSubFolder = o.ChkSubPath.Value();
-  r.aspect = o.CmbAspect.ListIndex();
-  r.disableSubs = o.ChkSubsDisable.Value();
-  r.fullScreen = o.ChkFull.Value();
-  r.endAtEnd = o.ChkEend.Value();
-  r.skin = o.ChkSkin.Caption();
-  r.panScan = o.ChkPanScan.Value();
-  r.startAt = o.ChkStart.Value();
-  r.startPosition = o.TxtSec.Text();
-  r.resolution = o.CmbRes.ListIndex();
-  r.useApi = o.ChkAPI.Value();
-  r.shutDown = o.ChkShutDown.Value();
-  r.parameters = o.TxtParam.Text();
-  r.movieTitle = m.LblMovieName.Caption();
+  for (const Field& f : kFields) {
+    switch (f.holder) {
+      case Holder::Check:
+        r.*f.number = (o.*f.check).Value();
+        break;
+      case Holder::Text:
+        r.*f.text = (o.*f.box).Text();
+        break;
+      case Holder::List:
+        r.*f.number = (o.*f.list).ListIndex();
+        break;
+      case Holder::Method:
+        r.*f.flag = o.OptAutoIni[f.method].Value();
+        break;
+      case Holder::Language:
+        r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
+        break;
+      case Holder::Skin:
+        r.skin = o.ChkSkin.Caption();
+        break;
+      case Holder::MovieTitle:
+        r.movieTitle = m.LblMovieName.Caption();
+        break;
+    }
+  }
   for (int n = 1; n <= 3; ++n) {
     r.trailers[n - 1] = {l.TrailerPath(n), m.TrailerEntry(n).Caption()};
   }
@@ -320,10 +376,7 @@ bool LoadSettings(Launcher& l) {
   l.Other1Path = r.others[0].path;
   l.Other2Path = r.others[1].path;
 
-  if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
-  if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
-
-  FrmMain& m = l.Main();
+  MainWindowControls& m = l.MainControls();
   struct Entry {
     MenuItem& menu;
     const NamedPath& value;
@@ -335,38 +388,46 @@ bool LoadSettings(Launcher& l) {
     if (!e.value.path.empty()) e.menu.SetVisible(true);
   }
 
-  // Setting a control raises its reaction as a user's change would, in this order.
-  FrmOpt& o = l.Opt();
-  o.ChkVersion.SetValue(r.detectVersion);
-  m.LblMovieName.SetCaption(r.movieTitle);
-  o.ChkSubPath.SetValue(r.writeSubFolder);
-  o.ChkAPI.SetValue(r.useApi);
-  o.ChkShutDown.SetValue(r.shutDown);
-  o.ChkBanner.SetValue(r.hideBanner);
-  o.ChkZorvikexit.SetValue(r.exitAfterLaunch);
-  o.ChkSubsDisable.SetValue(r.disableSubs);
-  o.TxtBSini.SetText(r.playerIni);
-  o.TxtAviName.SetText(r.movieFile);
-  o.ChkSubs.SetValue(r.writeSubStyle);
-  o.OptAutoIni[0].SetValue(r.autoDetect);
-  o.OptAutoIni[1].SetValue(r.iniFile);
-  o.OptAutoIni[2].SetValue(r.typedPath);
-  o.TxtBSpath.SetText(r.playerPath);
-  o.TxtParam.SetText(r.parameters);
-  o.CmbAspect.SetListIndex(r.aspect);
-  o.ChkFull.SetValue(r.fullScreen);
-  o.ChkEend.SetValue(r.endAtEnd);
-  if (IsNoSkinCaption(r.skin)) {
-    // No skin in the file also unchecks a skin chosen since the window was loaded (Default).
-    o.ChkSkin.SetValue(kUnchecked);
-    o.ChkSkin.SetCaption(l.TextChangeSkin);
-  } else {
-    o.ChkSkin.SetCaption(r.skin);
+  // The language comes first: the options window, loaded at its first use below, then shows the
+  // file's language.
+  const auto o = [&l]() -> OptionsWindowControls& { return l.OptControls(); };
+  for (int step = -1; step <= kLastLoadStep; ++step) {
+    const Field* f = std::find_if(std::begin(kFields), std::end(kFields),
+                                  [step](const Field& field) { return field.loadStep == step; });
+    if (f == std::end(kFields)) continue;
+    switch (f->holder) {
+      case Holder::Check:
+        (o().*f->check).SetValue(r.*f->number);
+        break;
+      case Holder::Text:
+        (o().*f->box).SetText(r.*f->text);
+        break;
+      case Holder::List:
+        (o().*f->list).SetListIndex(r.*f->number);
+        break;
+      case Holder::Method:
+        o().OptAutoIni[f->method].SetValue(r.*f->flag);
+        break;
+      case Holder::Language:
+        // A line that names neither language leaves the current one.
+        if (r.language == kGreekLanguageLine) l.GreekLanguage = true;
+        if (r.language == kEnglishLanguageLine) l.GreekLanguage = false;
+        break;
+      case Holder::Skin:
+        if (IsNoSkinCaption(r.skin)) {
+          // No skin in the file also unchecks a skin chosen since the window was loaded
+          // (Default).
+          o().ChkSkin.SetValue(kUnchecked);
+          o().ChkSkin.SetCaption(l.TextChangeSkin);
+        } else {
+          o().ChkSkin.SetCaption(r.skin);
+        }
+        break;
+      case Holder::MovieTitle:
+        m.LblMovieName.SetCaption(r.movieTitle);
+        break;
+    }
   }
-  o.ChkPanScan.SetValue(r.panScan);
-  o.ChkStart.SetValue(r.startAt);
-  o.CmbRes.SetListIndex(r.resolution);
-  o.TxtSec.SetText(r.startPosition);
   return true;
 }
 

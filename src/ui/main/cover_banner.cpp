@@ -51,13 +51,13 @@ void FindCover(Launcher& l) {
 void ApplyBannerLayout(Launcher& l) {
   FrmMain& m = l.Main();
   const bool banner = l.CoverFound;
-  m.ImgShow[1].SetVisible(!banner);
+  m.ImgShow[kShowHandle].SetVisible(!banner);
   m.FrmBanner.SetLeft(banner ? 600 : -20000);
   m.FrmBanner.SetEnabled(banner);
   m.MainPic.SetLeft(banner ? 4080 : 700);
   m.ImgLogo.SetTop(banner ? 480 : 20);
-  m.ImgHelp[0].SetLeft(banner ? 6360 : 3200);
-  m.ImgHelp[1].SetLeft(banner ? 6360 : 3200);
+  m.ImgHelp[kPlainIcon].SetLeft(banner ? 6360 : 3200);
+  m.ImgHelp[kHoverIcon].SetLeft(banner ? 6360 : 3200);
   m.FrmMenu.SetWidth(banner ? 2200 : 2300);
   m.SetWidth(banner ? 6930 : 3800);
   m.SetHeight(banner ? 6015 : 5300);

@@ -1,126 +1,18 @@
 #include "ui/main/frm_main.h"
 
 #include "core/launcher.h"
+#include "forms/language.h"
 #include "media/player.h"
 #include "media/prerequisites.h"
 #include "media/video_discovery.h"
 #include "persistence/settings_file.h"
 #include "ui/main/cover_banner.h"
 #include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
 
 namespace zorvik {
 
-namespace {
-
-const Font kButtonFont{"Comic Sans MS", 9, true, true};
-
-Picture Resource(const char* name, int width, int height) {
-  return Picture{name, width, height, {}};
-}
-
-}  // namespace
-
-FrmMain::FrmMain(Launcher& launcher) : Form(launcher, "FrmMain") {
-  Layout();
+FrmMain::FrmMain(Launcher& launcher) : MainWindowControls(launcher) {
   BindHandlers();
-}
-
-void FrmMain::Layout() {
-  SetCaption(kAppTitle);
-  SetInnerSize(6810, 5235);
-  SetWidth(6930);
-  SetHeight(6015);
-  SetBackColor(kPanelGrey);
-
-  SetZOrder(nullptr, {&MainPic, &Timer1, &FrmBanner, &ImgLogo, &ImgHelp[1], &ImgHelp[0]});
-  SetZOrder(&MainPic, {&FrmMenu, &LblMovieName, &ImgShow[1], &ImgShow[0]});
-  SetZOrder(&FrmMenu, {&ImgCancel[1], &ImgCancel[0], &ImgPlayIcon[1], &ImgPlayIcon[0], &LblPlay,
-                       &LblExit, &ImgExit[0], &LblExplore, &ImgExplore[0], &ImgPlay[0], &ImgPlay[1],
-                       &ImgExplore[1], &ImgExit[1], &ImgPlay[2], &ImgExplore[2], &ImgExit[2]});
-  SetZOrder(&FrmBanner, {&PicLogo2});
-
-  MainPic.Move(4080, 480, 2895, 4695);
-  MainPic.SetBackColor(kPanelGrey);
-  FrmMenu.Move(360, 840, 2200, 2895);
-  FrmMenu.SetCaption("Κυρίως Μενού");
-  FrmMenu.SetBackColor(kPanelGrey);
-
-  for (int i = 0; i < 2; ++i) {
-    ImgCancel[i].Move(480, 2280, 300, 300);
-    ImgPlayIcon[i].Move(1080, 645, 240, 240);
-  }
-  ImgCancel[1].SetPicture(Resource(res::kExitHover, 20, 20));
-  ImgCancel[0].SetPicture(Resource(res::kExitIcon, 20, 20));
-  ImgPlayIcon[1].SetPicture(Resource(res::kPlayHover, 16, 16));
-  ImgPlayIcon[0].SetPicture(Resource(res::kPlayIcon, 16, 16));
-
-  struct LabelDesign {
-    Label& label;
-    Twips top;
-    const char* caption;
-    double size;
-  };
-  for (const LabelDesign& d :
-       {LabelDesign{LblPlay, 840, "Αναπαραγωγή", 9.75}, LabelDesign{LblExit, 2280, "Έξοδος", 9},
-        LabelDesign{LblExplore, 1560, "Εξερεύνηση CD", 9}}) {
-    d.label.Move(480, d.top, 1335, 255);
-    d.label.SetCaption(d.caption);
-    Font f = kButtonFont;
-    f.size = d.size;
-    d.label.SetFont(f);
-  }
-
-  const char* looks[] = {res::kButtonPressed, res::kButtonHover, res::kButtonIdle};
-  for (int k = 0; k < 3; ++k) {
-    ImgPlay[k].Move(360, 480, 1575, 735);
-    ImgExplore[k].Move(360, 1440, 1575, 495);
-    ImgExit[k].Move(360, 2160, 1575, 495);
-    ImgPlay[k].SetPicture(Resource(looks[k], 102, 30));
-    for (Image* img : {&ImgPlay[k], &ImgExplore[k], &ImgExit[k]}) {
-      img->SetStretch(true);
-      img->SetVisible(k == 2);
-      img->SetBorder(k == 0);
-    }
-  }
-
-  LblMovieName.Move(276, 120, 2505, 720);
-  LblMovieName.SetFont(Font{"MS Sans Serif", 9.75, true, true});
-  for (Label* lbl : {&LblPlay, &LblExit, &LblExplore, &LblMovieName}) {
-    lbl->SetCentered(true);
-    lbl->SetBackColor(kPanelGrey);
-    lbl->SetForeColor(SystemColor(syscolor::kButtonText));
-  }
-
-  for (int i = 0; i < 2; ++i) {
-    ImgShow[i].Move(0, 1920, 150, 480);
-    ImgShow[i].SetPointer(MousePointer::Custom);
-  }
-  ImgShow[1].SetPicture(Resource(res::kHandleShow, 10, 32));
-  ImgShow[1].SetVisible(false);
-  ImgShow[0].SetPicture(Resource(res::kHandleHide, 10, 32));
-
-  Timer1.SetEnabled(false);
-  Timer1.SetInterval(65500);
-
-  FrmBanner.Move(600, 120, 3470, 5000);
-  FrmBanner.SetCaption("Εξώφυλλο");
-  FrmBanner.SetBackColor(kPanelGrey);
-  PicLogo2.Move(120, 240, 3215, 4630);
-  PicLogo2.SetPicture(Resource(res::kDefaultCover, 215, 309));
-
-  ImgLogo.Move(0, 480, 615, 4455);
-  ImgLogo.SetPicture(Resource(res::kLogoStrip, 41, 297));
-
-  ImgHelp[1].Move(6360, 75, 360, 360);
-  ImgHelp[1].SetPicture(Resource(res::kHelpHover, 24, 24));
-  ImgHelp[1].SetVisible(false);
-  ImgHelp[0].Move(6360, 80, 360, 360);
-  ImgHelp[0].SetPicture(Resource(res::kHelpIcon, 24, 24));
-  for (int i = 0; i < 2; ++i)
-    ImgHelp[i].SetPointer(MousePointer::ArrowQuestion);
-
-  MainVideo.SetChecked(true);
 }
 
 void FrmMain::BindHandlers() {
@@ -173,17 +65,6 @@ void FrmMain::BindHandlers() {
   XviD.onClick = [this] { XviD_Click(); };
 }
 
-MenuItem& FrmMain::TrailerEntry(int n) {
-  switch (n) {
-    case 1:
-      return Trailer1;
-    case 2:
-      return Trailer2;
-    default:
-      return Trailer3;
-  }
-}
-
 void FrmMain::Form_Load() {
   Launcher& l = Owner();
   Platform& p = l.platform;
@@ -192,7 +73,7 @@ void FrmMain::Form_Load() {
     ImgExplore[k].SetPicture(ImgPlay[k].GetPicture());
   for (int k = 0; k < 3; ++k)
     ImgExit[k].SetPicture(ImgPlay[k].GetPicture());
-  ImgShow[1].SetVisible(true);
+  ImgShow[kShowHandle].SetVisible(true);
   ResetButtonImages();
 
   l.GreekLanguage = false;
@@ -240,7 +121,7 @@ void FrmMain::Form_Load() {
     }
   }
 
-  if (l.Opt().OptAutoIni[0].Value()) AutoDetectVideo(l);
+  if (l.Opt().OptAutoIni[kAutoDetect].Value()) AutoDetectVideo(l);
   DetectPrerequisites(l);
   ValidateVideoSelection(l);
   FindCover(l);

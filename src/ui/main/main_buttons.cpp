@@ -9,9 +9,18 @@
 
 namespace zorvik {
 
+namespace {
+
+// The looks of each picture button, in the order of kPictureButtons.
+constexpr ControlArray<Image> MainWindowControls::*kButtonLooks[] = {
+    &MainWindowControls::ImgPlay, &MainWindowControls::ImgExplore, &MainWindowControls::ImgExit};
+
+}  // namespace
+
 void FrmMain::ResetButtonImages() {
-  for (Image* img : {&ImgPlay[1], &ImgExit[1], &ImgExplore[1], &ImgPlay[0], &ImgExit[0],
-                     &ImgExplore[0], &ImgPlayIcon[1], &ImgHelp[1], &ImgCancel[1]}) {
+  for (Image* img : {&ImgPlay[kHoverLook], &ImgExit[kHoverLook], &ImgExplore[kHoverLook],
+                     &ImgPlay[kPressedLook], &ImgExit[kPressedLook], &ImgExplore[kPressedLook],
+                     &ImgPlayIcon[kHoverIcon], &ImgHelp[kHoverIcon], &ImgCancel[kHoverIcon]}) {
     img->SetVisible(false);
   }
 }
@@ -27,86 +36,97 @@ void FrmMain::FrmMenu_MouseMove(const MouseArgs&) {
 }
 
 void FrmMain::ImgPlay_MouseMove(int, const MouseArgs&) {
-  ImgExit[1].SetVisible(false);
-  ImgExplore[1].SetVisible(false);
-  ImgPlay[1].SetVisible(true);
-  ImgPlayIcon[1].SetVisible(true);
+  ImgExit[kHoverLook].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(false);
+  ImgPlay[kHoverLook].SetVisible(true);
+  ImgPlayIcon[kHoverIcon].SetVisible(true);
 }
 
 void FrmMain::ImgExplore_MouseMove(int, const MouseArgs&) {
-  ImgExplore[1].SetVisible(true);
-  ImgPlay[1].SetVisible(false);
-  ImgExit[1].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(true);
+  ImgPlay[kHoverLook].SetVisible(false);
+  ImgExit[kHoverLook].SetVisible(false);
 }
 
 void FrmMain::ImgExit_MouseMove(int, const MouseArgs&) {
-  ImgExit[1].SetVisible(true);
-  ImgPlay[1].SetVisible(false);
-  ImgExplore[1].SetVisible(false);
-  ImgCancel[1].SetVisible(true);
+  ImgExit[kHoverLook].SetVisible(true);
+  ImgPlay[kHoverLook].SetVisible(false);
+  ImgExplore[kHoverLook].SetVisible(false);
+  ImgCancel[kHoverIcon].SetVisible(true);
 }
 
 void FrmMain::ImgHelp_MouseMove(int, const MouseArgs&) {
-  ImgHelp[1].SetVisible(true);
+  ImgHelp[kHoverIcon].SetVisible(true);
+}
+
+// Every part of a picture button (its picture, its caption, its icon) takes a press and a release
+// as the button itself.
+void FrmMain::PressButton(PictureButton b) {
+  FocusButton(b);
+  ButtonLook(b, kPressedLook).SetVisible(true);
+}
+
+void FrmMain::ReleaseButton(PictureButton b) {
+  switch (b) {
+    case PictureButton::Play:
+      LaunchVideo(Owner());
+      break;
+    case PictureButton::Explore:
+      ExploreDisc(Owner());
+      break;
+    case PictureButton::Exit:
+      Owner().EndNow();
+      break;
+  }
 }
 
 void FrmMain::ImgPlay_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::LblPlay_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::ImgPlayIcon_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Play);
-  ImgPlay[0].SetVisible(true);
+  PressButton(PictureButton::Play);
 }
 void FrmMain::ImgPlay_MouseUp(int, const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
 void FrmMain::LblPlay_MouseUp(const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
 void FrmMain::ImgPlayIcon_MouseUp(int, const MouseArgs&) {
-  LaunchVideo(Owner());
+  ReleaseButton(PictureButton::Play);
 }
-
 void FrmMain::ImgExplore_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Explore);
-  ImgExplore[0].SetVisible(true);
+  PressButton(PictureButton::Explore);
 }
 void FrmMain::LblExplore_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Explore);
-  ImgExplore[0].SetVisible(true);
+  PressButton(PictureButton::Explore);
 }
 void FrmMain::ImgExplore_MouseUp(int, const MouseArgs&) {
-  ExploreDisc(Owner());
+  ReleaseButton(PictureButton::Explore);
 }
 void FrmMain::LblExplore_MouseUp(const MouseArgs&) {
-  ExploreDisc(Owner());
+  ReleaseButton(PictureButton::Explore);
 }
-
 void FrmMain::ImgExit_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::LblExit_MouseDown(const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::ImgCancel_MouseDown(int, const MouseArgs&) {
-  FocusButton(PictureButton::Exit);
-  ImgExit[0].SetVisible(true);
+  PressButton(PictureButton::Exit);
 }
 void FrmMain::ImgExit_MouseUp(int, const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 void FrmMain::LblExit_MouseUp(const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 void FrmMain::ImgCancel_MouseUp(int, const MouseArgs&) {
-  Owner().EndNow();
+  ReleaseButton(PictureButton::Exit);
 }
 
 PictureButton FrmMain::FocusedButton() const {
@@ -123,7 +143,7 @@ void FrmMain::FocusButton(PictureButton b) {
 }
 
 bool FrmMain::ButtonEnabled(PictureButton b) const {
-  return b != PictureButton::Play || ImgPlay[2].Enabled();
+  return b != PictureButton::Play || ImgPlay[kIdleLook].Enabled();
 }
 
 const Label& FrmMain::ButtonLabel(PictureButton b) const {
@@ -138,33 +158,17 @@ const Label& FrmMain::ButtonLabel(PictureButton b) const {
 }
 
 const Image& FrmMain::ButtonImage(PictureButton b) const {
-  switch (b) {
-    case PictureButton::Play:
-      return ImgPlay[2];
-    case PictureButton::Explore:
-      return ImgExplore[2];
-    default:
-      return ImgExit[2];
-  }
+  return (this->*kButtonLooks[static_cast<int>(b)])[kIdleLook];
+}
+
+Image& FrmMain::ButtonLook(PictureButton b, int look) {
+  return (this->*kButtonLooks[static_cast<int>(b)])[look];
 }
 
 void FrmMain::ClickButton(PictureButton b) {
   if (!ButtonEnabled(b) || !HandlersAllowed()) return;
-  const MouseArgs click{};
-  switch (b) {
-    case PictureButton::Play:
-      ImgPlay_MouseDown(2, click);
-      ImgPlay_MouseUp(2, click);
-      break;
-    case PictureButton::Explore:
-      ImgExplore_MouseDown(2, click);
-      ImgExplore_MouseUp(2, click);
-      break;
-    case PictureButton::Exit:
-      ImgExit_MouseDown(2, click);
-      ImgExit_MouseUp(2, click);
-      break;
-  }
+  PressButton(b);
+  ReleaseButton(b);
 }
 
 PictureButton FrmMain::NextButton(PictureButton from, int step) const {

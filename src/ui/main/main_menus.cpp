@@ -11,7 +11,7 @@ void FrmMain::ChooseTrailer(int n) {
   for (int k = 1; k <= 3; ++k)
     TrailerEntry(k).SetChecked(k == n);
   LblPlay.SetEnabled(true);
-  ImgPlay[2].SetEnabled(true);
+  ImgPlay[kIdleLook].SetEnabled(true);
 }
 
 void FrmMain::Trailer1_Click() {

@@ -1,9 +1,9 @@
 // How the option controls react to a change, by the user or by code.
 #include "core/launcher.h"
+#include "forms/language.h"
 #include "ui/main/frm_main.h"
 #include "ui/options/command_line.h"
 #include "ui/options/frm_opt.h"
-#include "ui/text/language.h"
 
 namespace zorvik {
 
@@ -24,7 +24,7 @@ void FrmOpt::EnableApply() {
 
 void FrmOpt::EnablePlay() {
   FrmMain& main = Owner().Main();
-  main.ImgPlay[2].SetEnabled(true);
+  main.ImgPlay[kIdleLook].SetEnabled(true);
   main.LblPlay.SetEnabled(true);
 }
 
@@ -43,13 +43,13 @@ bool FrmOpt::ShowOpen(CommonDialog& dlg) {
 
 void FrmOpt::OptAutoIni_Click(int) {
   EnableApply();
-  OptAutoIni[0].SetCaption(AutoDetectCaption(Owner()));
-  SetPathBoxActive(TxtAviName, CmdAvi, OptAutoIni[2].Value());
-  SetPathBoxActive(TxtBSini, CmdBSini, OptAutoIni[1].Value());
+  OptAutoIni[kAutoDetect].SetCaption(AutoDetectCaption(Owner()));
+  SetPathBoxActive(TxtAviName, CmdAvi, OptAutoIni[kTypedPath].Value());
+  SetPathBoxActive(TxtBSini, CmdBSini, OptAutoIni[kIniFile].Value());
 }
 
 void FrmOpt::TxtAviName_Click() {
-  OptAutoIni[2].SetValue(true);
+  OptAutoIni[kTypedPath].SetValue(true);
 }
 
 void FrmOpt::TxtAviName_Change() {
@@ -60,7 +60,7 @@ void FrmOpt::TxtAviName_Change() {
 void FrmOpt::TxtBSini_Click() {
   EnableApply();
   EnablePlay();
-  OptAutoIni[1].SetValue(true);
+  OptAutoIni[kIniFile].SetValue(true);
   TxtBSini.SetText(Owner().TextDefault);
 }
 
