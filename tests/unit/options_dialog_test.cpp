@@ -143,6 +143,10 @@ TEST_F(OptionsDialogTest, TheStartTimeBoxTakesOnlyANumber) {
   Start();
   FrmOpt& o = Opt();
   EXPECT_FALSE(o.TxtSec.Enabled());
+  EXPECT_EQ(o.TxtSec.BackColor(), SystemColor(syscolor::kWindow));
+  Click(o.ChkStart);
+  Click(o.ChkStart);
+  EXPECT_FALSE(o.TxtSec.Enabled());
   Click(o.ChkStart);
   ASSERT_TRUE(o.TxtSec.Enabled());
   Event([&] { o.MoveFocus(&o.TxtSec); });
@@ -159,6 +163,33 @@ TEST_F(OptionsDialogTest, TheStartTimeBoxTakesOnlyANumber) {
   EXPECT_FALSE(o.TxtSec.Enabled());
   Click(o.ChkStart);
   EXPECT_EQ(o.TxtSec.Text(), "x seconds");
+}
+
+TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  Set([](FrmOpt& w) { w.OptAutoIni[2].SetValue(true); });
+  struct Case {
+    CommandButton& button;
+    TextBox& box;
+    const char* offers;
+    std::string initialFolder;
+  };
+  for (const Case& c : {Case{o.CmdAvi, o.TxtAviName, "*.avi;", ""},
+                        Case{o.CmdBSpath, o.TxtBSpath, "bplay.exe", kPlayerPath},
+                        Case{o.CmdBSini, o.TxtBSini, "*.bsi", ""}}) {
+    SCOPED_TRACE(c.button.Name());
+    if (&c.button == &o.CmdBSini) Set([](FrmOpt& w) { w.OptAutoIni[1].SetValue(true); });
+    const std::string before = c.box.Text();
+    Press(c.button);  // cancelled: the box keeps its text
+    EXPECT_EQ(c.box.Text(), before);
+    fake.dialogAnswers.push_back({"C:\\Chosen\\file", "file"});
+    Press(c.button);
+    EXPECT_EQ(c.box.Text(), "C:\\Chosen\\file");
+    EXPECT_NE(fake.dialogs.back().filter.find(c.offers), std::string::npos);
+    EXPECT_EQ(fake.dialogs.back().initialFolder, c.initialFolder);
+  }
 }
 
 // Apply greys itself once done; OK leaves it as it was for the next showing of the window.

@@ -63,6 +63,15 @@ TEST_F(PictureButtonsTest, ExploreAndExitWearPlaysThreeLooks) {
     EXPECT_FALSE(look.empty());
     EXPECT_EQ(Main().ImgExplore[k].GetPicture().name, look);
     EXPECT_EQ(Main().ImgExit[k].GetPicture().name, look);
+    for (const Image* img : {&Main().ImgPlay[k], &Main().ImgExplore[k], &Main().ImgExit[k]})
+      EXPECT_EQ(img->Border(), k == 0) << img->DisplayName() << ": only the pressed look";
+  }
+}
+
+TEST_F(PictureButtonsTest, TheHelpIconAndTheHandleShowTheirOwnPointers) {
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Main().ImgHelp[i].Pointer(), MousePointer::ArrowQuestion);
+    EXPECT_EQ(Main().ImgShow[i].Pointer(), MousePointer::Custom);
   }
 }
 

@@ -100,6 +100,7 @@ TEST_F(VideoLaunchTest, TheVideoMenuChecksOnlyWhatPlayWillPlay) {
   Play();
   EXPECT_EQ(fake.shell.at(0).parameters, "C:\\Movie\\trailers\\t3.avi -fs -eend");
   m.Trailer2.UserClick();
+  EXPECT_EQ(checked(), "--x-");
   m.MainVideo.UserClick();
   EXPECT_EQ(checked(), "x---");
 }
