@@ -42,6 +42,15 @@ TEST_F(VideoDiscoveryTest, LastMatchingPatternWins) {
   }
 }
 
+TEST_F(VideoDiscoveryTest, ALookThatFindsNothingForgetsTheMovieFoundBefore) {
+  QuietDisc();
+  Start();
+  ASSERT_EQ(Opt().TxtAviName.Text(), "film.avi");
+  fake.launcherFolder = "G:\\";
+  Event([&] { AutoDetectVideo(*launcher); });
+  EXPECT_EQ(Opt().TxtAviName.Text(), "");
+}
+
 TEST_F(VideoDiscoveryTest, ValidationReportsOnlyAMissingMainVideo) {
   struct Case {
     int method;  // index of OptAutoIni
