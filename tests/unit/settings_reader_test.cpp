@@ -98,8 +98,8 @@ TEST_F(SettingsLoadTest, DefaultSelectsTheFilesMethodAgain) {
   }
 }
 
-// The window's own caption for "no skin" is English; a Greek file without a skin shows the
-// Greek one.
+// A hand-made file without a skin name means no skin, not "-skin=" with nothing behind it; the
+// window's own caption for it is English, and a Greek file shows the Greek one.
 TEST_F(SettingsLoadTest, NoSkinShowsInTheFilesLanguage) {
   QuietDisc();
   fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"English Language", "Greek Language"},
