@@ -80,8 +80,9 @@ std::string MenuTree(const MenuItem& m) {
   return out;
 }
 
-// The menu tree as the design gives it, entry for entry and in its order, in both languages.
-TEST_F(LanguageTest, TheMenusReadAsDesignedInBothLanguages) {
+// The menu tree and the options window's pages as the design names them, entry for entry and in
+// their order, in both languages.
+TEST_F(LanguageTest, TheMenusAndPagesReadAsDesignedInBothLanguages) {
   QuietDisc();
   Start();
   const auto tree = [&] {
@@ -99,7 +100,15 @@ TEST_F(LanguageTest, TheMenusReadAsDesignedInBothLanguages) {
             "XviD=Install XviD codec}\n"
             "Options=Options{General=Settings,Language=Choose Language{English=English,"
             "Greek=Greek}}\n");
+  const auto pages = [&] {
+    std::string out;
+    for (const Tab& t : Opt().tbsOptions.Tabs())
+      out += t.caption + "|";
+    return out;
+  };
+  EXPECT_EQ(pages(), "Video Detection Method|Command Line Options|Launcher's Settings|Varius|");
   Event([&] { Main().Greek.UserClick(); });
+  EXPECT_EQ(pages(), "Εύρεση video|Command Line|Launcher's επιλογές|Διάφορες Ρυθμίσεις|");
   EXPECT_EQ(tree(),
             "Movie=Αρχείο Video{MainVideo=Κυρίως video,Trailer1=Name Trailer 1,"
             "Trailer2=Name Trailer 2,Trailer3=Name Trailer 3,Readme=&Readme.txt}\n"
