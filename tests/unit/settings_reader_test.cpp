@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "persistence/settings_file.h"
 #include "support/settings_samples.h"
@@ -29,7 +30,9 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::optional<SettingsRecord> r = ParseSettings(c.file);
+    // The bytes end where their buffer ends, so that a read past them shows.
+    const std::vector<char> bytes(c.file.begin(), c.file.end());
+    const std::optional<SettingsRecord> r = ParseSettings({bytes.data(), bytes.size()});
     ASSERT_EQ(r.has_value(), c.loads);
     if (!r) continue;
     EXPECT_EQ(r->movieTitle, "ZORVIK");
