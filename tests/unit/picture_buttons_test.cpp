@@ -29,7 +29,7 @@ class PictureButtonsTest : public MediaTest {
   }
 };
 
-TEST_F(PictureButtonsTest, LooksAfterMoving) {
+TEST_F(PictureButtonsTest, TheHoverLooksFollowThePointer) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"play", "playLabel", "playIcon"}, "ImgPlay(1) ImgPlayIcon(1)"},
       {{"playLabel", "exitLabel", "cancel", "title"}, ""},

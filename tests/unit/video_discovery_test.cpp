@@ -11,7 +11,7 @@ constexpr const char* kNoVideo = "No video file is selected or found. Check your
 
 class VideoDiscoveryTest : public MediaTest {};
 
-TEST_F(VideoDiscoveryTest, LastMatchingPatternWins) {
+TEST_F(VideoDiscoveryTest, TheLastKindOfVideoFoundBesideTheLauncherWins) {
   struct Case {
     const char* folder;
     std::vector<std::string> files;  // in listing order

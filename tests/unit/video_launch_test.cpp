@@ -38,7 +38,7 @@ class VideoLaunchTest : public MediaTest, public ::testing::WithParamInterface<L
   }
 };
 
-TEST_P(VideoLaunchTest, ParameterText) {
+TEST_P(VideoLaunchTest, PlayGivesThePlayerTheTextOfTheChosenWay) {
   const Launch& c = GetParam();
   StartIn(c.folder);
   if (c.greek) Main().Greek.UserClick();
