@@ -212,11 +212,21 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   // A value the user sees changes the revision as well, so the window is painted again.
   for (const auto& change : std::vector<std::function<void()>>{
            [&] { form.Check.SetValue(kChecked); }, [&] { form.Opt[1].SetValue(true); },
-           [&] { form.Text.SetText("new"); }}) {
+           [&] { form.Text.SetText("new"); },
+           [&] {
+             form.Top.SetPicture({"A", 10, 10, {}});
+           },
+           [&] {
+             form.Top.SetPicture({"B", 10, 10, {}});
+           }}) {
     const std::uint64_t was = form.Revision();
     change();
     EXPECT_GT(form.Revision(), was);
   }
+  EXPECT_EQ(form.Top.GetPicture().name, "B");
+  const std::uint64_t was = form.Revision();
+  form.Top.SetPicture({"B", 10, 10, {}});
+  EXPECT_EQ(form.Revision(), was);
 }
 
 TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
