@@ -118,6 +118,7 @@ language_switch_while_counting_down() {
   start_zorvik
   act wait Zorvik 30
   act click Zorvik $PLAY
+  # The click returns a moment after the press, so the time measured is a little short.
   local played=$SECONDS busy='Closing in about a minute...'
   expect_window "caption after the launch" "$busy" 5
   expect_eq "the buttons in English" "Launch Video,Explore the CD,Exit" "$(button_names "$busy")"
@@ -147,7 +148,7 @@ language_switch_while_counting_down() {
 
   while kill -0 "$zorvik_pid" 2>/dev/null && [ $((SECONDS - played)) -lt 75 ]; do sleep 0.5; done
   local after=$((SECONDS - played))
-  if [ $after -ge 64 ] && [ $after -le 68 ]; then
+  if [ $after -ge 63 ] && [ $after -le 70 ]; then
     echo "   ok: the launcher ended by itself $after s after Play"
   else
     fail "the launcher's end: expected [65 s after Play], got [$after s$(kill -0 "$zorvik_pid" 2>/dev/null && echo ', still running')]"
