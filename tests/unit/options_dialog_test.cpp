@@ -192,6 +192,20 @@ TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
   }
 }
 
+TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  for (const auto& [check, box] :
+       {std::pair{&o.ChkSubs, &o.TxtSubs}, {&o.ChkSubPath, &o.TxtSubPath}}) {
+    EXPECT_FALSE(box->Enabled());
+    Click(*check);
+    EXPECT_TRUE(box->Enabled());
+    Click(*check);
+    EXPECT_FALSE(box->Enabled());
+  }
+}
+
 // Apply greys itself once done; OK leaves it as it was for the next showing of the window.
 TEST_F(OptionsDialogTest, OnlyApplyGreysApply) {
   QuietDisc();

@@ -24,6 +24,13 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
       {"blanks after a closing quote", Edited(kFactoryFile, {{"\"ZORVIK\"", "\"ZORVIK\"  "}}),
        true},
       {"the last line without its line end", kFactoryFile.substr(0, kFactoryFile.size() - 2), true},
+      {"carriage returns only",
+       [] {
+         std::string f = kFactoryFile;
+         std::erase(f, '\n');
+         return f;
+       }(),
+       true},
       {"the last record missing", kFactoryFile.substr(0, kFactoryFile.size() - last.size()), false},
       {"a number in quotes", Edited(kFactoryFile, {{"\"\",1,0", "\"\",\"1\",0"}}), false},
       {"a boolean in quotes", Edited(kFactoryFile, {{"#TRUE#", "\"#TRUE#\""}}), false},
