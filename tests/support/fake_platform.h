@@ -39,11 +39,12 @@ class FakePlatform : public Platform {
  public:
   FakePlatform();
 
-  // The file system. Paths without a drive count from currentFolder.
+  // The file system. Paths without a drive count from currentFolder. Windows is not on the drive
+  // of its programs, so that a program taking one for the other fails its tests.
   std::string currentFolder = "E:\\";
   std::string launcherFolder = "E:\\";
-  std::string windowsFolder = "C:\\WINDOWS";
-  std::vector<std::string> programFilesFolders;  // as the system reports them
+  std::string windowsFolder = "D:\\WINNT";
+  std::vector<std::string> programFilesFolders = {"C:\\Program Files"};  // as reported
   FakePlatform& AddFile(const std::string& path, const std::string& bytes = "",
                         LocalDate lastWrite = {2005, 6, 1});
   FakePlatform& AddFolder(const std::string& path);

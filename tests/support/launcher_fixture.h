@@ -20,12 +20,12 @@ class LauncherTest : public ::testing::Test {
   std::unique_ptr<Launcher> launcher;
 
   // A disc and computer on which start-up asks nothing: the player installed and recent, FFdshow
-  // present, one movie beside the launcher in E:\.
+  // present, one movie beside the launcher.
   void QuietDisc() {
     fake.SetRegString("Apppath", kPlayerPath);
     fake.AddFile(kPlayerPath, "", {2004, 3, 1});
     fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
-    fake.AddFile("E:\\film.avi");
+    fake.AddFile(fake.launcherFolder + "\\film.avi");
   }
 
   Launcher& Start() {
@@ -35,6 +35,13 @@ class LauncherTest : public ::testing::Test {
   }
   FrmMain& Main() { return launcher->Main(); }
   FrmOpt& Opt() { return launcher->Opt(); }
+  // The message boxes shown so far, by their texts.
+  std::vector<std::string> Prompts() const {
+    std::vector<std::string> out;
+    for (const MessageBoxCall& b : fake.boxes)
+      out.push_back(b.prompt);
+    return out;
+  }
   // Runs an action as one event from outside, as the front end does.
   void Event(const std::function<void()>& action) { launcher->Dispatch(action); }
   // Clicks the centre of a control of the main window with the left button.

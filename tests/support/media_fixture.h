@@ -11,16 +11,14 @@ namespace zorvik::test {
 
 class MediaTest : public LauncherTest {
  protected:
+  // The launcher was started from another folder, on another drive than the current one, so
+  // that the movie, Explore and the trailers show which of the two they use.
+  MediaTest() { fake.launcherFolder = "F:\\Film"; }
+
   struct Point {
     Twips x, y;
   };
 
-  std::vector<std::string> Prompts() const {
-    std::vector<std::string> out;
-    for (const MessageBoxCall& b : fake.boxes)
-      out.push_back(b.prompt);
-    return out;
-  }
   // Every box so far was this one message.
   void ExpectOnly(const std::string& prompt, const std::string& title) {
     ASSERT_EQ(Prompts(), std::vector<std::string>{prompt});

@@ -72,12 +72,6 @@ class OptionsTest : public LauncherTest {
     Press(Opt().cmdCancel);
     return Opt();
   }
-  std::vector<std::string> Prompts() const {
-    std::vector<std::string> out;
-    for (const MessageBoxCall& b : fake.boxes)
-      out.push_back(b.prompt);
-    return out;
-  }
 };
 
 }  // namespace zorvik::test

@@ -91,6 +91,7 @@ TEST_F(ControlModelTest, ListIndexOutsideTheListIsRefused) {
   EXPECT_TRUE(form.List.SetListIndex(-1));
   EXPECT_EQ(form.List.ListIndex(), -1);
   EXPECT_TRUE(log.empty());
+  EXPECT_TRUE(form.List.SetListIndex(0));
 }
 
 TEST_F(ControlModelTest, SelectingAnOptionClearsItsGroupAndRaisesOnlyItsClick) {
@@ -208,6 +209,24 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   EXPECT_GT(form.Revision(), before);
   EXPECT_EQ(form.Top.Revision(), form.Revision());
   EXPECT_LT(form.Bottom.Revision(), form.Top.Revision());
+  // A value the user sees changes the revision as well, so the window is painted again.
+  for (const auto& change : std::vector<std::function<void()>>{
+           [&] { form.Check.SetValue(kChecked); }, [&] { form.Opt[1].SetValue(true); },
+           [&] { form.Text.SetText("new"); },
+           [&] {
+             form.Top.SetPicture({"A", 10, 10, {}});
+           },
+           [&] {
+             form.Top.SetPicture({"B", 10, 10, {}});
+           }}) {
+    const std::uint64_t was = form.Revision();
+    change();
+    EXPECT_GT(form.Revision(), was);
+  }
+  EXPECT_EQ(form.Top.GetPicture().name, "B");
+  const std::uint64_t was = form.Revision();
+  form.Top.SetPicture({"B", 10, 10, {}});
+  EXPECT_EQ(form.Revision(), was);
 }
 
 TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {

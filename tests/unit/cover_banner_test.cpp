@@ -43,7 +43,7 @@ class CoverBannerTest : public MediaTest {
   }
 };
 
-TEST_F(CoverBannerTest, FirstLayout) {
+TEST_F(CoverBannerTest, TheBannerShowsWhenThereIsACoverOrItIsNotToBeHidden) {
   struct Case {
     int hideBanner;
     std::vector<std::string> files;
@@ -69,7 +69,7 @@ TEST_F(CoverBannerTest, FirstLayout) {
   }
 }
 
-TEST_F(CoverBannerTest, HandleTogglesTheBanner) {
+TEST_F(CoverBannerTest, TheHandleHidesAndShowsTheBanner) {
   StartWith(kChecked, {});
   ASSERT_EQ(Current(), kWithoutBanner);
   for (const Layout& next : {kWithBanner, kWithoutBanner, kWithBanner}) {

@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 
 #include "author/autorun_inf.h"
@@ -50,9 +51,10 @@ class FakeXorriso : public author::ProgramRunner {
 class DiscCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A folder of this run's own: test runs of other checkouts may go on at the same time.
     root = fs::temp_directory_path() /
-           ("zorvik-commands-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("zorvik-commands-" + std::to_string(std::random_device{}()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "tool");
     std::ofstream(root / "tool" / "Zorvik.exe", std::ios::binary) << "MZ launcher";

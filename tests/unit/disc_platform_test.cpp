@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <random>
 
 #include "author/disc_check.h"
 #include "author/disc_platform.h"
@@ -175,8 +176,8 @@ class HostFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root = fs::temp_directory_path() /
-           ("zorvik-host-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           ("zorvik-host-" + std::to_string(std::random_device{}()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root);
     fs::create_directories(root / "More");
   }

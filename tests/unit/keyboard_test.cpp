@@ -65,14 +65,14 @@ TEST_F(MainKeysTest, TabAndTheArrowsMoveTheFocusRound) {
 
 TEST_F(MainKeysTest, EnterAndSpaceDoWhatAClickDoes) {
   Keys({{kKeyReturn, 0}});
-  EXPECT_EQ(Requests(), "open " + std::string(kPlayerPath) + " [E:\\film.avi  -fs -eend] " +
+  EXPECT_EQ(Requests(), "open " + std::string(kPlayerPath) + " [F:\\Film\\film.avi  -fs -eend] " +
                             kPlayerPath + " 4\n");
   EXPECT_EQ(Looks(), "") << "the pressed look went with the launch";
   EXPECT_TRUE(Main().Timer1.Enabled());
 
   fake.shell.clear();
   Keys({kTab, {kKeySpace, 0}});
-  EXPECT_EQ(Requests(), "explore E:\\ [] E:\\ 10\n");
+  EXPECT_EQ(Requests(), "explore F:\\Film [] F:\\Film 10\n");
   Keys({{kKeyReturn, kShiftMask}, {kKeySpace, kCtrlMask}});
   EXPECT_EQ(fake.shell.size(), 1u) << "Enter and Space with modifiers do nothing";
 

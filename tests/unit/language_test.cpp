@@ -71,6 +71,55 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
   EXPECT_EQ(std::ranges::count(english, "blank"), 4);
 }
 
+std::string MenuTree(const MenuItem& m) {
+  std::string out = m.Name() + "=" + m.Caption();
+  if (m.Children().empty()) return out;
+  out += "{";
+  for (const MenuItem* child : m.Children())
+    out += MenuTree(*child) + (child == m.Children().back() ? "}" : ",");
+  return out;
+}
+
+// The menu tree and the options window's pages as the design names them, entry for entry and in
+// their order, in both languages.
+TEST_F(LanguageTest, TheMenusAndPagesReadAsDesignedInBothLanguages) {
+  QuietDisc();
+  Start();
+  const auto tree = [&] {
+    std::string out;
+    for (const MenuItem* m : Main().MenuBar())
+      out += MenuTree(*m) + "\n";
+    return out;
+  };
+  EXPECT_EQ(tree(),
+            "Movie=Video File{MainVideo=Main video,Trailer1=Name Trailer 1,Trailer2=Name Trailer 2,"
+            "Trailer3=Name Trailer 3,Readme=&Readme.txt}\n"
+            "Programs=Programs{BSplayer=Install BSplayer,Other1Name=Name other codec 1,"
+            "Other2Name=Name other codec 2,DivX502=Install DivX codec,"
+            "DivX502Pro=Install DivX Pro codec,FFdshow=Install FFdshow filter,"
+            "XviD=Install XviD codec}\n"
+            "Options=Options{General=Settings,Language=Choose Language{English=English,"
+            "Greek=Greek}}\n");
+  const auto pages = [&] {
+    std::string out;
+    for (const Tab& t : Opt().tbsOptions.Tabs())
+      out += t.caption + "|";
+    return out;
+  };
+  EXPECT_EQ(pages(), "Video Detection Method|Command Line Options|Launcher's Settings|Varius|");
+  Event([&] { Main().Greek.UserClick(); });
+  EXPECT_EQ(pages(), "Εύρεση video|Command Line|Launcher's επιλογές|Διάφορες Ρυθμίσεις|");
+  EXPECT_EQ(tree(),
+            "Movie=Αρχείο Video{MainVideo=Κυρίως video,Trailer1=Name Trailer 1,"
+            "Trailer2=Name Trailer 2,Trailer3=Name Trailer 3,Readme=&Readme.txt}\n"
+            "Programs=Προγράμματα{BSplayer=Εγκατάσταση του BSplayer,"
+            "Other1Name=Name other codec 1,Other2Name=Name other codec 2,"
+            "DivX502=Εγκατάσταση του DivX codec,DivX502Pro=Εγκατάσταση του DivX Pro codec,"
+            "FFdshow=Εγκατάσταση του FFdshow filter,XviD=Εγκατάσταση του XviD codec}\n"
+            "Options=Ρυθμίσεις{General=Γενικές Ρυθμίσεις,Language=Επιλογή Γλώσσας{"
+            "English=Αγγλικά,Greek=Ελληνικά}}\n");
+}
+
 TEST_F(LanguageTest, InstallerNamesFromTheFileShowAfterTheNextLanguageApplication) {
   fake.keyExists = false;  // no player: start-up asks to install it
   fake.AddFile("E:\\film.avi");

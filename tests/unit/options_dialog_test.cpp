@@ -90,6 +90,146 @@ TEST_F(OptionsDialogTest, DefaultReloadsTheFileAndKeepsTheListsWhole) {
   EXPECT_FALSE(o.CmdApply.Enabled());
 }
 
+TEST_F(OptionsDialogTest, DefaultKeepsThePageAndManualMode) {
+  QuietDisc();
+  Start();
+  Event([&] { Opt().tbsOptions.Select(2); });
+  Click(Opt().ChkParbox);
+  Press(Opt().CmdDefault);
+  EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), 2);
+  EXPECT_EQ(Opt().ChkParbox.Value(), kChecked);
+  EXPECT_TRUE(Opt().TxtParam.Enabled());
+}
+
+// Only the path box of the chosen way of finding the movie looks in use, with its button.
+TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  const Color inUse = SystemColor(syscolor::k3DHighlight);
+  for (int way : {2, 1, 0}) {
+    SCOPED_TRACE(way);
+    Set([&](FrmOpt& w) { w.OptAutoIni[way].SetValue(true); });
+    EXPECT_EQ(o.TxtAviName.BackColor() == inUse, way == 2);
+    EXPECT_EQ(o.TxtAviName.ForeColor() == SystemColor(syscolor::kButtonText), way == 2);
+    EXPECT_EQ(o.CmdAvi.Enabled(), way == 2);
+    EXPECT_EQ(o.TxtBSini.BackColor() == inUse, way == 1);
+    EXPECT_EQ(o.TxtBSini.ForeColor() == SystemColor(syscolor::kButtonText), way == 1);
+    EXPECT_EQ(o.CmdBSini.Enabled(), way == 1);
+    EXPECT_EQ(o.OptAutoIni[0].Caption(), way == 0 ? "Video AutoDetection is currently: ON"
+                                                  : "Video AutoDetection is currently: OFF");
+  }
+}
+
+TEST_F(OptionsDialogTest, ManualModeTakesTheFocusIntoTheOptionString) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  Click(o.ChkParbox);
+  EXPECT_EQ(o.Focused(), &o.TxtParam);
+  EXPECT_TRUE(o.TxtParam.Enabled());
+  EXPECT_EQ(o.TxtParam.BackColor(), SystemColor(syscolor::k3DHighlight));
+  Event([&] { o.MoveFocus(&o.ChkFull); });
+  EXPECT_EQ(o.TxtParam.BackColor(), SystemColor(syscolor::k3DHighlight));
+  Click(o.ChkParbox);
+  EXPECT_FALSE(o.TxtParam.Enabled());
+  EXPECT_EQ(o.TxtParam.BackColor(), kSilver);
+}
+
+// The box is cleared to take a number, keeps the focus until it has one, and is disabled again
+// when left; unchecking puts its hint back.
+TEST_F(OptionsDialogTest, TheStartTimeBoxTakesOnlyANumber) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  EXPECT_FALSE(o.TxtSec.Enabled());
+  EXPECT_EQ(o.TxtSec.BackColor(), SystemColor(syscolor::kWindow));
+  Click(o.ChkStart);
+  Click(o.ChkStart);
+  EXPECT_FALSE(o.TxtSec.Enabled());
+  Click(o.ChkStart);
+  ASSERT_TRUE(o.TxtSec.Enabled());
+  Event([&] { o.MoveFocus(&o.TxtSec); });
+  EXPECT_EQ(o.TxtSec.Text(), "");
+  for (const char* refused : {"", "soon"}) {
+    Set([&](FrmOpt& w) { w.TxtSec.SetText(refused); });
+    Event([&] { o.MoveFocus(&o.ChkFull); });
+    EXPECT_EQ(o.Focused(), &o.TxtSec) << refused;
+  }
+  Set([](FrmOpt& w) { w.TxtSec.SetText("90"); });
+  Event([&] { o.MoveFocus(&o.ChkFull); });
+  EXPECT_EQ(o.Focused(), &o.ChkFull);
+  EXPECT_EQ(o.TxtSec.Text(), "90");
+  EXPECT_FALSE(o.TxtSec.Enabled());
+  Click(o.ChkStart);
+  EXPECT_EQ(o.TxtSec.Text(), "x seconds");
+}
+
+TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  Set([](FrmOpt& w) { w.OptAutoIni[2].SetValue(true); });
+  struct Case {
+    CommandButton& button;
+    TextBox& box;
+    const char* offers;
+    std::string initialFolder;
+  };
+  for (const Case& c : {Case{o.CmdAvi, o.TxtAviName, "*.avi;", ""},
+                        Case{o.CmdBSpath, o.TxtBSpath, "bplay.exe", kPlayerPath},
+                        Case{o.CmdBSini, o.TxtBSini, "*.bsi", ""}}) {
+    SCOPED_TRACE(c.button.Name());
+    if (&c.button == &o.CmdBSini) Set([](FrmOpt& w) { w.OptAutoIni[1].SetValue(true); });
+    const std::string before = c.box.Text();
+    Press(c.button);  // cancelled: the box keeps its text
+    EXPECT_EQ(c.box.Text(), before);
+    fake.dialogAnswers.push_back({"C:\\Chosen\\file", "file"});
+    Press(c.button);
+    EXPECT_EQ(c.box.Text(), "C:\\Chosen\\file");
+    EXPECT_NE(fake.dialogs.back().filter.find(c.offers), std::string::npos);
+    EXPECT_EQ(fake.dialogs.back().initialFolder, c.initialFolder);
+  }
+}
+
+TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked) {
+  QuietDisc();
+  Start();
+  FrmOpt& o = Opt();
+  for (const auto& [check, box] :
+       {std::pair{&o.ChkSubs, &o.TxtSubs}, {&o.ChkSubPath, &o.TxtSubPath}}) {
+    EXPECT_FALSE(box->Enabled());
+    Click(*check);
+    EXPECT_TRUE(box->Enabled());
+    Click(*check);
+    EXPECT_FALSE(box->Enabled());
+  }
+}
+
+// Apply greys itself once done; OK leaves it as it was for the next showing of the window.
+TEST_F(OptionsDialogTest, OnlyApplyGreysApply) {
+  QuietDisc();
+  Start();
+  for (bool ok : {true, false}) {
+    Click(Opt().ChkFull);
+    ASSERT_TRUE(Opt().CmdApply.Enabled());
+    Press(ok ? Opt().cmdOK : Opt().CmdApply);
+    EXPECT_EQ(Opt().CmdApply.Enabled(), ok);
+  }
+}
+
+TEST_F(OptionsDialogTest, ApplyChecksThePlayersAgeOnlyWhenAskedTo) {
+  fake.SetRegString("Apppath", kPlayerPath);
+  fake.AddFile(kPlayerPath, "", {2002, 5, 1});
+  fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
+  fake.AddFile("E:\\film.avi");
+  Start();
+  fake.boxes.clear();
+  Click(Opt().ChkFull);
+  Press(Opt().CmdApply);
+  EXPECT_EQ(Prompts(), std::vector<std::string>{});
+}
+
 TEST_F(OptionsDialogTest, CtrlTabShowsTheNextPage) {
   struct Case {
     int from, shift, to;

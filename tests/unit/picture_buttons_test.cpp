@@ -29,7 +29,7 @@ class PictureButtonsTest : public MediaTest {
   }
 };
 
-TEST_F(PictureButtonsTest, LooksAfterMoving) {
+TEST_F(PictureButtonsTest, TheHoverLooksFollowThePointer) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"play", "playLabel", "playIcon"}, "ImgPlay(1) ImgPlayIcon(1)"},
       {{"playLabel", "exitLabel", "cancel", "title"}, ""},
@@ -41,12 +41,37 @@ TEST_F(PictureButtonsTest, LooksAfterMoving) {
       {{"play", "help", "panel"}, ""},
       {{"exit", "help", "mainPic"}, ""},
       {{"explore", "play", "form"}, ""}};
-  for (const auto& [path, looks] : cases) {
-    SCOPED_TRACE(path.front() + " " + path.back());
-    Start();
-    for (const std::string& p : path)
-      MoveTo(Place(p));
-    EXPECT_EQ(Looks(), looks);
+  for (const bool banner : {true, false}) {
+    for (const auto& [path, looks] : cases) {
+      SCOPED_TRACE(path.front() + " " + path.back() + (banner ? "" : " without the banner"));
+      Start();
+      if (!banner) Event([&] { Main().ImgShow_Click(0); });
+      const std::string handle = Main().ImgShow[banner ? 0 : 1].DisplayName();
+      for (const std::string& p : path)
+        MoveTo(Place(p));
+      if (banner) {
+        EXPECT_EQ(Looks(), looks);  // without, the places differ
+      }
+      EXPECT_TRUE(Main().ImgShow[banner ? 0 : 1].Visible()) << "the banner's handle " << handle;
+    }
+  }
+}
+
+TEST_F(PictureButtonsTest, ExploreAndExitWearPlaysThreeLooks) {
+  for (int k = 0; k < 3; ++k) {
+    const std::string look = Main().ImgPlay[k].GetPicture().name;
+    EXPECT_FALSE(look.empty());
+    EXPECT_EQ(Main().ImgExplore[k].GetPicture().name, look);
+    EXPECT_EQ(Main().ImgExit[k].GetPicture().name, look);
+    for (const Image* img : {&Main().ImgPlay[k], &Main().ImgExplore[k], &Main().ImgExit[k]})
+      EXPECT_EQ(img->Border(), k == 0) << img->DisplayName() << ": only the pressed look";
+  }
+}
+
+TEST_F(PictureButtonsTest, TheHelpIconAndTheHandleShowTheirOwnPointers) {
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Main().ImgHelp[i].Pointer(), MousePointer::ArrowQuestion);
+    EXPECT_EQ(Main().ImgShow[i].Pointer(), MousePointer::Custom);
   }
 }
 
@@ -87,7 +112,7 @@ TEST_F(PictureButtonsTest, LeavingTheWindowClearsTheHoverLooks) {
 TEST_F(PictureButtonsTest, PressAndReleaseOnLabelsAndIcons) {
   for (const auto& [place, look, request] :
        {std::tuple{"playLabel", "ImgPlay(0)", "open"}, std::tuple{"playIcon", "ImgPlay(0)", "open"},
-        std::tuple{"exploreLabel", "ImgExplore(0)", "explore E:\\ [] E:\\ 10\n"}}) {
+        std::tuple{"exploreLabel", "ImgExplore(0)", "explore F:\\Film [] F:\\Film 10\n"}}) {
     SCOPED_TRACE(place);
     fake.shell.clear();
     MoveTo(Place(place));

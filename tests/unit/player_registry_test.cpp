@@ -132,6 +132,14 @@ TEST_F(PlayerRegistryTest, AValueThatCouldNotBeReadIsNotOverwrittenWithAnEmptyBo
     Press(Opt().cmdOK);
     EXPECT_EQ(fake.values["SubDir"], std::string(23, ' ')) << "the launcher's own value now";
   }
+  // A value read whole is known even when empty: the empty box is written back.
+  fake = FakePlatform();
+  QuietDisc();
+  fake.values["SubDir"] = std::string(1, '\0');
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "1,1,0,0,1,1"}}));
+  Start();
+  Press(Opt().cmdOK);
+  EXPECT_EQ(fake.values["SubDir"], std::string(23, ' '));
 }
 
 // Only a write that went through makes the player's value known.

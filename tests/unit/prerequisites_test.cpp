@@ -25,19 +25,24 @@ struct Machine {
   std::vector<std::string> prompts;
 };
 
+// Test output names the case, not its bytes.
+void PrintTo(const Machine& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class PrerequisitesTest : public MediaTest, public ::testing::WithParamInterface<Machine> {};
 
 TEST_P(PrerequisitesTest, PromptsForWhatIsMissing) {
   const Machine& m = GetParam();
-  fake.AddFile("E:\\film.avi");
+  fake.AddFile(fake.launcherFolder + "\\film.avi");
   fake.keyExists = m.player;
   if (m.player) {
     fake.SetRegString("Apppath", kPlayerPath);
     fake.AddFile(kPlayerPath, "", {2004, 3, 1});
   }
   if (m.ffdshow) fake.AddFile("C:\\Program Files\\FFDSHOW\\ffdshow.ax");
-  if (*m.xvid) fake.AddFile(std::string("C:\\WINDOWS\\") + m.xvid + "\\xvid.dll");
-  if (*m.divx) fake.AddFile(std::string("C:\\WINDOWS\\") + m.divx + "\\divx.dll");
+  if (*m.xvid) fake.AddFile(fake.windowsFolder + "\\" + m.xvid + "\\xvid.dll");
+  if (*m.divx) fake.AddFile(fake.windowsFolder + "\\" + m.divx + "\\divx.dll");
   if (*m.installer) fake.AddFile(m.installer);
   Start();
 
@@ -72,16 +77,18 @@ struct FFdshowPlace {
   bool found;
 };
 
+void PrintTo(const FFdshowPlace& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class FFdshowPlaceTest : public MediaTest, public ::testing::WithParamInterface<FFdshowPlace> {};
 
 TEST_P(FFdshowPlaceTest, StandsInForBothCodecs) {
   const FFdshowPlace& c = GetParam();
-  fake.windowsFolder = "D:\\WINDOWS";
-  fake.AddFolder(fake.windowsFolder);
   fake.programFilesFolders = c.reported;
   fake.SetRegString("Apppath", kPlayerPath);
   fake.AddFile(kPlayerPath, "", {2004, 3, 1});
-  fake.AddFile("E:\\film.avi");
+  fake.AddFile(fake.launcherFolder + "\\film.avi");
   fake.AddFile(kXviDSetup);
   if (*c.file) fake.AddFile(c.file);
   Start();
@@ -97,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FFdshowPlace{"OnTheWindowsDrive", kWow64, "D:\\Program Files\\ffdshow\\ffdshow.ax", true},
         FFdshowPlace{
-            "OnTheWindowsDriveNothingReported", {}, "D:\\program files\\FFDSHOW\\ffdshow.ax", true},
+            "OnTheWindowsDriveNothingReported", {}, "d:\\program files\\FFDSHOW\\ffdshow.ax", true},
         FFdshowPlace{"ThirtyTwoBitFolder", kWow64, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax",
                      true},
         FFdshowPlace{"NativeFolder", kWow64, "C:\\Program Files\\ffdshow\\ffdshow.ax", true},

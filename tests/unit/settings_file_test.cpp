@@ -185,15 +185,6 @@ TEST_F(SettingsFileTest, NoSkinAndDefaultWordsMeanTheSameInBothLanguages) {
   EXPECT_EQ(Opt().TxtParam.Text().find("-skin"), std::string::npos) << Opt().TxtParam.Text();
 }
 
-// A hand-made file without a skin name: no skin, not "-skin=" with nothing behind it.
-TEST_F(SettingsFileTest, EmptySkinFieldIsNoSkin) {
-  QuietDisc();
-  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"Change Skin\"", "\"\""}}));
-  Start();
-  EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
-  EXPECT_EQ(Opt().ChkSkin.Caption(), "Change Skin");
-}
-
 struct SaveFailure {
   const char* name;
   bool fileExists;

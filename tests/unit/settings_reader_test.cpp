@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "persistence/settings_file.h"
 #include "support/settings_samples.h"
@@ -23,13 +24,22 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
       {"blanks after a closing quote", Edited(kFactoryFile, {{"\"ZORVIK\"", "\"ZORVIK\"  "}}),
        true},
       {"the last line without its line end", kFactoryFile.substr(0, kFactoryFile.size() - 2), true},
+      {"carriage returns only",
+       [] {
+         std::string f = kFactoryFile;
+         std::erase(f, '\n');
+         return f;
+       }(),
+       true},
       {"the last record missing", kFactoryFile.substr(0, kFactoryFile.size() - last.size()), false},
       {"a number in quotes", Edited(kFactoryFile, {{"\"\",1,0", "\"\",\"1\",0"}}), false},
       {"a boolean in quotes", Edited(kFactoryFile, {{"#TRUE#", "\"#TRUE#\""}}), false},
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const std::optional<SettingsRecord> r = ParseSettings(c.file);
+    // The bytes end where their buffer ends, so that a read past them shows.
+    const std::vector<char> bytes(c.file.begin(), c.file.end());
+    const std::optional<SettingsRecord> r = ParseSettings({bytes.data(), bytes.size()});
     ASSERT_EQ(r.has_value(), c.loads);
     if (!r) continue;
     EXPECT_EQ(r->movieTitle, "ZORVIK");
@@ -98,8 +108,8 @@ TEST_F(SettingsLoadTest, DefaultSelectsTheFilesMethodAgain) {
   }
 }
 
-// The window's own caption for "no skin" is English; a Greek file without a skin shows the
-// Greek one.
+// A hand-made file without a skin name means no skin, not "-skin=" with nothing behind it; the
+// window's own caption for it is English, and a Greek file shows the Greek one.
 TEST_F(SettingsLoadTest, NoSkinShowsInTheFilesLanguage) {
   QuietDisc();
   fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"English Language", "Greek Language"},

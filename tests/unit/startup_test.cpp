@@ -119,6 +119,7 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
                                  m.DivX502.Visible(), m.DivX502Pro.Visible()}),
               c.visible);
     EXPECT_EQ(m.Other1Name.Visible(), !c.bsplayerPath.empty());
+    EXPECT_FALSE(m.Other2Name.Visible()) << "no second program named";
   }
 }
 

@@ -11,25 +11,24 @@ constexpr const char* kNoVideo = "No video file is selected or found. Check your
 
 class VideoDiscoveryTest : public MediaTest {};
 
-TEST_F(VideoDiscoveryTest, LastMatchingPatternWins) {
+TEST_F(VideoDiscoveryTest, TheLastKindOfVideoFoundBesideTheLauncherWins) {
   struct Case {
     const char* folder;
     std::vector<std::string> files;  // in listing order
     const char* found;
   };
-  for (const Case& c :
-       {Case{"C:\\Movie", {"film.avi", "film.mpg"}, "film.mpg"},
-        Case{"C:\\Movie", {"b.wma", "a.avi"}, "b.wma"},
-        Case{"C:\\Movie", {"movie.ogm"}, "movie.ogm"},
-        Case{"C:\\Movie", {"x.avi", "x.asf", "x.mpeg"}, "x.asf"},
-        Case{"C:\\Movie", {"b.avi", "a.avi"}, "b.avi"}, Case{"E:\\", {}, "film.avi"},
-        Case{"C:\\Movie", {"x.txt", "extras\\t.avi"}, ""}}) {
+  for (const Case& c : {Case{"C:\\Movie", {"film.avi", "film.mpg"}, "film.mpg"},
+                        Case{"C:\\Movie", {"b.wma", "a.avi"}, "b.wma"},
+                        Case{"C:\\Movie", {"movie.ogm"}, "movie.ogm"},
+                        Case{"C:\\Movie", {"x.avi", "x.asf", "x.mpeg"}, "x.asf"},
+                        Case{"C:\\Movie", {"b.avi", "a.avi"}, "b.avi"},
+                        Case{"C:\\Movie", {"x.txt", "extras\\t.avi"}, ""}}) {
     SCOPED_TRACE(c.found);
     fake = FakePlatform();
-    fake.launcherFolder = fake.currentFolder = c.folder;
-    QuietDisc();  // its film.avi lies in E:\, elsewhere for most cases
+    QuietDisc();  // its film.avi lies in the current folder E:\, not the launcher's
+    fake.launcherFolder = c.folder;
     for (const std::string& name : c.files)
-      fake.AddFile(name);
+      fake.AddFile(std::string(c.folder) + "\\" + name);
     Start();
     EXPECT_EQ(Opt().TxtAviName.Text(), c.found);
     if (*c.found) {
@@ -41,6 +40,15 @@ TEST_F(VideoDiscoveryTest, LastMatchingPatternWins) {
                    Main().LblPlay.Enabled());
     }
   }
+}
+
+TEST_F(VideoDiscoveryTest, ALookThatFindsNothingForgetsTheMovieFoundBefore) {
+  QuietDisc();
+  Start();
+  ASSERT_EQ(Opt().TxtAviName.Text(), "film.avi");
+  fake.launcherFolder = "G:\\";
+  Event([&] { AutoDetectVideo(*launcher); });
+  EXPECT_EQ(Opt().TxtAviName.Text(), "");
 }
 
 TEST_F(VideoDiscoveryTest, ValidationReportsOnlyAMissingMainVideo) {

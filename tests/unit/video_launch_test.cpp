@@ -21,12 +21,16 @@ struct Launch {
   const char* parameters;  // null: nothing started; "": the player started by itself
 };
 
+// Test output names the case, not its bytes.
+void PrintTo(const Launch& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class VideoLaunchTest : public MediaTest, public ::testing::WithParamInterface<Launch> {
  protected:
   void StartIn(const char* folder) {
-    fake.launcherFolder = fake.currentFolder = folder;
+    fake.launcherFolder = folder;  // not the current folder, E:
     QuietDisc();
-    fake.AddFile("film.avi");
     Start();
   }
   void Play() {
@@ -34,7 +38,7 @@ class VideoLaunchTest : public MediaTest, public ::testing::WithParamInterface<L
   }
 };
 
-TEST_P(VideoLaunchTest, ParameterText) {
+TEST_P(VideoLaunchTest, PlayGivesThePlayerTheTextOfTheChosenWay) {
   const Launch& c = GetParam();
   StartIn(c.folder);
   if (c.greek) Main().Greek.UserClick();
@@ -62,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
     Methods, VideoLaunchTest,
     ::testing::Values(
         Launch{"Folder", kMovie, 0, "film.avi", "", "-fs", 0, false, "C:\\Movie\\film.avi  -fs"},
-        Launch{"FolderAtDriveRoot", "E:\\", 0, "film.avi", "", "-fs", 0, false,
-               "E:\\film.avi  -fs"},
+        Launch{"FolderAtDriveRoot", "G:\\", 0, "film.avi", "", "-fs", 0, false,
+               "G:\\film.avi  -fs"},
         Launch{"TypedPath", kMovie, 2, "D:\\My Films\\a b.avi", "", "-fs -eend", 0, false,
                "D:\\My Films\\a b.avi  -fs -eend"},
         Launch{"TypedPathNoOptions", kMovie, 2, "D:\\f.avi", "", "", 0, false, "D:\\f.avi  "},
@@ -74,9 +78,32 @@ INSTANTIATE_TEST_SUITE_P(
         Launch{"EnglishWordInGreek", kMovie, 1, "", "Default", "", 0, true, ""},
         Launch{"Trailer", kMovie, 0, "film.avi", "", "-fs", 2, false,
                "C:\\Movie\\trailers\\t2.avi -fs"},
-        Launch{"TrailerAtDriveRoot", "E:\\", 1, "", "a.bsi", "", 1, false,
-               "E:\\trailers\\t1.avi "}),
+        Launch{"TrailerAtDriveRoot", "G:\\", 1, "", "a.bsi", "", 1, false,
+               "G:\\trailers\\t1.avi "}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VideoLaunchTest, TheVideoMenuChecksOnlyWhatPlayWillPlay) {
+  StartIn(kMovie);
+  FrmMain& m = Main();
+  const auto checked = [&] {
+    std::string out;
+    for (const MenuItem* e : {&m.MainVideo, &m.Trailer1, &m.Trailer2, &m.Trailer3})
+      out += e->Checked() ? "x" : "-";
+    return out;
+  };
+  for (int n = 1; n <= 3; ++n)
+    m.TrailerEntry(n).SetVisible(true);
+  launcher->Trailer3Path = "trailers\\t3.avi";
+  m.Trailer1.UserClick();
+  m.Trailer3.UserClick();
+  EXPECT_EQ(checked(), "---x");
+  Play();
+  EXPECT_EQ(fake.shell.at(0).parameters, "C:\\Movie\\trailers\\t3.avi -fs -eend");
+  m.Trailer2.UserClick();
+  EXPECT_EQ(checked(), "--x-");
+  m.MainVideo.UserClick();
+  EXPECT_EQ(checked(), "x---");
+}
 
 // The exit timer is armed by every launch that asks for it, whatever was started.
 TEST_F(VideoLaunchTest, ExitAboutAMinuteLater) {

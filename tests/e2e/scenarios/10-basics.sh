@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # The first paths: playing, a missing player, the about box and banner handle, options saved and
-# used, Greek from the menu, a read-only disc.
+# used.
 
 quiet_start_plays_the_movie() {
   new_disc
@@ -66,48 +66,8 @@ options_are_applied_saved_and_used() {
   expect_ended
 }
 
-greek_from_the_menu() {
-  new_disc
-  start_zorvik
-  act wait Zorvik 30
-  act keys Zorvik F10 Right Right Down Down Right Down Enter
-  act keys Zorvik F10 Right Right Down Enter
-  expect_window "options window in Greek" 'Ρυθμίσεις' 10
-  expect_eq "Greek check box" 1 "$(drive state 'Ρυθμίσεις' 'Αποθήκευση Ρυθμίσεων')"
-  act button 'Ρυθμίσεις' 'Άκυρο'
-  act gone 'Ρυθμίσεις' 5
-  act click Zorvik $EXIT
-  expect_ended
-}
-
-read_only_disc_refuses_to_save() {
-  new_disc
-  mkdir -p "$disc/More"
-  printf 'old\r\n' >"$disc/More/Settings.sav"
-  if ! mount --bind -o ro "$disc" "$disc" 2>/dev/null; then
-    echo "   skipped: this machine can't mount a read-only folder"
-    return
-  fi
-  mounted=$disc
-  start_zorvik
-  act wait Zorvik 30
-  act keys Zorvik F10 Right Right Down Enter
-  act wait Settings 10
-  act button Settings OK
-  expect_box "Caution|You can't save on a removable disk!|OK"
-  expect_box "Information|Tip: You can change your settings and play the file by not closing the options window|OK"
-  act gone Settings 5
-  expect_eq "the old file is untouched" "old" "$(tr -d '\r' <"$disc/More/Settings.sav")"
-  act click Zorvik $EXIT
-  expect_ended
-  umount "$disc"
-  mounted=''
-}
-
 run_scenario "quiet start plays the movie" quiet_start_plays_the_movie
 run_scenario "missing player is reported" missing_player_is_reported
 run_scenario "about box and banner handle" about_box_and_banner_handle
 run_scenario "options are applied, saved and used" options_are_applied_saved_and_used
-run_scenario "Greek from the menu" greek_from_the_menu
-run_scenario "read-only disc refuses to save" read_only_disc_refuses_to_save
 

@@ -126,6 +126,8 @@ read_only_disc_keeps_what_was_applied() {
   expect_eq "OK enabled" 1 "$(drive enabled Settings OK)"
   act button Settings OK
   act gone Settings 5
+  expect_eq "the file on the disc is untouched" '"  -fs   -eend -pan "' \
+    "$(sed -n 6p "$disc/More/Settings.sav" | tr -d '\r')"
   act click Zorvik $PLAY
   expect_eq "the player's parameters" "$(disc_path)\\film.avi       -eend -pan " "$(player_args)"
   act click Zorvik $EXIT
