@@ -11,8 +11,6 @@
 //   driver release <title> <x> <y>
 //   driver keys <title> <key>...             F10 Down Up Left Right Enter Esc Tab Space,
 //                                            ctrl+tab, shift+tab, or text:<characters>
-//   driver point <title> <x> <y>             print where a client point given in twips is on
-//                                            the screen, in pixels: "x y"
 //   driver box [seconds]                     wait for a message box, print "title|text|buttons",
 //                                            then press its first button
 //   driver button <title> <caption>          click a dialog's button, check box or option
@@ -23,10 +21,12 @@
 //   driver rect <title>                      print its place on the screen: x y width height
 //   driver pixel <title> <x> <y>             print the colour shown at a client point (twips)
 //                                            as "red green blue"
-//   driver list                              print every visible window: class, title, rect
 //   driver accessible <title>                print what a screen reader finds in the window's
 //                                            client area: a line "name|role|state|action" each
 //   driver do <title> <name>                 the default action of the element of that name
+//   driver menu <text>...                    print "shown: <text>" or "not shown: <text>" for
+//                                            each, as the open menu draws it; exit status 1
+//                                            when one isn't shown. Entries that aren't checked.
 // Arguments and output are UTF-8, so Greek captions work.
 #include <windows.h>
 // windows.h first: these depend on it.
@@ -66,29 +66,36 @@ std::wstring ClassOf(HWND h) {
   return buf;
 }
 
-struct FindTop {
-  std::wstring title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindTopProc(HWND h, LPARAM lp) {
-  auto* f = reinterpret_cast<FindTop*>(lp);
-  if (IsWindowVisible(h) && TextOf(h) == f->title) {
-    f->found = h;
-    return FALSE;
-  }
+BOOL CALLBACK Collect(HWND h, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(h);
   return TRUE;
 }
 
-HWND FindTopWindow(const std::wstring& title) {
-  FindTop f{title};
-  EnumWindows(FindTopProc, reinterpret_cast<LPARAM>(&f));
-  return f.found;
+std::vector<HWND> TopWindows() {
+  std::vector<HWND> all;
+  EnumWindows(Collect, reinterpret_cast<LPARAM>(&all));
+  return all;
 }
 
-HWND WaitWindow(const std::wstring& title, double seconds) {
-  for (DWORD start = GetTickCount(); GetTickCount() - start < seconds * 1000; Sleep(100)) {
-    if (HWND h = FindTopWindow(title)) return h;
+std::vector<HWND> ChildrenOf(HWND h) {
+  std::vector<HWND> all;
+  EnumChildWindows(h, Collect, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+// Asks find() every 100 ms until it gives something or the seconds are over.
+template <class Find>
+auto WaitFor(double seconds, Find find) {
+  const DWORD start = GetTickCount();
+  auto found = find();
+  for (; !found && GetTickCount() - start < seconds * 1000; found = find())
+    Sleep(100);
+  return found;
+}
+
+HWND FindTopWindow(const std::wstring& title) {
+  for (HWND h : TopWindows()) {
+    if (IsWindowVisible(h) && TextOf(h) == title) return h;
   }
   return nullptr;
 }
@@ -99,7 +106,7 @@ HWND WaitWindow(const std::wstring& title, double seconds) {
 }
 
 HWND Need(const char* title, double seconds = 10) {
-  HWND h = WaitWindow(Widen(title), seconds);
+  HWND h = WaitFor(seconds, [w = Widen(title)] { return FindTopWindow(w); });
   if (!h) Fail(std::string("no window \"") + title + "\"");
   return h;
 }
@@ -130,24 +137,20 @@ void Foreground(HWND h) {
   Sleep(150);
 }
 
-void SendKey(WORD vk, bool up) {
+// A key going down or up: a virtual key, or with vk 0 a character as it is.
+void SendKey(WORD vk, bool up, wchar_t c = 0) {
   INPUT in{};
   in.type = INPUT_KEYBOARD;
   in.ki.wVk = vk;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  in.ki.wScan = c;
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (c ? KEYEVENTF_UNICODE : 0);
   SendInput(1, &in, sizeof in);
   Sleep(40);
 }
 
-void SendChar(wchar_t c) {
-  INPUT in[2] = {};
-  for (int i = 0; i < 2; ++i) {
-    in[i].type = INPUT_KEYBOARD;
-    in[i].ki.wScan = c;
-    in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-  }
-  SendInput(2, in, sizeof in[0]);
-  Sleep(40);
+void Tap(WORD vk, wchar_t c = 0) {
+  SendKey(vk, false, c);
+  SendKey(vk, true, c);
 }
 
 WORD KeyCode(const std::string& k) {
@@ -161,21 +164,6 @@ WORD KeyCode(const std::string& k) {
     if (k == key.name) return key.vk;
   }
   Fail("unknown key " + k);
-}
-
-struct Children {
-  std::vector<HWND> all;
-};
-
-BOOL CALLBACK ChildProc(HWND h, LPARAM lp) {
-  reinterpret_cast<Children*>(lp)->all.push_back(h);
-  return TRUE;
-}
-
-std::vector<HWND> ChildrenOf(HWND h) {
-  Children c;
-  EnumChildWindows(h, ChildProc, reinterpret_cast<LPARAM>(&c));
-  return c.all;
 }
 
 // A control of a dialog by its caption; the '&' of access keys is ignored.
@@ -192,52 +180,42 @@ HWND Control(HWND dlg, const std::wstring& caption) {
 }
 
 // A message box: a dialog of the standard class with a static text and buttons.
-struct Box {
-  HWND h = nullptr;
-};
-
-BOOL CALLBACK BoxProc(HWND h, LPARAM lp) {
-  if (IsWindowVisible(h) && ClassOf(h) == L"#32770") {
+HWND FindBox() {
+  for (HWND h : TopWindows()) {
+    if (!IsWindowVisible(h) || ClassOf(h) != L"#32770") continue;
     for (HWND c : ChildrenOf(h)) {
-      if (ClassOf(c) == L"Static" && !TextOf(c).empty()) {
-        reinterpret_cast<Box*>(lp)->h = h;
-        return FALSE;
-      }
+      if (ClassOf(c) == L"Static" && !TextOf(c).empty()) return h;
     }
   }
-  return TRUE;
-}
-
-BOOL CALLBACK ListProc(HWND h, LPARAM) {
-  if (!IsWindowVisible(h)) return TRUE;
-  RECT r;
-  GetWindowRect(h, &r);
-  std::printf("%s \"%s\" %ld,%ld %ldx%ld\n", Narrow(ClassOf(h)).c_str(), Narrow(TextOf(h)).c_str(),
-              r.left, r.top, r.right - r.left, r.bottom - r.top);
-  return TRUE;
-}
-
-// The client area's accessible object, as a screen reader gets it from another process.
-IAccessible* ClientObject(HWND h) {
-  IAccessible* client = nullptr;
-  const HRESULT hr = AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT),
-                                                IID_IAccessible, reinterpret_cast<void**>(&client));
-  if (FAILED(hr) || !client) Fail("no accessible object (" + std::to_string(hr) + ")");
-  return client;
-}
-
-VARIANT ChildId(long id) {
-  VARIANT v;
-  VariantInit(&v);
-  v.vt = VT_I4;
-  v.lVal = id;
-  return v;
+  return nullptr;
 }
 
 std::string Take(BSTR text) {
   std::string out = text ? Narrow(text) : "";
   SysFreeString(text);
   return out;
+}
+
+// Each element of the client area, with its child id and name, as a screen reader finds them
+// from another process.
+template <class Each>
+void ForEachElement(HWND h, Each each) {
+  IAccessible* client = nullptr;
+  const HRESULT hr = AccessibleObjectFromWindow(h, static_cast<DWORD>(OBJID_CLIENT),
+                                                IID_IAccessible, reinterpret_cast<void**>(&client));
+  if (FAILED(hr) || !client) Fail("no accessible object (" + std::to_string(hr) + ")");
+  long count = 0;
+  client->get_accChildCount(&count);
+  for (long id = 1; id <= count; ++id) {
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = id;
+    BSTR name = nullptr;
+    client->get_accName(child, &name);
+    each(*client, child, Take(name));
+  }
+  client->Release();
 }
 
 std::string RoleName(long role) {
@@ -256,6 +234,135 @@ std::string StateNames(long state) {
   return out;
 }
 
+// Reading an open menu the way a person does: by its pixels. Another process can't ask Wine for
+// a program's menu entries, but it can see the open menu on the screen. Each text is drawn as
+// menus draw their entries (the system's menu font, in the menu's colours) and looked for,
+// exactly those pixels, in the open menu.
+struct Image {
+  int width = 0, height = 0;
+  std::vector<DWORD> pixels;
+  DWORD At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x] & 0xFFFFFF; }
+};
+
+// Draws into a 32-bit top-down DIB and copies its pixels out.
+template <class Paint>
+Image Capture(int width, int height, Paint paint) {
+  Image image;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dib) return image;
+  HGDIOBJ old = SelectObject(dc, dib);
+  paint(dc);
+  GdiFlush();
+  image.width = width;
+  image.height = height;
+  const DWORD* p = static_cast<const DWORD*>(bits);
+  image.pixels.assign(p, p + static_cast<size_t>(width) * height);
+  SelectObject(dc, old);
+  DeleteObject(dib);
+  DeleteDC(dc);
+  return image;
+}
+
+HWND OpenMenu() {
+  for (HWND h = FindWindowW(L"#32768", nullptr); h;
+       h = FindWindowExW(nullptr, h, L"#32768", nullptr)) {
+    if (IsWindowVisible(h)) return h;
+  }
+  return nullptr;
+}
+
+// The text as a menu entry draws it, cut to the pixels that differ from the background, with
+// background either side so that a text is found whole and not inside a longer one (an entry's
+// check mark lies nearer than that: a checked entry's text isn't found).
+constexpr int kLeftMargin = 8;
+constexpr int kRightMargin = 3;
+
+Image Glyphs(const std::wstring& text, HFONT font, COLORREF ink, COLORREF paper) {
+  const Image drawn = Capture(1000, 60, [&](HDC dc) {
+    HBRUSH brush = CreateSolidBrush(paper);
+    RECT all{0, 0, 1000, 60};
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, font);
+    SetTextColor(dc, ink);
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 4, 4, text.c_str(), static_cast<int>(text.size()));
+  });
+  const DWORD background = drawn.At(0, 0);
+  int left = drawn.width, top = drawn.height, right = -1, bottom = -1;
+  for (int y = 0; y < drawn.height; ++y) {
+    for (int x = 0; x < drawn.width; ++x) {
+      if (drawn.At(x, y) == background) continue;
+      if (x < left) left = x;
+      if (x > right) right = x;
+      if (y < top) top = y;
+      if (y > bottom) bottom = y;
+    }
+  }
+  Image out;
+  if (right < 0) return out;
+  left -= kLeftMargin;
+  right += kRightMargin;
+  out.width = right - left + 1;
+  out.height = bottom - top + 1;
+  for (int y = top; y <= bottom; ++y) {
+    for (int x = left; x <= right; ++x)
+      out.pixels.push_back(drawn.At(x, y));
+  }
+  return out;
+}
+
+bool Contains(const Image& screen, const Image& glyphs) {
+  if (glyphs.width == 0) return false;
+  for (int y = 0; y + glyphs.height <= screen.height; ++y) {
+    for (int x = 0; x + glyphs.width <= screen.width; ++x) {
+      bool same = true;
+      for (int gy = 0; same && gy < glyphs.height; ++gy) {
+        for (int gx = 0; same && gx < glyphs.width; ++gx)
+          same = screen.At(x + gx, y + gy) == glyphs.At(gx, gy);
+      }
+      if (same) return true;
+    }
+  }
+  return false;
+}
+
+// Prints for each text whether the open menu shows it; the number of those it doesn't.
+int ShowMenuTexts(int count, char** texts) {
+  HWND menu = WaitFor(3, OpenMenu);
+  if (!menu) Fail("no menu is open");
+  Sleep(300);  // let it finish drawing
+  RECT r;
+  GetWindowRect(menu, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const Image screen = Capture(w, h, [&](HDC dc) {
+    HDC desktop = GetDC(nullptr);
+    BitBlt(dc, 0, 0, w, h, desktop, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, desktop);
+  });
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+  const COLORREF looks[][2] = {{GetSysColor(COLOR_MENUTEXT), GetSysColor(COLOR_MENU)},
+                               {GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT)},
+                               {GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_MENUHILIGHT)}};
+  int missing = 0;
+  for (int i = 0; i < count; ++i) {
+    bool shown = false;
+    for (const auto& look : looks)
+      shown = shown || Contains(screen, Glyphs(Widen(texts[i]), font, look[0], look[1]));
+    std::printf("%s: %s\n", shown ? "shown" : "not shown", texts[i]);
+    missing += !shown;
+  }
+  DeleteObject(font);
+  return missing;
+}
+
 int Run(int argc, char** argv) {
   if (argc < 2) Fail("no command");
   const std::string cmd = argv[1];
@@ -264,6 +371,7 @@ int Run(int argc, char** argv) {
     return argv[i];
   };
   const auto seconds = [&](int i, double dflt) { return i < argc ? std::atof(argv[i]) : dflt; };
+  const auto control = [&] { return Control(Need(arg(2)), Widen(arg(3))); };
 
   if (cmd == "wait") {
     HWND h = Need(arg(2), seconds(3, 15));
@@ -272,9 +380,7 @@ int Run(int argc, char** argv) {
     std::printf("%ld %ld\n", r.right, r.bottom);
   } else if (cmd == "gone") {
     const std::wstring title = Widen(arg(2));
-    for (DWORD start = GetTickCount(); FindTopWindow(title); Sleep(100)) {
-      if (GetTickCount() - start > seconds(3, 10) * 1000) Fail("window still there");
-    }
+    if (!WaitFor(seconds(3, 10), [&] { return !FindTopWindow(title); })) Fail("window still there");
   } else if (cmd == "close") {
     PostMessageW(Need(arg(2)), WM_SYSCOMMAND, SC_CLOSE, 0);
     Sleep(400);
@@ -306,33 +412,25 @@ int Run(int argc, char** argv) {
       const std::string k = argv[i];
       if (k.rfind("text:", 0) == 0) {
         for (wchar_t c : Widen(k.c_str() + 5))
-          SendChar(c);
+          Tap(0, c);
       } else if (k == "ctrl+tab" || k == "shift+tab") {
         const WORD modifier = k == "ctrl+tab" ? VK_CONTROL : VK_SHIFT;
         SendKey(modifier, false);
-        SendKey(VK_TAB, false);
-        SendKey(VK_TAB, true);
+        Tap(VK_TAB);
         SendKey(modifier, true);
       } else {
-        SendKey(KeyCode(k), false);
-        SendKey(KeyCode(k), true);
+        Tap(KeyCode(k));
       }
       Sleep(120);
     }
     Sleep(300);
-  } else if (cmd == "point") {
-    const POINT p = ScreenPoint(Need(arg(2)), std::atoi(arg(3)), std::atoi(arg(4)));
-    std::printf("%ld %ld\n", p.x, p.y);
   } else if (cmd == "box") {
-    Box b;
-    for (DWORD start = GetTickCount(); !b.h; Sleep(100)) {
-      EnumWindows(BoxProc, reinterpret_cast<LPARAM>(&b));
-      if (!b.h && GetTickCount() - start > seconds(2, 10) * 1000) Fail("no message box");
-    }
+    HWND box = WaitFor(seconds(2, 10), FindBox);
+    if (!box) Fail("no message box");
     Sleep(200);
     std::wstring text, buttons;
     HWND first = nullptr;
-    for (HWND c : ChildrenOf(b.h)) {
+    for (HWND c : ChildrenOf(box)) {
       if (ClassOf(c) == L"Static" && !TextOf(c).empty())
         text += (text.empty() ? L"" : L" ") + TextOf(c);
       if (ClassOf(c) == L"Button") {
@@ -343,20 +441,18 @@ int Run(int argc, char** argv) {
     for (wchar_t& c : text) {
       if (c == L'\r' || c == L'\n') c = L'/';
     }
-    std::printf("%s|%s|%s\n", Narrow(TextOf(b.h)).c_str(), Narrow(text).c_str(),
+    std::printf("%s|%s|%s\n", Narrow(TextOf(box)).c_str(), Narrow(text).c_str(),
                 Narrow(buttons).c_str());
     std::fflush(stdout);
     if (first) PostMessageW(first, BM_CLICK, 0, 0);
     Sleep(300);
   } else if (cmd == "button") {
-    HWND c = Control(Need(arg(2)), Widen(arg(3)));
-    PostMessageW(c, BM_CLICK, 0, 0);
+    PostMessageW(control(), BM_CLICK, 0, 0);
     Sleep(400);
   } else if (cmd == "state") {
-    std::printf("%ld\n", static_cast<long>(SendMessageW(Control(Need(arg(2)), Widen(arg(3))),
-                                                        BM_GETCHECK, 0, 0)));
+    std::printf("%ld\n", static_cast<long>(SendMessageW(control(), BM_GETCHECK, 0, 0)));
   } else if (cmd == "enabled") {
-    std::printf("%d\n", IsWindowEnabled(Control(Need(arg(2)), Widen(arg(3)))) ? 1 : 0);
+    std::printf("%d\n", IsWindowEnabled(control()) ? 1 : 0);
   } else if (cmd == "text") {
     int index = std::atoi(arg(3));
     for (HWND c : ChildrenOf(Need(arg(2)))) {
@@ -367,38 +463,26 @@ int Run(int argc, char** argv) {
     }
     Fail("no such edit box");
   } else if (cmd == "accessible") {
-    IAccessible* client = ClientObject(Need(arg(2)));
-    long count = 0;
-    client->get_accChildCount(&count);
-    for (long id = 1; id <= count; ++id) {
-      const VARIANT child = ChildId(id);
-      BSTR name = nullptr, action = nullptr;
+    ForEachElement(Need(arg(2)), [](IAccessible& client, VARIANT child, const std::string& name) {
+      BSTR action = nullptr;
       VARIANT role, state;
       VariantInit(&role);
       VariantInit(&state);
-      client->get_accName(child, &name);
-      client->get_accRole(child, &role);
-      client->get_accState(child, &state);
-      client->get_accDefaultAction(child, &action);
-      std::printf("%s|%s|%s|%s\n", Take(name).c_str(),
+      client.get_accRole(child, &role);
+      client.get_accState(child, &state);
+      client.get_accDefaultAction(child, &action);
+      std::printf("%s|%s|%s|%s\n", name.c_str(),
                   role.vt == VT_I4 ? RoleName(role.lVal).c_str() : "?",
                   state.vt == VT_I4 ? StateNames(state.lVal).c_str() : "?", Take(action).c_str());
-    }
-    client->Release();
+    });
   } else if (cmd == "do") {
-    IAccessible* client = ClientObject(Need(arg(2)));
-    long count = 0;
-    client->get_accChildCount(&count);
     bool done = false;
-    for (long id = 1; id <= count && !done; ++id) {
-      BSTR name = nullptr;
-      client->get_accName(ChildId(id), &name);
-      if (Take(name) != arg(3)) continue;
-      const HRESULT hr = client->accDoDefaultAction(ChildId(id));
+    ForEachElement(Need(arg(2)), [&](IAccessible& client, VARIANT child, const std::string& name) {
+      if (done || name != arg(3)) return;
+      const HRESULT hr = client.accDoDefaultAction(child);
       if (FAILED(hr)) Fail("the default action failed (" + std::to_string(hr) + ")");
       done = true;
-    }
-    client->Release();
+    });
     if (!done) Fail(std::string("nothing named \"") + arg(3) + "\"");
     Sleep(300);
   } else if (cmd == "pixel") {
@@ -408,8 +492,8 @@ int Run(int argc, char** argv) {
     const COLORREF c = GetPixel(screen, p.x, p.y);
     ReleaseDC(nullptr, screen);
     std::printf("%d %d %d\n", GetRValue(c), GetGValue(c), GetBValue(c));
-  } else if (cmd == "list") {
-    EnumWindows(ListProc, 0);
+  } else if (cmd == "menu") {
+    return ShowMenuTexts(argc - 2, argv + 2) ? 1 : 0;
   } else {
     Fail("unknown command " + cmd);
   }

@@ -1,8 +1,7 @@
 // A stand-in for BSplayer (and, copied under another name, for any program the launcher starts).
 //
-// It notes what it was given and shows it for a moment:
+// It notes what it was given, and shows it for a moment, in
 //   <name>-args.txt     one line per start: the arguments, exactly as received (UTF-8, LF)
-//   <name>-cmdline.txt  one line per start: the whole command line
 // where <name> is the program's own file name without ".exe", in lower case (bplay for the
 // player). The files go to the folder named by ZORVIK_PLAYER_LOG, or beside the program; a Unix
 // path there (under Wine) is taken through Wine's own path mapping.
@@ -119,40 +118,24 @@ struct Shown {
   std::wstring arguments;
   int secondsLeft;
   HFONT font;
-  HFONT mono;
 };
 
 void Paint(HWND window, const Shown& shown) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
-  RECT client;
-  GetClientRect(window, &client);
-  FillRect(dc, &client, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+  RECT box;
+  GetClientRect(window, &box);
+  FillRect(dc, &box, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+  InflateRect(&box, -12, -10);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-
-  RECT box = client;
-  InflateRect(&box, -12, -10);
   HGDIOBJ old = SelectObject(dc, shown.font);
-  std::wstring heading =
-      L"Started with " + std::to_wstring(shown.arguments.size()) + L" characters of arguments:";
-  DrawTextW(dc, heading.c_str(), -1, &box, DT_LEFT | DT_TOP | DT_SINGLELINE);
-
   // The arguments between brackets, so that leading and trailing blanks can be seen.
-  RECT text = box;
-  text.top += 24;
-  text.bottom -= 24;
-  SelectObject(dc, shown.mono);
-  std::wstring quoted = L"[" + shown.arguments + L"]";
-  DrawTextW(dc, quoted.c_str(), -1, &text,
+  const std::wstring text = L"Started with " + std::to_wstring(shown.arguments.size()) +
+                            L" characters of arguments:\n[" + shown.arguments + L"]\n\nCloses in " +
+                            std::to_wstring(shown.secondsLeft) + L" s.";
+  DrawTextW(dc, text.c_str(), -1, &box,
             DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-
-  SelectObject(dc, shown.font);
-  RECT foot = box;
-  foot.top = foot.bottom - 18;
-  std::wstring closing = L"Closes in " + std::to_wstring(shown.secondsLeft) + L" s.";
-  SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-  DrawTextW(dc, closing.c_str(), -1, &foot, DT_LEFT | DT_SINGLELINE);
   SelectObject(dc, old);
   EndPaint(window, &ps);
 }
@@ -193,11 +176,7 @@ int ShowFor(HINSTANCE instance, int show, Shown& shown) {
   wc.lpszClassName = L"ZorvikPlayerStandIn";
   RegisterClassW(&wc);
 
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  shown.font = CreateFontIndirectW(&metrics.lfMessageFont);
-  shown.mono = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+  shown.font = CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
                            CLEARTYPE_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
 
   HWND window =
@@ -215,7 +194,6 @@ int ShowFor(HINSTANCE instance, int show, Shown& shown) {
     DispatchMessageW(&msg);
   }
   DeleteObject(shown.font);
-  DeleteObject(shown.mono);
   return 0;
 }
 
@@ -228,7 +206,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   const std::wstring arguments = ArgumentsOf(line);
   const std::wstring folder = LogFolder(self);
   const std::wstring name = BaseName(self);
-  AppendLine(folder + name + L"-cmdline.txt", line);
   AppendLine(folder + name + L"-args.txt", arguments);
 
   int seconds = 4;
@@ -239,6 +216,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   std::wstring title = CompareStringOrdinal(name.c_str(), -1, L"bplay", -1, TRUE) == CSTR_EQUAL
                            ? L"BSplayer (stand-in)"
                            : name + L" (stand-in)";
-  Shown shown{title, arguments, seconds, nullptr, nullptr};
+  Shown shown{title, arguments, seconds, nullptr};
   return ShowFor(instance, show, shown);
 }

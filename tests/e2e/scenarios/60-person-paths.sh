@@ -3,68 +3,48 @@
 # trailer, options kept over a restart, Cancel and Default, the language switched and back while
 # the launcher counts down to its end, and the Programs menu.
 
-# Replaces line n of the disc's settings file.
-settings_line() {  # n, text
-  local file=$disc/More/Settings.sav
-  LINE="$2" awk -v n="$1" 'NR == n { print ENVIRON["LINE"] "\r"; next } { print }' "$file" >"$file.new"
-  mv "$file.new" "$file"
-}
-
-# The launcher started from another folder, which holds a movie of its own.
-start_zorvik_elsewhere() {
-  local elsewhere=$work/elsewhere
-  mkdir -p "$elsewhere"
-  : >"$elsewhere/decoy.avi"
-  (cd "$elsewhere" && exec wine "$disc/Zorvik.exe" >"$work/zorvik.log" 2>&1) &
-  zorvik_pid=$!
-}
-
-menu_shows() {  # texts...: what the open menu shows of them
-  LANG=C.UTF-8 wine "$bin/menu_text.exe" "$@" 2>&1 | tr -d '\r'
-}
 button_names() {  # title: the picture buttons' names, as a screen reader finds them
   drive accessible "$1" | cut -d'|' -f1 | tr '\n' ',' | sed 's/,$//'
 }
 
+# Settings as an author writes them by hand: the movie named, the option string short, no
+# pan-scan.
+AUTHORS=(2='"film.avi",0,0' 4='0,0,0,0,1,1,"Change Skin",0,0,"x seconds",0' 6='"-fs -eend"')
+
 play_by_each_way_of_finding_the_video() {
-  local way
+  local way expected
   for way in launcher-folder settings-file typed-path trailer; do
     echo "   -- $way"
     new_disc
-    rm -f "$ZORVIK_PLAYER_LOG"/*.txt
-    if [ $way = launcher-folder ]; then
-      # Started from elsewhere, the launcher looks for the movie beside itself.
-      start_zorvik_elsewhere
-      act wait Zorvik 30
-      act click Zorvik $PLAY
-      expect_eq "the player's parameters" "$(disc_path)\\film.avi  -fs -eend" "$(player_args)"
-      act click 'Closing in about a minute...' $EXIT
-      expect_ended
-      continue
-    fi
-    authors_settings
     case $way in
-      settings-file) settings_line 3 '#FALSE#,#TRUE#,#FALSE#,"","C:\Films\my film.bsi",0' ;;
-      typed-path)
-        settings_line 2 '"D:\My Films\the film.avi",0,0'
-        settings_line 3 '#FALSE#,#FALSE#,#TRUE#,"","Default",0'
+      launcher-folder) expected="$(disc_path)\\film.avi  -fs -eend" ;;
+      settings-file)
+        disc_settings "${AUTHORS[@]}" 3='#FALSE#,#TRUE#,#FALSE#,"","C:\Films\my film.bsi",0'
+        expected='C:\Films\my film.bsi'
         ;;
-      trailer) settings_line 9 '"trailers\teaser 1.avi","Teaser"' ;;
+      typed-path)
+        disc_settings "${AUTHORS[@]}" 2='"D:\My Films\the film.avi",0,0' \
+          3='#FALSE#,#FALSE#,#TRUE#,"","Default",0'
+        expected='D:\My Films\the film.avi  -fs -eend'
+        ;;
+      trailer)
+        disc_settings "${AUTHORS[@]}" 9='"trailers\teaser 1.avi","Teaser"'
+        expected="$(disc_path)\\trailers\\teaser 1.avi -fs -eend"
+        ;;
     esac
-    start_zorvik
-    act wait Zorvik 30
+    if [ $way = launcher-folder ]; then
+      # Started from another folder, which holds a movie of its own, the launcher looks for the
+      # movie beside itself.
+      mkdir -p "$work/elsewhere"
+      : >"$work/elsewhere/decoy.avi"
+      zorvik_up "$work/elsewhere"
+    else
+      zorvik_up
+    fi
     # The Video File menu: Main video, then the one trailer named.
     if [ $way = trailer ]; then act keys Zorvik F10 Down Down Enter; fi
-    act click Zorvik $PLAY
-    local expected
-    case $way in
-      settings-file) expected='C:\Films\my film.bsi' ;;
-      typed-path) expected='D:\My Films\the film.avi  -fs -eend' ;;
-      trailer) expected="$(disc_path)\\trailers\\teaser 1.avi -fs -eend" ;;
-    esac
-    expect_eq "the player's parameters" "$expected" "$(player_args)"
-    act click Zorvik $EXIT
-    expect_ended
+    expect_play "$expected"
+    exit_zorvik
   done
 }
 
@@ -78,73 +58,66 @@ changed_boxes() {
 
 options_kept_over_a_restart_cancel_and_default() {
   new_disc
-  start_zorvik
-  act wait Zorvik 30
+  zorvik_up
   open_options
+  expect_eq "Apply disabled after loading" 0 "$(drive enabled Settings Apply)"
   act button Settings 'Full Screen'
+  expect_eq "a change enables Apply" 1 "$(drive enabled Settings Apply)"
   act button Settings Pan-scan
   act button Settings 'Disable subtitles'
   act button Settings 'The autorun will exit after launching'
-  act button Settings OK
-  act gone Settings 5
-  act click Zorvik $EXIT
-  expect_ended
+  act button Settings Apply
+  expect_eq "Apply disables itself" 0 "$(drive enabled Settings Apply)"
+  expect_eq "the option string saved" '" -nsub    -eend -pan "' "$(saved_options)"
+  close_options OK
+  exit_zorvik
 
-  start_zorvik
-  act wait Zorvik 30
+  zorvik_up
   open_options
   expect_eq "the boxes after a restart, as they were left" 0110 "$(changed_boxes)"
   act button Settings Pan-scan
-  act button Settings Cancel
-  act gone Settings 5
+  close_options Cancel
   open_options
   expect_eq "Cancel dropped the unsaved change" 1 "$(drive state Settings Pan-scan)"
   act button Settings 'Full Screen'
   act button Settings 'Default Settings'
   expect_eq "Default brings back the saved boxes, not the changed one" 0110 "$(changed_boxes)"
-  act button Settings Cancel
-  act gone Settings 5
-  act click Zorvik $PLAY
-  expect_eq "Play uses the restored options" "$(disc_path)\\film.avi   -nsub    -eend -pan " \
-    "$(player_args)"
+  close_options Cancel
+  expect_play "$(disc_path)\\film.avi   -nsub    -eend -pan " "Play uses the restored options"
   expect_eq "and the launcher stays" Zorvik "$(main_title)"
-  act click Zorvik $EXIT
-  expect_ended
+  exit_zorvik
 }
 
 # The close-after-launch timer runs about 65.5 s; the language is switched and back meanwhile.
 language_switch_while_counting_down() {
   new_disc
-  start_zorvik
-  act wait Zorvik 30
+  zorvik_up
   act click Zorvik $PLAY
   # The click returns a moment after the press, so the time measured is a little short.
   local played=$SECONDS busy='Closing in about a minute...'
   expect_window "caption after the launch" "$busy" 5
   expect_eq "the buttons in English" "Launch Video,Explore the CD,Exit" "$(button_names "$busy")"
 
-  act keys "$busy" F10 Right Right Down Down Right Down Enter
-  expect_eq "the buttons in Greek" "Αναπαραγωγή,Εξερεύνηση CD,Έξοδος" "$(button_names "$busy")"
-  act keys "$busy" F10 Right Right Down
-  expect_eq "the Options menu in Greek" "$(printf 'shown: Επιλογή Γλώσσας\nnot shown: Choose Language')" \
-    "$(menu_shows 'Επιλογή Γλώσσας' 'Choose Language')"
-  act keys "$busy" Enter
-  expect_window "the options window in Greek" 'Ρυθμίσεις' 10
-  expect_eq "its boxes in Greek" 1 "$(drive state 'Ρυθμίσεις' 'Πλήρης Οθόνη')"
-  act button 'Ρυθμίσεις' 'Άκυρο'
-  act gone 'Ρυθμίσεις' 5
-
-  act keys "$busy" F10 Right Right Down Down Right Enter
-  expect_eq "the buttons in English again" "Launch Video,Explore the CD,Exit" "$(button_names "$busy")"
-  act keys "$busy" F10 Right Right Down
-  expect_eq "the Options menu in English again" \
-    "$(printf 'shown: Choose Language\nnot shown: Επιλογή Γλώσσας')" \
-    "$(menu_shows 'Choose Language' 'Επιλογή Γλώσσας')"
-  act keys "$busy" Enter
-  expect_window "the options window in English again" Settings 10
-  expect_eq "its boxes in English" 1 "$(drive state Settings 'Full Screen')"
-  act button Settings Cancel
-  act gone Settings 5
+  # The language menu's second entry is Greek; each language's names, then the other's.
+  local language to names menu other title box cancel
+  for language in Greek English; do
+    if [ $language = Greek ]; then
+      to=Down names='Αναπαραγωγή,Εξερεύνηση CD,Έξοδος' menu='Επιλογή Γλώσσας' other='Choose Language'
+      title='Ρυθμίσεις' box='Πλήρης Οθόνη' cancel='Άκυρο'
+    else
+      to='' names='Launch Video,Explore the CD,Exit' menu='Choose Language' other='Επιλογή Γλώσσας'
+      title=Settings box='Full Screen' cancel=Cancel
+    fi
+    act keys "$busy" F10 Right Right Down Down Right $to Enter
+    expect_eq "the buttons in $language" "$names" "$(button_names "$busy")"
+    act keys "$busy" F10 Right Right Down
+    expect_eq "the Options menu in $language" "$(printf 'shown: %s\nnot shown: %s' "$menu" "$other")" \
+      "$(menu_shows "$menu" "$other")"
+    act keys "$busy" Enter
+    expect_window "the options window in $language" "$title" 10
+    expect_eq "its boxes in $language" 1 "$(drive state "$title" "$box")"
+    close_options "$cancel" "$title"
+  done
 
   while kill -0 "$zorvik_pid" 2>/dev/null && [ $((SECONDS - played)) -lt 75 ]; do sleep 0.5; done
   local after=$((SECONDS - played))
@@ -157,12 +130,11 @@ language_switch_while_counting_down() {
 
 programs_menu_starts_an_installer_or_says_it_is_missing() {
   new_disc
-  disc_settings 0 'tools\Missing tool.exe' 'Missing tool'
+  disc_settings 19='"tools\Missing tool.exe","Missing tool"'
   local installer="$disc/DivX players/BSplayer/BSplay_installer.exe"
   mkdir -p "$(dirname "$installer")"
   cp "$bin/bplay.exe" "$installer"
-  start_zorvik
-  act wait Zorvik 30
+  zorvik_up
   # The Programs menu: the BSplayer installer the disc holds, then the extra program named.
   act keys Zorvik F10 Right Down
   expect_eq "the Programs menu" "$(printf 'shown: Install BSplayer\nshown: Missing tool')" \
@@ -173,8 +145,7 @@ programs_menu_starts_an_installer_or_says_it_is_missing() {
   expect_eq "the installer in a folder with a blank started, once" 1 "$(wc -l <"$log" 2>/dev/null)"
   act keys Zorvik F10 Right Down Down Enter
   expect_box "Caution|The file wasn't found!|OK"
-  act click Zorvik $EXIT
-  expect_ended
+  exit_zorvik
 }
 
 run_scenario "Play by each way of finding the video" play_by_each_way_of_finding_the_video
