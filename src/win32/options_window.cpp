@@ -123,6 +123,9 @@ void OptionsWindow::SyncOnce() {
   ShowAs(form_.Visible());
   if (!alive_) return;
 
+  KeepFocusInside();
+  if (!alive_) return;
+
   const Control* focus = form_.Focused();
   if (focus != syncedFocus_) {
     syncedFocus_ = focus;
@@ -309,6 +312,26 @@ void OptionsWindow::OnControlClick(NativeControl& c) {
     Control* box = &c.Model();
     views_.Dispatch([box] { box->RaiseClick(); });
   }
+}
+
+// A control disabled while it has the focus takes the focus with it (Apply disables itself when
+// clicked), and then no key reaches the window, not even Escape. The focus goes on to the default
+// button, as in the system's property sheets after Apply, or else to the first control that takes
+// it.
+void OptionsWindow::KeepFocusInside() {
+  const HWND hwnd = Handle();
+  if (!IsWindowVisible(hwnd) || GetActiveWindow() != hwnd) return;
+  const HWND now = GetFocus();
+  if (now && (now == hwnd || IsChild(hwnd, now)) && IsWindowEnabled(now)) return;
+  for (const auto& c : controls_) {
+    const Control& m = c->Model();
+    if (m.Kind() == ControlKind::CommandButton && static_cast<const CommandButton&>(m).Default() &&
+        IsWindowVisible(c->Handle()) && IsWindowEnabled(c->Handle())) {
+      SetFocus(c->Handle());
+      return;
+    }
+  }
+  FocusFirst();
 }
 
 void OptionsWindow::FocusFirst() {

@@ -59,6 +59,7 @@ class OptionsWindow : public Window {
   void ApplySize();
   void Notified(NativeControl& c, UINT code);
   void FocusFirst();
+  void KeepFocusInside();
   void MarkEnterButton();
   NativeControl* ControlOf(HWND hwnd) const;
   HWND NativeOf(const Control* c) const;
