@@ -92,7 +92,7 @@ TEST_F(DiscCommandsTest, EveryCommandExplainsItselfWithAnExample) {
        std::vector<std::vector<std::string>>{{"--help"},
                                              {"init", "--help"},
                                              {"set", "--help"},
-                                             {"show", "--help"},
+                                             {"show", "-h"},
                                              {"check", "--help"},
                                              {"iso", "x", "--help"}}) {
     EXPECT_EQ(Run(args), kExitDone) << args[0];
@@ -107,8 +107,6 @@ TEST_F(DiscCommandsTest, EveryCommandExplainsItselfWithAnExample) {
       out.str().find("\n  title=TEXT                              the movie's title on the main "
                      "window\n  trailer1=PATH"),
       std::string::npos);
-  EXPECT_EQ(Run({"show", "-h"}), kExitDone);
-  EXPECT_NE(out.str().find("zorvik-disc show DIR"), std::string::npos);
   EXPECT_EQ(Run({}), kExitRefused);
   EXPECT_NE(err.str().find("zorvik-disc init DIR"), std::string::npos);
 }
@@ -251,17 +249,13 @@ TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
 TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
   const std::string image = author::HostText(root / "film.iso");
-  const std::string settingsSize = std::to_string(Bytes("More/Settings.sav").size());
-  const std::string autorunSize = std::to_string(Bytes("autorun.inf").size());
-  xorriso.listing =
-      "Volume Id    : THE_FILM\n"
-      "dr-xr-xr-x    1 0 0 0 Dec  7 02:30 '/More'\n"
-      "-r-xr-xr-x    1 0 0 " +
-      settingsSize +
-      " Dec  7 02:30 '/More/Settings.sav'\n"
-      "-r-xr-xr-x    1 0 0 11 Dec  7 02:30 '/Zorvik.exe'\n"
-      "-r-xr-xr-x    1 0 0 " +
-      autorunSize + " Dec  7 02:30 '/autorun.inf'\n";
+  const auto file = [](size_t size, const std::string& path) {
+    return "-r-xr-xr-x    1 0 0 " + std::to_string(size) + " Dec  7 02:30 '" + path + "'\n";
+  };
+  const size_t settings = Bytes("More/Settings.sav").size(), autorun = Bytes("autorun.inf").size();
+  xorriso.listing = "Volume Id    : THE_FILM\ndr-xr-xr-x    1 0 0 0 Dec  7 02:30 '/More'\n" +
+                    file(settings, "/More/Settings.sav") + file(11, "/Zorvik.exe") +
+                    file(autorun, "/autorun.inf");
   ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str();
   ASSERT_EQ(xorriso.runs.size(), 2u);
   const std::vector<std::string>& master = xorriso.runs[0];
@@ -273,11 +267,10 @@ TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) 
   EXPECT_TRUE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
   EXPECT_NE(out.str().find("Mastered " + image + ", volume THE_FILM: 3 files in 1 folders, " +
-                           std::to_string(11 + std::stoi(settingsSize) + std::stoi(autorunSize)) +
-                           " bytes."),
+                           std::to_string(11 + settings + autorun) + " bytes."),
             std::string::npos)
       << out.str();
-  EXPECT_NE(out.str().find("  /More/Settings.sav  " + settingsSize + " bytes\n"),
+  EXPECT_NE(out.str().find("  /More/Settings.sav  " + std::to_string(settings) + " bytes\n"),
             std::string::npos);
 
   fs::remove(root / "film.iso");
