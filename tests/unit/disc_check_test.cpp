@@ -76,7 +76,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
   const std::string autorun = "autorun.inf", codec = "codecs\\xvid_installer.exe";
   // clang-format off
   const Case cases[] = {
-      {"trailer missing", {}, {"trailer1=trailers/t.avi"}, V, "trailer1 trailers\\t.avi is not on"},
+      {"trailer missing", {}, {"trailer1=trailers/t.avi"}, V,
+       "trailer1 trailers\\t.avi is not on the disc"},
       {"trailer by case", {{"Trailers\\T.avi", ""}}, {"trailer1=trailers/t.avi"}, W,
        "matches Trailers\\T.avi only when case is ignored"},
       {"no launcher", {{"Zorvik.exe", "text"}}, {}, V, "Zorvik.exe is not a Windows program"},
@@ -88,7 +89,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
        "UTF-16 or plain ASCII"},
       {"no icon", {{autorun, "[autorun]\nopen=zorvik.EXE\n"}}, {}, W, "gives the drive no icon"},
-      {"long name", {{std::string(61, 'n') + ".avi", ""}}, {}, V, "65 characters; a Joliet name"},
+      {"long name", {{std::string(61, 'n') + ".avi", ""}}, {}, V,
+       "has 65 characters; a Joliet name holds 64"},
       {"long path", {{folder + "\\" + folder + "\\" + std::string(39, 'x'), ""}}, {}, V,
        "242 of 240 bytes"},
       {"names by case", {{"Film.AVI", ""}}, {}, V, "Film.AVI and film.avi differ only in case"},
@@ -309,7 +311,7 @@ TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
         "\n  viewer:  the trailer \"Trailer\" doesn't play\n",
         "\n  note:    there is no cover picture in More\\ (a .jpg or .bmp): the banner shows the "
         "launcher's own picture\n"}) {
-    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    EXPECT_TRUE(Holds(text, line));
   }
   const std::string json = author::CheckJson(r, "film");
   for (const char* fragment :
@@ -319,7 +321,7 @@ TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
         "      \"started\": true,\n      \"program\": \"\",\n      \"parameters\": \"D:\\\\t.avi "
         "-fs -eend\",\n",
         "\n  ],\n  \"problems\": [\n"}) {
-    EXPECT_NE(json.find(fragment), std::string::npos) << fragment << "\n" << json;
+    EXPECT_TRUE(Holds(json, fragment));
   }
 }
 
@@ -327,16 +329,13 @@ TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
   Lay();
   disc.Add("More\\cover.jpg", JpegOfSize(215, 309));
   std::string text = author::CheckText(Check(), "film");
-  EXPECT_NE(text.find("\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"),
-            std::string::npos)
-      << text;
+  EXPECT_TRUE(
+      Holds(text, "\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"));
   disc.Add("More\\cover.jpg", "?");
   text = author::CheckText(Check(), "film");
-  EXPECT_NE(
-      text.find("\nThe launcher stops there: the viewer sees nothing more.\n\nProblems: none\n"
-                "\nResult: 1 thing reaches the viewer that shouldn't.\n"),
-      std::string::npos)
-      << text;
+  EXPECT_TRUE(Holds(text,
+                    "\nThe launcher stops there: the viewer sees nothing more.\n\nProblems: none\n"
+                    "\nResult: 1 thing reaches the viewer that shouldn't.\n"));
 }
 
 TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
@@ -347,20 +346,16 @@ TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
   EXPECT_EQ(r.play.program, pc.player);
   EXPECT_FALSE(r.ReachesViewer()) << Everything(r);
   const std::string text = author::CheckText(r, "film");
-  EXPECT_NE(text.find("\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is started with no "
-                      "parameters\n"),
-            std::string::npos)
-      << text;
+  EXPECT_TRUE(Holds(text,
+                    "\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is started with no "
+                    "parameters\n"));
   const std::string json = author::CheckJson(r, "film");
-  EXPECT_NE(
-      json.find("\"cover\": {\n    \"file\": \"More\\\\cover.jpg\",\n    \"width\": 214,\n    "
-                "\"height\": 300,\n    \"boxWidth\": 215,\n    \"boxHeight\": 309\n  },\n"),
-      std::string::npos)
-      << json;
-  EXPECT_NE(json.find("\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
-                      "\"noParameters\": true,\n"),
-            std::string::npos)
-      << json;
+  EXPECT_TRUE(Holds(json,
+                    "\"cover\": {\n    \"file\": \"More\\\\cover.jpg\",\n    \"width\": 214,\n    "
+                    "\"height\": 300,\n    \"boxWidth\": 215,\n    \"boxHeight\": 309\n  },\n"));
+  EXPECT_TRUE(Holds(json,
+                    "\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
+                    "\"noParameters\": true,\n"));
 }
 
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {

@@ -221,12 +221,6 @@ TEST_F(HostFolderTest, ListsReadsAndWritesTheFolder) {
   EXPECT_EQ(problems[0].text, "link.avi is neither a file nor a folder: the image leaves it out");
 }
 
-}  // namespace
-}  // namespace zorvik::test
-
-namespace zorvik::test {
-namespace {
-
 TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
   author::SystemRunner runner;
   const author::ProgramRun run = runner.Run("sh", {"-c", "echo out; echo err >&2; exit 3"});
