@@ -71,11 +71,7 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
 TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
   EXPECT_EQ(author::FormatAutorun("THE FILM"),
             "[autorun]\r\nopen=Zorvik.exe\r\nicon=Zorvik.exe,0\r\nlabel=THE FILM\r\n");
-  const author::AutorunInf plain = author::ParseAutorun(author::FormatAutorun("THE FILM"));
-  EXPECT_EQ(plain.encoding, "ASCII");
-  EXPECT_EQ(plain.keys.at("open"), "Zorvik.exe");
-  EXPECT_EQ(plain.keys.at("icon"), "Zorvik.exe,0");
-  EXPECT_EQ(plain.keys.at("label"), "THE FILM");
+  EXPECT_EQ(author::ParseAutorun(author::FormatAutorun("THE FILM")).encoding, "ASCII");
 
   const std::string greekBytes = author::FormatAutorun("Ταινία\n");
   EXPECT_TRUE(greekBytes.starts_with("\xFF\xFE[\0a\0"));
@@ -86,10 +82,8 @@ TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
   EXPECT_EQ(author::ParseAutorun(author::FormatAutorun("Film 🎬")).keys.at("label"), "Film 🎬");
 
   const author::AutorunInf other = author::ParseAutorun(
-      "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n OPEN = "
-      "\"My "
-      "Launcher.exe\" /x \n"
-      "open=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
+      "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n"
+      " OPEN = \"My Launcher.exe\" /x \nopen=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
   EXPECT_TRUE(other.hasSection);
   EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
   EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");
