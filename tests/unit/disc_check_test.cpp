@@ -310,9 +310,8 @@ TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
         "\nCover: none; the banner shows the launcher's own picture\n",
         "\n  viewer:  the trailer \"Trailer\" doesn't play\n",
         "\n  note:    there is no cover picture in More\\ (a .jpg or .bmp): the banner shows the "
-        "launcher's own picture\n"}) {
+        "launcher's own picture\n"})
     EXPECT_TRUE(Holds(text, line));
-  }
   const std::string json = author::CheckJson(r, "film");
   for (const char* fragment :
        {"\n  \"language\": \"Greek\",\n", "\n  \"banner\": true,\n",
@@ -320,9 +319,8 @@ TEST_F(DiscCheckTest, WithoutAPlayerNothingPlaysAndTheReportSaysSo) {
         "\n  \"trailers\": [\n    {\n      \"what\": \"Trailer\",\n      \"available\": true,\n"
         "      \"started\": true,\n      \"program\": \"\",\n      \"parameters\": \"D:\\\\t.avi "
         "-fs -eend\",\n",
-        "\n  ],\n  \"problems\": [\n"}) {
+        "\n  ],\n  \"problems\": [\n"})
     EXPECT_TRUE(Holds(json, fragment));
-  }
 }
 
 TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
