@@ -89,6 +89,9 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
        "UTF-16 or plain ASCII"},
       {"no icon", {{autorun, "[autorun]\nopen=zorvik.EXE\n"}}, {}, W, "gives the drive no icon"},
+      {"label in a code page", {{autorun, "[autorun]\nopen=Zorvik.exe\nlabel=\xD4\xE1\n"}}, {}, W,
+       "autorun.inf's label is in a code page: a viewer whose Windows uses another one sees other "
+       "letters (save it as UTF-16)"},
       {"long name", {{std::string(61, 'n') + ".avi", ""}}, {}, V,
        "has 65 characters; a Joliet name holds 64"},
       {"long path", {{folder + "\\" + folder + "\\" + std::string(39, 'x'), ""}}, {}, V,
@@ -220,6 +223,8 @@ TEST(DiscCheckNames, TheDiscsSizeIsWeighedAgainstACdAndADvd) {
   };
   EXPECT_EQ(problems(350u << 20), "");
   EXPECT_EQ(problems(360u << 20), "2 the files take 720 MB, more than a CD holds: burn a DVD\n");
+  EXPECT_EQ(problems(703u << 19), "");
+  EXPECT_EQ(problems(2350000000u), "2 the files take 4483 MB, more than a CD holds: burn a DVD\n");
   EXPECT_EQ(problems(2400000000u), "1 the files take 4578 MB, more than a DVD holds\n");
 }
 
