@@ -227,6 +227,7 @@ TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
   EXPECT_TRUE(run.started);
   EXPECT_EQ(run.exitCode, 3);
   EXPECT_EQ(run.output, "out\nerr\n");
+  EXPECT_EQ(runner.Run("printf", {"x"}).output, "x");  // a single byte read
   EXPECT_EQ(runner.Run("sh", {"-c", "kill -9 $$"}).exitCode, 128 + 9);
   const author::ProgramRun missing = runner.Run("zorvik-no-such-program", {});
   EXPECT_FALSE(missing.started);
