@@ -12,6 +12,12 @@
 
 namespace zorvik::test {
 
+// Whether `text` holds `part`; a failure shows the whole text.
+inline ::testing::AssertionResult Holds(const std::string& text, const std::string& part) {
+  if (text.find(part) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "no \"" << part << "\" in:\n" << text;
+}
+
 // The factory settings with these NAME=VALUE arguments applied.
 inline SettingsRecord Settings(const std::vector<std::string>& arguments = {}) {
   const author::SetResult r = author::ApplySettings(author::FactoryRecord(), arguments);

@@ -92,25 +92,21 @@ TEST_F(DiscCommandsTest, EveryCommandExplainsItselfWithAnExample) {
        std::vector<std::vector<std::string>>{{"--help"},
                                              {"init", "--help"},
                                              {"set", "--help"},
-                                             {"show", "--help"},
+                                             {"show", "-h"},
                                              {"check", "--help"},
                                              {"iso", "x", "--help"}}) {
     EXPECT_EQ(Run(args), kExitDone) << args[0];
-    EXPECT_NE(out.str().find("zorvik-disc " + (args.size() > 1 ? args[0] : std::string("init"))),
-              std::string::npos)
-        << args[0];
-    EXPECT_NE(out.str().find("xample"), std::string::npos) << args[0];
+    EXPECT_TRUE(
+        Holds(out.str(), "zorvik-disc " + (args.size() > 1 ? args[0] : std::string("init"))));
+    EXPECT_TRUE(Holds(out.str(), "xample"));
   }
-  EXPECT_NE(out.str().find("xorriso"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "xorriso"));
   EXPECT_EQ(Run({"set", "--help"}), kExitDone);
-  EXPECT_NE(
-      out.str().find("\n  title=TEXT                              the movie's title on the main "
-                     "window\n  trailer1=PATH"),
-      std::string::npos);
-  EXPECT_EQ(Run({"show", "-h"}), kExitDone);
-  EXPECT_NE(out.str().find("zorvik-disc show DIR"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(),
+                    "\n  title=TEXT                              the movie's title on the main "
+                    "window\n  trailer1=PATH"));
   EXPECT_EQ(Run({}), kExitRefused);
-  EXPECT_NE(err.str().find("zorvik-disc init DIR"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "zorvik-disc init DIR"));
 }
 
 TEST_F(DiscCommandsTest, WrongCommandsAndOptionsAreRefusedByName) {
@@ -135,17 +131,15 @@ TEST_F(DiscCommandsTest, WrongCommandsAndOptionsAreRefusedByName) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.args), kExitRefused) << c.args[0];
-    EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+    EXPECT_TRUE(Holds(err.str(), c.says));
   }
 }
 
 TEST_F(DiscCommandsTest, InitLaysOutTheDiscWithTheLaunchersFactorySettings) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "Τα Φαντάσματα", "--language=el"}), kExitDone)
       << err.str();
-  EXPECT_NE(
-      out.str().find("\n  autorun.inf           starts it; names the drive \"Τα Φαντάσματα\"\n"),
-      std::string::npos)
-      << out.str();
+  EXPECT_TRUE(
+      Holds(out.str(), "\n  autorun.inf           starts it; names the drive \"Τα Φαντάσματα\"\n"));
   EXPECT_EQ(Bytes("Zorvik.exe"), "MZ launcher");
   const author::AutorunInf inf = author::ParseAutorun(Bytes("autorun.inf"));
   EXPECT_EQ(inf.keys.at("open"), "Zorvik.exe");
@@ -156,7 +150,7 @@ TEST_F(DiscCommandsTest, InitLaysOutTheDiscWithTheLaunchersFactorySettings) {
                     {"\"ZORVIK\"", "\"\xD4\xE1 \xD6\xE1\xED\xF4\xDC\xF3\xEC\xE1\xF4\xE1\""}}));
 
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_NE(err.str().find("is already laid out"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "is already laid out"));
   EXPECT_EQ(Run({"init", Disc(), "--force"}), kExitDone) << err.str();
   EXPECT_EQ(Bytes("More/Settings.sav"), kFactoryFile);
 }
@@ -171,24 +165,23 @@ TEST_F(DiscCommandsTest, InitFindsTheLauncherOrSaysWhereItLooked) {
   fs::create_directories(root / "film");
   std::ofstream(root / "film" / "More") << "a file";
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_NE(err.str().find("can't make " + Disc() + "/More"), std::string::npos) << err.str();
+  EXPECT_TRUE(Holds(err.str(), "can't make " + Disc() + "/More"));
 
   fs::remove_all(root / "film");
   environment["ZORVIK_LAUNCHER"] = author::HostText(root / "missing.exe");
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_NE(err.str().find("missing.exe (named by $ZORVIK_LAUNCHER)"), std::string::npos)
-      << err.str();
+  EXPECT_TRUE(Holds(err.str(), "missing.exe (named by $ZORVIK_LAUNCHER)"));
   EXPECT_FALSE(fs::exists(root / "film"));
 
   environment.clear();
   fs::rename(root / "tool" / "Zorvik.exe", root / "tool" / "Other.exe");
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_NE(err.str().find("tool/Zorvik.exe (beside this tool)"), std::string::npos) << err.str();
+  EXPECT_TRUE(Holds(err.str(), "tool/Zorvik.exe (beside this tool)"));
   EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "tool")}), kExitRefused);
-  EXPECT_NE(err.str().find("(given with --launcher)"), std::string::npos) << err.str();
+  EXPECT_TRUE(Holds(err.str(), "(given with --launcher)"));
   std::ofstream(root / "text.exe") << "text";
   EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "text.exe")}), kExitRefused);
-  EXPECT_NE(err.str().find("is not a Windows program"), std::string::npos) << err.str();
+  EXPECT_TRUE(Holds(err.str(), "is not a Windows program"));
   EXPECT_FALSE(fs::exists(root / "film"));
 }
 
@@ -196,8 +189,8 @@ TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
   ASSERT_EQ(Run({"init", Disc()}), kExitDone);
   const std::string before = Bytes("More/Settings.sav");
   EXPECT_EQ(Run({"set", Disc(), "title=Film", "fullscreen=maybe"}), kExitRefused);
-  EXPECT_NE(err.str().find("fullscreen=maybe: the value is not on or off; nothing was changed"),
-            std::string::npos);
+  EXPECT_TRUE(
+      Holds(err.str(), "fullscreen=maybe: the value is not on or off; nothing was changed"));
   EXPECT_EQ(Bytes("More/Settings.sav"), before);
 
   fs::create_directories(root / "film" / "Trailers");
@@ -206,12 +199,10 @@ TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
                  "trailer2=trailers/other.avi", "movie=film.avi"}),
             kExitDone)
       << err.str();
-  EXPECT_NE(out.str().find("title: \"ZORVIK\" -> \"Film\""), std::string::npos);
-  EXPECT_NE(out.str().find("note: trailers\\teaser.avi is stored as Trailers\\Teaser.avi"),
-            std::string::npos);
-  EXPECT_NE(out.str().find("note: trailers\\other.avi is not on the disc yet"), std::string::npos);
-  EXPECT_NE(out.str().find("with find=auto the launcher looks for the movie itself"),
-            std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "title: \"ZORVIK\" -> \"Film\""));
+  EXPECT_TRUE(Holds(out.str(), "note: trailers\\teaser.avi is stored as Trailers\\Teaser.avi"));
+  EXPECT_TRUE(Holds(out.str(), "note: trailers\\other.avi is not on the disc yet"));
+  EXPECT_TRUE(Holds(out.str(), "with find=auto the launcher looks for the movie itself"));
   EXPECT_EQ(
       Bytes("More/Settings.sav"),
       Edited(before, {{"\"ZORVIK\"", "\"Film\""},
@@ -220,48 +211,43 @@ TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
                       {"\"\",1,0", "\"film.avi\",1,0"}}));
 
   EXPECT_EQ(Run({"set", Disc(), "title=Film"}), kExitDone);
-  EXPECT_NE(out.str().find("Nothing to change"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "Nothing to change"));
   EXPECT_EQ(Run({"set", Disc(), "title=Film 2"}), kExitDone);
   EXPECT_EQ(out.str(), "title: \"Film\" -> \"Film 2\"\n");
 
   ASSERT_EQ(Run({"show", Disc()}), kExitDone);
-  EXPECT_NE(out.str().find("\ntitle=Film 2\ntrailer1=trailers\\teaser.avi\n"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "\ntitle=Film 2\ntrailer1=trailers\\teaser.avi\n"));
   ASSERT_EQ(Run({"show", Disc(), "--json"}), kExitDone);
-  EXPECT_NE(out.str().find("\"fullscreen\": true,"), std::string::npos);
-  EXPECT_NE(out.str().find("\"trailer1\": \"trailers\\\\teaser.avi\","), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "\"fullscreen\": true,"));
+  EXPECT_TRUE(Holds(out.str(), "\"trailer1\": \"trailers\\\\teaser.avi\","));
 
   std::ofstream(root / "film" / "More" / "Settings.sav") << "broken";
   EXPECT_EQ(Run({"show", Disc()}), kExitRefused);
-  EXPECT_NE(err.str().find("can't be read as a settings file"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "can't be read as a settings file"));
 }
 
 TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "Film"}), kExitDone);
   std::ofstream(root / "film" / "Big Movie.avi") << "";
   EXPECT_EQ(Run({"check", Disc(), "--pc", "disc=E:"}), kExitDone) << out.str();
-  EXPECT_NE(out.str().find("\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is given "
-                           "[E:\\Big Movie.avi  -fs -eend]\n"),
-            std::string::npos)
-      << out.str();
+  EXPECT_TRUE(Holds(out.str(),
+                    "\nPlay: C:\\Program Files\\BSplayer\\bplay.exe is given "
+                    "[E:\\Big Movie.avi  -fs -eend]\n"));
   EXPECT_EQ(Run({"check", Disc(), "--pc", "bare", "--json"}), kExitViewerProblem);
-  EXPECT_NE(out.str().find("\"text\": \"Please install the BSplayer\""), std::string::npos);
-  EXPECT_NE(out.str().find("\"reachesViewer\": true"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "\"text\": \"Please install the BSplayer\""));
+  EXPECT_TRUE(Holds(out.str(), "\"reachesViewer\": true"));
 }
 
 TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
   const std::string image = author::HostText(root / "film.iso");
-  const std::string settingsSize = std::to_string(Bytes("More/Settings.sav").size());
-  const std::string autorunSize = std::to_string(Bytes("autorun.inf").size());
-  xorriso.listing =
-      "Volume Id    : THE_FILM\n"
-      "dr-xr-xr-x    1 0 0 0 Dec  7 02:30 '/More'\n"
-      "-r-xr-xr-x    1 0 0 " +
-      settingsSize +
-      " Dec  7 02:30 '/More/Settings.sav'\n"
-      "-r-xr-xr-x    1 0 0 11 Dec  7 02:30 '/Zorvik.exe'\n"
-      "-r-xr-xr-x    1 0 0 " +
-      autorunSize + " Dec  7 02:30 '/autorun.inf'\n";
+  const auto file = [](size_t size, const std::string& path) {
+    return "-r-xr-xr-x    1 0 0 " + std::to_string(size) + " Dec  7 02:30 '" + path + "'\n";
+  };
+  const size_t settings = Bytes("More/Settings.sav").size(), autorun = Bytes("autorun.inf").size();
+  xorriso.listing = "Volume Id    : THE_FILM\ndr-xr-xr-x    1 0 0 0 Dec  7 02:30 '/More'\n" +
+                    file(settings, "/More/Settings.sav") + file(11, "/Zorvik.exe") +
+                    file(autorun, "/autorun.inf");
   ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str();
   ASSERT_EQ(xorriso.runs.size(), 2u);
   const std::vector<std::string>& master = xorriso.runs[0];
@@ -272,18 +258,14 @@ TEST_F(DiscCommandsTest, IsoMastersWithXorrisoAndKeepsOnlyAnImageThatReadsBack) 
   EXPECT_EQ(xorriso.runs[1].back(), "--");
   EXPECT_TRUE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
-  EXPECT_NE(out.str().find("Mastered " + image + ", volume THE_FILM: 3 files in 1 folders, " +
-                           std::to_string(11 + std::stoi(settingsSize) + std::stoi(autorunSize)) +
-                           " bytes."),
-            std::string::npos)
-      << out.str();
-  EXPECT_NE(out.str().find("  /More/Settings.sav  " + settingsSize + " bytes\n"),
-            std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "Mastered " + image + ", volume THE_FILM: 3 files in 1 folders, " +
+                                   std::to_string(11 + settings + autorun) + " bytes."));
+  EXPECT_TRUE(Holds(out.str(), "  /More/Settings.sav  " + std::to_string(settings) + " bytes\n"));
 
   fs::remove(root / "film.iso");
   std::ofstream(root / "film" / "extra.txt") << "x";
   EXPECT_EQ(Run({"iso", Disc(), image, "--label", "THE_FILM"}), kExitViewerProblem);
-  EXPECT_NE(err.str().find("\n  /extra.txt is missing from the image\n"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "\n  /extra.txt is missing from the image\n"));
   EXPECT_FALSE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
 }
@@ -292,36 +274,29 @@ TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
   ASSERT_EQ(Run({"init", Disc()}), kExitDone);
   const std::string image = author::HostText(root / "film.iso");
   EXPECT_EQ(Run({"iso", Disc(), Disc() + "/film.iso"}), kExitRefused);
-  EXPECT_NE(err.str().find("outside the disc folder"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "outside the disc folder"));
   EXPECT_EQ(Run({"iso", Disc(), image, "--label", std::string(33, 'L')}), kExitRefused);
-  EXPECT_NE(err.str().find("holds 32"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "holds 32"));
 
   xorriso.present = false;
   EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
-  EXPECT_NE(err.str().find("iso needs xorriso, which could not be started (No such file or "
-                           "directory): install it (Debian: apt-get install xorriso)"),
-            std::string::npos)
-      << err.str();
+  EXPECT_TRUE(Holds(err.str(),
+                    "iso needs xorriso, which could not be started (No such file or "
+                    "directory): install it (Debian: apt-get install xorriso)"));
   EXPECT_EQ(Run({"iso", Disc(), image, "--xorriso", "/opt/xorriso"}), kExitRefused);
   EXPECT_EQ(xorriso.runs.back()[0], "/opt/xorriso");
   host.windowsBuild = true;
   environment["ZORVIK_XORRISO"] = "C:\\tools\\xorriso.exe";
   EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
-  EXPECT_NE(err.str().find("Windows doesn't come with it"), std::string::npos) << err.str();
+  EXPECT_TRUE(Holds(err.str(), "Windows doesn't come with it"));
   EXPECT_EQ(xorriso.runs.back()[0], "C:\\tools\\xorriso.exe");
 
   std::ofstream(root / "film" / author::HostPath(std::string(65, 'n') + ".avi")) << "";
   const size_t runs = xorriso.runs.size();
   EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
-  EXPECT_NE(err.str().find("don't fit a Joliet image"), std::string::npos);
+  EXPECT_TRUE(Holds(err.str(), "don't fit a Joliet image"));
   EXPECT_EQ(xorriso.runs.size(), runs);
 }
-
-}  // namespace
-}  // namespace zorvik::test
-
-namespace zorvik::test {
-namespace {
 
 // The image made by the real xorriso, when the system has it (tools/test installs it).
 TEST_F(DiscCommandsTest, IsoMakesAJolietImageThatReadsBackWithXorriso) {
@@ -333,9 +308,8 @@ TEST_F(DiscCommandsTest, IsoMakesAJolietImageThatReadsBackWithXorriso) {
   std::ofstream(root / "film" / "trailers" / author::HostPath("Τρέιλερ 'ένα'.avi")) << "12345";
   const std::string image = author::HostText(root / "film.iso");
   ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str() << out.str();
-  EXPECT_NE(out.str().find("volume THE_FILM: 4 files in 2 folders"), std::string::npos)
-      << out.str();
-  EXPECT_NE(out.str().find("  /trailers/Τρέιλερ 'ένα'.avi  5 bytes\n"), std::string::npos);
+  EXPECT_TRUE(Holds(out.str(), "volume THE_FILM: 4 files in 2 folders"));
+  EXPECT_TRUE(Holds(out.str(), "  /trailers/Τρέιλερ 'ένα'.avi  5 bytes\n"));
   EXPECT_TRUE(fs::is_regular_file(root / "film.iso"));
 }
 
