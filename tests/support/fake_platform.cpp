@@ -76,9 +76,8 @@ std::string FakePlatform::Full(const std::string& path) const {
 
 FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
   const std::string key = Lower(Full(path));
-  for (Entry& e : entries_) {
+  for (Entry& e : entries_)
     if (Lower(e.path) == key) return &e;
-  }
   return nullptr;
 }
 
@@ -95,12 +94,10 @@ FakePlatform& FakePlatform::AddFile(const std::string& path, const std::string& 
                                     LocalDate lastWrite) {
   const std::vector<std::string> parts = Parts(Full(path));
   if (parts.size() > 1) AddFolder(Join(parts, parts.size() - 1));
-  if (Entry* e = Lookup(path)) {
-    e->bytes = bytes;
-    e->lastWrite = lastWrite;
-  } else {
-    entries_.push_back({Full(path), false, bytes, lastWrite});
-  }
+  Entry* e = Lookup(path);
+  if (!e) e = &entries_.emplace_back(Entry{Full(path), false, "", {}});
+  e->bytes = bytes;
+  e->lastWrite = lastWrite;
   return *this;
 }
 
@@ -116,26 +113,6 @@ bool FakePlatform::Writable(const std::string& full) const {
     if (key == ro || key.starts_with(prefix)) return false;
   }
   return true;
-}
-
-bool FakePlatform::HasFile(const std::string& path) const {
-  const Entry* e = Lookup(path);
-  return e && !e->folder;
-}
-
-std::string FakePlatform::FileBytes(const std::string& path) const {
-  const Entry* e = Lookup(path);
-  return e ? e->bytes : std::string();
-}
-
-bool FakePlatform::FileExists(const std::string& path) {
-  Log("FileExists " + path);
-  return HasFile(path);
-}
-
-bool FakePlatform::FolderExists(const std::string& path) {
-  const Entry* e = Lookup(path);
-  return e && e->folder;
 }
 
 bool FakePlatform::CreateFolder(const std::string& path) {

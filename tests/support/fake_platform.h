@@ -51,8 +51,14 @@ class FakePlatform : public Platform {
   FakePlatform& AddFolder(const std::string& path);
   // Nothing below this folder can be created or written, as on a CD.
   FakePlatform& SetReadOnly(const std::string& folder);
-  bool HasFile(const std::string& path) const;
-  std::string FileBytes(const std::string& path) const;
+  bool HasFile(const std::string& path) const {
+    const Entry* e = Lookup(path);
+    return e && !e->folder;
+  }
+  std::string FileBytes(const std::string& path) const {
+    const Entry* e = Lookup(path);
+    return e ? e->bytes : std::string();
+  }
   // Makes writes fail midway (after the folder exists), as a full disk would.
   bool failWrites = false;
   // Makes reads of files fail although they exist, as a file locked by another program would.
@@ -79,8 +85,14 @@ class FakePlatform : public Platform {
   std::vector<std::pair<Twips, Twips>> pictureBoxes;  // the box of each picture loaded
 
   // Platform.
-  bool FileExists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
+  bool FileExists(const std::string& path) override {
+    Log("FileExists " + path);
+    return HasFile(path);
+  }
+  bool FolderExists(const std::string& path) override {
+    const Entry* e = Lookup(path);
+    return e && e->folder;
+  }
   bool CreateFolder(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
