@@ -1,23 +1,17 @@
 #include "support/fake_platform.h"
 
-#include <algorithm>
+#include <cctype>
 
 #include "core/form.h"
-#include "core/text_util.h"
 
 namespace zorvik::test {
 
 namespace {
 
 std::string Lower(std::string s) {
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : s)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return s;
-}
-
-bool HasDrive(const std::string& p) {
-  return p.size() >= 2 && p[1] == ':';
 }
 
 // Splits at backslashes, dropping empty parts and "." and resolving "..".
@@ -74,21 +68,17 @@ FakePlatform::FakePlatform() {
 }
 
 std::string FakePlatform::Full(const std::string& path) const {
-  const std::string joined = HasDrive(path) ? path : JoinPath(currentFolder, path);
+  const bool drive = path.size() >= 2 && path[1] == ':';
+  const std::string joined = drive ? path : JoinPath(currentFolder, path);
   const std::vector<std::string> parts = Parts(joined);
   return Join(parts, parts.size());
 }
 
-FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) {
+FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
   const std::string key = Lower(Full(path));
-  for (Entry& e : entries_) {
+  for (Entry& e : entries_)
     if (Lower(e.path) == key) return &e;
-  }
   return nullptr;
-}
-
-const FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
-  return const_cast<FakePlatform*>(this)->Lookup(path);
 }
 
 FakePlatform& FakePlatform::AddFolder(const std::string& path) {
@@ -104,12 +94,10 @@ FakePlatform& FakePlatform::AddFile(const std::string& path, const std::string& 
                                     LocalDate lastWrite) {
   const std::vector<std::string> parts = Parts(Full(path));
   if (parts.size() > 1) AddFolder(Join(parts, parts.size() - 1));
-  if (Entry* e = Lookup(path)) {
-    e->bytes = bytes;
-    e->lastWrite = lastWrite;
-  } else {
-    entries_.push_back({Full(path), false, bytes, lastWrite});
-  }
+  Entry* e = Lookup(path);
+  if (!e) e = &entries_.emplace_back(Entry{Full(path), false, "", {}});
+  e->bytes = bytes;
+  e->lastWrite = lastWrite;
   return *this;
 }
 
@@ -127,29 +115,7 @@ bool FakePlatform::Writable(const std::string& full) const {
   return true;
 }
 
-bool FakePlatform::HasFile(const std::string& path) const {
-  const Entry* e = Lookup(path);
-  return e && !e->folder;
-}
-
-std::string FakePlatform::FileBytes(const std::string& path) const {
-  const Entry* e = Lookup(path);
-  return e ? e->bytes : std::string();
-}
-
-bool FakePlatform::FileExists(const std::string& path) {
-  Log("FileExists " + path);
-  return HasFile(path);
-}
-
-bool FakePlatform::FolderExists(const std::string& path) {
-  Log("FolderExists " + path);
-  const Entry* e = Lookup(path);
-  return e && e->folder;
-}
-
 bool FakePlatform::CreateFolder(const std::string& path) {
-  Log("CreateFolder " + path);
   const std::vector<std::string> parts = Parts(Full(path));
   if (parts.size() < 2 || Lookup(path) || !Writable(Full(path))) return false;
   const Entry* parent = Lookup(Join(parts, parts.size() - 1));
@@ -187,22 +153,7 @@ std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
   return std::nullopt;
 }
 
-std::string FakePlatform::WindowsFolder() {
-  Log("WindowsFolder");
-  return windowsFolder;
-}
-
-std::string FakePlatform::LauncherFolder() {
-  return launcherFolder;
-}
-
-std::vector<std::string> FakePlatform::ProgramFilesFolders() {
-  Log("ProgramFilesFolders");
-  return programFilesFolders;
-}
-
 long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
-  Log("RegOpen");
   if (failOpen) return *failOpen;
   if (!keyExists) return kRegNotFound;
   key = nextKey_++;
@@ -234,7 +185,6 @@ long FakePlatform::RegSetValue(RegKey key, const std::string& name, std::string_
 }
 
 long FakePlatform::RegCloseKey(RegKey key) {
-  Log("RegClose");
   if (failClose) return *failClose;
   return open_.erase(key) ? kRegOk : kRegInvalidHandle;
 }
@@ -249,34 +199,15 @@ std::string FakePlatform::ToAnsi(const std::string& utf8) {
   return out;
 }
 
-std::string FakePlatform::FromAnsi(const std::string& ansi) {
-  return Cp1253ToUtf8(ansi);
-}
-
-void FakePlatform::ShellExecute(const std::string& verb, const std::string& file,
-                                const std::string& parameters, const std::string& directory,
-                                int showMode) {
-  Log("ShellExecute " + verb + " " + file);
-  shell.push_back({verb, file, parameters, directory, showMode});
-}
-
-void FakePlatform::StartProgram(const std::string& path, const std::string& arguments,
-                                int showMode) {
-  Log("StartProgram " + path);
-  started.push_back({path, arguments, showMode});
-}
-
 int FakePlatform::MessageBox(const std::string& prompt, int style, const std::string& title,
                              const std::string& helpFile) {
   Log("MessageBox " + prompt);
   boxes.push_back({prompt, style, title, helpFile});
-  if (onMessageBox) onMessageBox(boxes.back());
   return kIdOk;
 }
 
 FileDialogResult FakePlatform::OpenFileDialog(const std::string& filter,
                                               const std::string& initialFolder) {
-  Log("OpenFileDialog " + filter);
   dialogs.push_back({filter, initialFolder});
   if (dialogAnswers.empty()) return {};
   FileDialogResult r = dialogAnswers.front();
@@ -285,14 +216,12 @@ FileDialogResult FakePlatform::OpenFileDialog(const std::string& filter,
 }
 
 void FakePlatform::ShowModal(Form& form) {
-  Log("ShowModal " + form.Name());
   modal.push_back(form.Name());
   if (onModal) onModal(form);
 }
 
 Picture FakePlatform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
                                   std::string& error) {
-  Log("LoadPicture " + path);
   pictureBoxes.emplace_back(boxWidth, boxHeight);
   const Entry* e = Lookup(path);
   if (!e || e->folder) {

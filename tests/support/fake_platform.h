@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/text_util.h"
 
 namespace zorvik::test {
 
@@ -50,8 +51,14 @@ class FakePlatform : public Platform {
   FakePlatform& AddFolder(const std::string& path);
   // Nothing below this folder can be created or written, as on a CD.
   FakePlatform& SetReadOnly(const std::string& folder);
-  bool HasFile(const std::string& path) const;
-  std::string FileBytes(const std::string& path) const;
+  bool HasFile(const std::string& path) const {
+    const Entry* e = Lookup(path);
+    return e && !e->folder;
+  }
+  std::string FileBytes(const std::string& path) const {
+    const Entry* e = Lookup(path);
+    return e ? e->bytes : std::string();
+  }
   // Makes writes fail midway (after the folder exists), as a full disk would.
   bool failWrites = false;
   // Makes reads of files fail although they exist, as a file locked by another program would.
@@ -75,28 +82,40 @@ class FakePlatform : public Platform {
   std::vector<FileDialogCall> dialogs;
   std::vector<std::string> modal;
   std::function<void(Form&)> onModal;  // what the user does while a window is shown modally
-  std::function<void(const MessageBoxCall&)> onMessageBox;
   std::vector<std::pair<Twips, Twips>> pictureBoxes;  // the box of each picture loaded
 
   // Platform.
-  bool FileExists(const std::string& path) override;
-  bool FolderExists(const std::string& path) override;
+  bool FileExists(const std::string& path) override {
+    Log("FileExists " + path);
+    return HasFile(path);
+  }
+  bool FolderExists(const std::string& path) override {
+    const Entry* e = Lookup(path);
+    return e && e->folder;
+  }
   bool CreateFolder(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
-  std::string WindowsFolder() override;
-  std::string LauncherFolder() override;
-  std::vector<std::string> ProgramFilesFolders() override;
+  std::string WindowsFolder() override {
+    Log("WindowsFolder");
+    return windowsFolder;
+  }
+  std::string LauncherFolder() override { return launcherFolder; }
+  std::vector<std::string> ProgramFilesFolders() override { return programFilesFolders; }
   long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
   long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
   long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
   long RegCloseKey(RegKey key) override;
   std::string ToAnsi(const std::string& utf8) override;
-  std::string FromAnsi(const std::string& ansi) override;
+  std::string FromAnsi(const std::string& ansi) override { return Cp1253ToUtf8(ansi); }
   void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
-                    const std::string& directory, int showMode) override;
-  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override;
+                    const std::string& directory, int showMode) override {
+    shell.push_back({verb, file, parameters, directory, showMode});
+  }
+  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override {
+    started.push_back({path, arguments, showMode});
+  }
   int MessageBox(const std::string& prompt, int style, const std::string& title,
                  const std::string& helpFile) override;
   FileDialogResult OpenFileDialog(const std::string& filter,
@@ -113,12 +132,11 @@ class FakePlatform : public Platform {
     LocalDate lastWrite;
   };
   std::string Full(const std::string& path) const;
-  Entry* Lookup(const std::string& path);
-  const Entry* Lookup(const std::string& path) const;
+  Entry* Lookup(const std::string& path) const;
   bool Writable(const std::string& full) const;
   void Log(const std::string& what) { calls.push_back(what); }
 
-  std::vector<Entry> entries_;  // in listing order
+  mutable std::vector<Entry> entries_;  // in listing order
   std::vector<std::string> readOnly_;
   std::map<RegKey, RegAccess> open_;
   RegKey nextKey_ = 1;

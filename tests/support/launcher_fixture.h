@@ -28,10 +28,20 @@ class LauncherTest : public ::testing::Test {
     fake.AddFile(fake.launcherFolder + "\\film.avi");
   }
 
+  // A new computer with the quiet disc, for the next case of a table.
+  void Afresh() {
+    fake = FakePlatform();
+    QuietDisc();
+  }
+
   Launcher& Start() {
     launcher = std::make_unique<Launcher>(fake);
     launcher->Start();
     return *launcher;
+  }
+  Launcher& StartQuiet() {
+    QuietDisc();
+    return Start();
   }
   FrmMain& Main() { return launcher->Main(); }
   FrmOpt& Opt() { return launcher->Opt(); }

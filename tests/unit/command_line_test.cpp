@@ -42,8 +42,7 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     if (!c.skinFile.empty()) fake.dialogAnswers.push_back({"C:\\Skins\\" + c.skinFile, c.skinFile});
     Start();
     Set([&](FrmOpt& o) {
@@ -66,8 +65,7 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
 }
 
 TEST_F(CommandLineTest, ManualModeKeepsTheTypedStringUntilTheNextRun) {
-  QuietDisc();
-  Start();
+  StartQuiet();
   Click(Opt().ChkParbox);
   EXPECT_TRUE(Opt().TxtParam.Enabled());
   Set([](FrmOpt& o) { o.TxtParam.SetText("-fs -mine"); });

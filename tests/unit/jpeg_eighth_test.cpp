@@ -95,9 +95,8 @@ TEST(JpegEighth, DataThatEndsEarlyLeavesTheRestGrey) {
   const size_t data = whole.find("\xFF\xDA") + 14;
   const Read r = ReadAll(whole.substr(0, data + (whole.size() - data) / 2));
   ASSERT_TRUE(r.eighth) << r.error;
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 3; ++i)
     EXPECT_NEAR(Channels(r.eighth->pixels[0])[i], BlockColour(0, 0)[i], 3);
-  }
   EXPECT_EQ(r.eighth->pixels.back(), 0xFF808080u);
 }
 
@@ -106,9 +105,9 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
   const size_t sof = good.find("\xFF\xC0");
   const size_t dht = good.find("\xFF\xC4");
   const size_t sos = good.find("\xFF\xDA");
-  ASSERT_NE(sof, std::string::npos);
-  ASSERT_NE(dht, std::string::npos);
-  ASSERT_NE(sos, std::string::npos);
+  const size_t dqt = good.find("\xFF\xDB");
+  for (size_t at : {sof, dht, sos, dqt})
+    ASSERT_NE(at, std::string::npos);
   std::string zeroWidth = good, overfullTable = good, badScan = good, twelveBit = good;
   std::string lossless = good, shortHuffman = good, acFirst = good;
   zeroWidth[sof + 7] = zeroWidth[sof + 8] = 0;
@@ -119,11 +118,7 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
   shortHuffman[dht + 3] = 18;  // room for the counts and one code of the 16 counted
   acFirst[sos + 11] = 1;       // a sequential scan starting past the DC coefficient
   std::string separate = DataFile("blocks-420-separate-scans.jpg");
-  const size_t firstScan = separate.find("\xFF\xDA");
-  ASSERT_NE(firstScan, std::string::npos);
-  separate[firstScan + 5] = 9;
-  const size_t dqt = good.find("\xFF\xDB");
-  ASSERT_NE(dqt, std::string::npos);
+  separate[separate.find("\xFF\xDA") + 5] = 9;
   std::string shortTable = good;
   shortTable[dqt + 3] = 40;
   const struct {
@@ -190,18 +185,17 @@ TEST(JpegEighth, UnusualButSoundFilesReadAsTheirPlainForms) {
   }
   const size_t sos = renumbered.find("\xFF\xDA");
   renumbered[sos + 8] = renumbered[sos + 10] = '\x33';
+  const std::string notAdobe(
+      "\xFF\xEE\x00\x0E"
+      "Adobf\x00\x64\x00\x00\x00\x00\x00",
+      16);
   const struct {
     const char* name;
     std::string bytes;
   } cases[] = {
       {"bytes between segments",
        good.substr(0, 2) + std::string("\x12\xFF\x00\xFF\xFF", 5) + good.substr(2)},
-      {"an APP14 that isn't Adobe's", good.substr(0, 2) +
-                                          std::string("\xFF\xEE\x00\x0E"
-                                                      "Adobf"
-                                                      "\x00\x64\x00\x00\x00\x00\x00",
-                                                      16) +
-                                          good.substr(2)},
+      {"an APP14 that isn't Adobe's", good.substr(0, 2) + notAdobe + good.substr(2)},
       {"16-bit quantisation tables", wide},
       {"Huffman tables 2 and 3", renumbered},
   };

@@ -10,10 +10,7 @@ namespace {
 
 class MainKeysTest : public MediaTest {
  protected:
-  void SetUp() override {
-    QuietDisc();
-    Start();
-  }
+  void SetUp() override { StartQuiet(); }
   void Keys(std::initializer_list<std::pair<int, int>> keys) {
     for (const auto& [key, shift] : keys)
       Event([&] { Main().KeyDown(key, shift); });
@@ -160,8 +157,7 @@ TEST_F(MainKeysTest, TheButtonsAreNamedByTheirCaptionsInTheLanguageInEffect) {
 class OptionsKeysTest : public OptionsTest {
  protected:
   void SetUp() override {
-    QuietDisc();
-    Start();
+    StartQuiet();
     Event([&] { Main().General.UserClick(); });
   }
   void Enter() {

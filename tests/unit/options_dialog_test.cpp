@@ -7,7 +7,10 @@
 namespace zorvik::test {
 namespace {
 
-using OptionsDialogTest = OptionsTest;
+class OptionsDialogTest : public OptionsTest {
+ protected:
+  void SetUp() override { StartQuiet(); }
+};
 
 // Where a request stands in the platform's log; past the end when it isn't there.
 std::ptrdiff_t At(const std::vector<std::string>& calls, const std::string& call) {
@@ -23,12 +26,12 @@ void ExpectInOrder(const std::vector<std::string>& calls, const std::vector<std:
 }
 
 TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWritesTheRegistry) {
+  fake = FakePlatform();
   fake.SetRegString("Apppath", kPlayerPath);
   fake.SetRegString("SubD", "161;Arial;24;1;16777215");
   fake.SetRegString("SubDir", "D:\\Subtitles");
   fake.AddFile(kPlayerPath, "", {2002, 5, 1});
   fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
-  fake.AddFolder("E:\\");
   Start();  // no movie yet
   Set([](FrmOpt& o) {
     for (CheckBox* c : {&o.ChkVersion, &o.ChkSubs, &o.ChkSubPath})
@@ -50,7 +53,6 @@ TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWrites
 }
 
 TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
-  QuietDisc();
   fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "0,0,0,0,1,0"}}));
   for (bool closeBox : {false, true}) {
     SCOPED_TRACE(closeBox ? "close box" : "Cancel");
@@ -74,12 +76,12 @@ TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
   }
 }
 
-TEST_F(OptionsDialogTest, DefaultReloadsTheFileAndKeepsTheListsWhole) {
-  QuietDisc();
-  Start();
+TEST_F(OptionsDialogTest, DefaultReloadsTheFileKeepingTheListsWholeThePageAndManualMode) {
   Press(Opt().cmdOK);  // saves the factory defaults
   Click(Opt().ChkFull);
   Set([](FrmOpt& o) { o.CmbRes.SetListIndex(3); });
+  Event([&] { Opt().tbsOptions.Select(2); });
+  Click(Opt().ChkParbox);
   Press(Opt().CmdDefault);
   Press(Opt().CmdDefault);
   FrmOpt& o = Opt();
@@ -88,23 +90,13 @@ TEST_F(OptionsDialogTest, DefaultReloadsTheFileAndKeepsTheListsWhole) {
   EXPECT_EQ(o.ChkFull.Value(), kChecked);
   EXPECT_EQ(o.CmbRes.ListIndex(), 0);
   EXPECT_FALSE(o.CmdApply.Enabled());
-}
-
-TEST_F(OptionsDialogTest, DefaultKeepsThePageAndManualMode) {
-  QuietDisc();
-  Start();
-  Event([&] { Opt().tbsOptions.Select(2); });
-  Click(Opt().ChkParbox);
-  Press(Opt().CmdDefault);
-  EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), 2);
-  EXPECT_EQ(Opt().ChkParbox.Value(), kChecked);
-  EXPECT_TRUE(Opt().TxtParam.Enabled());
+  EXPECT_EQ(o.tbsOptions.SelectedIndex(), 2);
+  EXPECT_EQ(o.ChkParbox.Value(), kChecked);
+  EXPECT_TRUE(o.TxtParam.Enabled());
 }
 
 // Only the path box of the chosen way of finding the movie looks in use, with its button.
 TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
-  QuietDisc();
-  Start();
   FrmOpt& o = Opt();
   const Color inUse = SystemColor(syscolor::k3DHighlight);
   for (int way : {2, 1, 0}) {
@@ -122,8 +114,6 @@ TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
 }
 
 TEST_F(OptionsDialogTest, ManualModeTakesTheFocusIntoTheOptionString) {
-  QuietDisc();
-  Start();
   FrmOpt& o = Opt();
   Click(o.ChkParbox);
   EXPECT_EQ(o.Focused(), &o.TxtParam);
@@ -139,8 +129,6 @@ TEST_F(OptionsDialogTest, ManualModeTakesTheFocusIntoTheOptionString) {
 // The box is cleared to take a number, keeps the focus until it has one, and is disabled again
 // when left; unchecking puts its hint back.
 TEST_F(OptionsDialogTest, TheStartTimeBoxTakesOnlyANumber) {
-  QuietDisc();
-  Start();
   FrmOpt& o = Opt();
   EXPECT_FALSE(o.TxtSec.Enabled());
   EXPECT_EQ(o.TxtSec.BackColor(), SystemColor(syscolor::kWindow));
@@ -166,8 +154,6 @@ TEST_F(OptionsDialogTest, TheStartTimeBoxTakesOnlyANumber) {
 }
 
 TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
-  QuietDisc();
-  Start();
   FrmOpt& o = Opt();
   Set([](FrmOpt& w) { w.OptAutoIni[2].SetValue(true); });
   struct Case {
@@ -193,8 +179,6 @@ TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
 }
 
 TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked) {
-  QuietDisc();
-  Start();
   FrmOpt& o = Opt();
   for (const auto& [check, box] :
        {std::pair{&o.ChkSubs, &o.TxtSubs}, {&o.ChkSubPath, &o.TxtSubPath}}) {
@@ -208,8 +192,6 @@ TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked)
 
 // Apply greys itself once done; OK leaves it as it was for the next showing of the window.
 TEST_F(OptionsDialogTest, OnlyApplyGreysApply) {
-  QuietDisc();
-  Start();
   for (bool ok : {true, false}) {
     Click(Opt().ChkFull);
     ASSERT_TRUE(Opt().CmdApply.Enabled());
@@ -219,10 +201,7 @@ TEST_F(OptionsDialogTest, OnlyApplyGreysApply) {
 }
 
 TEST_F(OptionsDialogTest, ApplyChecksThePlayersAgeOnlyWhenAskedTo) {
-  fake.SetRegString("Apppath", kPlayerPath);
   fake.AddFile(kPlayerPath, "", {2002, 5, 1});
-  fake.AddFile("C:\\program files\\ffdshow\\ffdshow.ax");
-  fake.AddFile("E:\\film.avi");
   Start();
   fake.boxes.clear();
   Click(Opt().ChkFull);
@@ -239,16 +218,13 @@ TEST_F(OptionsDialogTest, CtrlTabShowsTheNextPage) {
                         {4, kCtrlMask, 1},
                         {2, kCtrlMask | kShiftMask, 2},
                         {2, kCtrlMask | kAltMask, 2}};
-  QuietDisc();
-  Start();
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.from << " shift " << c.shift);
     Event([&] { Opt().tbsOptions.Select(c.from); });
     Event([&] { Opt().KeyDown(kKeyTab, c.shift); });
     EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), c.to);
-    for (int page = 1; page <= 4; ++page) {
+    for (int page = 1; page <= 4; ++page)
       EXPECT_EQ(Opt().Picoptions[page - 1].Left(), page == c.to ? 120 : -20000) << page;
-    }
     EXPECT_TRUE(Opt().Picoptions[c.to - 1].Enabled());
   }
 }

@@ -21,6 +21,7 @@ class OptionsReloadTest : public OptionsTest {
  protected:
   // The disc in E:\Movie, started from D:\Work, Windows in C:\WINNT, the player on F:.
   void Computer(bool settingsFile, bool ffdshow = true) {
+    fake = FakePlatform();
     fake.windowsFolder = "C:\\WINNT";
     fake.launcherFolder = "E:\\Movie";
     fake.currentFolder = "D:\\Work";
@@ -91,7 +92,6 @@ TEST_F(OptionsReloadTest, PlayAfterClosingWithoutSavingStartsThePlayerAsBefore) 
   for (bool settingsFile : {true, false}) {
     for (const Closing& c : kClosings) {
       SCOPED_TRACE(std::string(c.name) + (settingsFile ? ", settings file" : ", no file"));
-      fake = FakePlatform();
       Computer(settingsFile);
       Start();
       const std::string before = Play();
@@ -129,18 +129,15 @@ TEST_F(OptionsReloadTest, ARegistryFailureIsReportedOnceAtStartUp) {
 TEST_F(OptionsReloadTest, FindingTheMovieAgainLeavesPlayAsItWas) {
   for (bool ffdshow : {true, false}) {
     SCOPED_TRACE(ffdshow ? "FFdshow" : "no codec");
-    fake = FakePlatform();
     Computer(false, ffdshow);
     fake.AddFile("E:\\Movie\\codecs\\xvid_installer.exe");
     Start();
     Options([](FrmOpt& o) { o.cmdCancel.RaiseClick(); });
     EXPECT_EQ(Opt().TxtAviName.Text(), "film.avi");
     FrmMain& m = Main();
-    for (const Control* c : {static_cast<const Control*>(&m.ImgPlay[2]),
-                             static_cast<const Control*>(&m.ImgPlayIcon[0]),
-                             static_cast<const Control*>(&m.LblPlay)}) {
-      EXPECT_EQ(c->Enabled(), ffdshow) << c->DisplayName();
-    }
+    EXPECT_EQ(m.ImgPlay[2].Enabled(), ffdshow);
+    EXPECT_EQ(m.ImgPlayIcon[0].Enabled(), ffdshow);
+    EXPECT_EQ(m.LblPlay.Enabled(), ffdshow);
   }
 }
 
@@ -188,7 +185,6 @@ TEST_F(OptionsReloadTest, DefaultWithoutAFileBringsBackEveryFactoryValue) {
 TEST_F(OptionsReloadTest, EveryLoadLeavesTheBoxesThatGoWithTheirChoices) {
   for (bool settingsFile : {false, true}) {
     SCOPED_TRACE(settingsFile ? "settings file" : "defaults");
-    fake = FakePlatform();
     Computer(false);
     if (settingsFile) {
       fake.AddFile("D:\\Work\\More\\Settings.sav",

@@ -57,17 +57,15 @@ TEST(PicturePlan, HugeJpegsAreReadAtAnEighthWholeReadingIsBounded) {
       {"no box, too many pixels", {9000, 9000}, {}, true, Eighth},
       {"no box: its own size is wanted", {2000, 2000}, {}, true, Whole},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(PlanReading(c.picture, c.box, c.eighthPossible), c.expected) << c.name;
-  }
 }
 
 std::vector<std::uint32_t> Shrink(PixelSize from, PixelSize to,
                                   const std::vector<std::uint32_t>& pixels) {
   Shrinker s(from, to);
-  for (int y = 0; y < from.height; ++y) {
+  for (int y = 0; y < from.height; ++y)
     s.AddRow(&pixels[static_cast<size_t>(y) * from.width]);
-  }
   return s.Result();
 }
 
@@ -106,9 +104,8 @@ TEST(Shrink, EachPixelIsTheMeanOfWhatItCovers) {
        {0xFF000001, 0xFF000002},
        {0xFF000001, 0xFF000002}},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(Shrink(c.from, c.to, c.pixels), c.expected) << c.name;
-  }
 }
 
 TEST(Shrink, AUniformPictureStaysUniformAtAnySize) {

@@ -108,8 +108,7 @@ TEST_F(PlayerRegistryTest, AValueThatCouldNotBeReadIsNotOverwrittenWithAnEmptyBo
   };
   for (const auto& [name, failure] : failures) {
     SCOPED_TRACE(name);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     fake.values["SubD"] = "161;Arial;24;1;16777215";
     fake.values["SubDir"] = std::string("D:\\Subs\0", 8);
     // Both "write" boxes checked in the file.
@@ -133,8 +132,7 @@ TEST_F(PlayerRegistryTest, AValueThatCouldNotBeReadIsNotOverwrittenWithAnEmptyBo
     EXPECT_EQ(fake.values["SubDir"], std::string(23, ' ')) << "the launcher's own value now";
   }
   // A value read whole is known even when empty: the empty box is written back.
-  fake = FakePlatform();
-  QuietDisc();
+  Afresh();
   fake.values["SubDir"] = std::string(1, '\0');
   fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "1,1,0,0,1,1"}}));
   Start();

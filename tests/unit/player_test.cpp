@@ -12,14 +12,6 @@ class PlayerTest : public MediaTest {};
 const std::vector<std::string> kRegistryFailed = {"Can't get registry access",
                                                   "Please install the BSplayer"};
 
-// A player path of n characters, installed.
-std::string PlayerOfLength(FakePlatform& fake, size_t n) {
-  const std::string path = "C:\\" + std::string(n - 13, 'p') + "\\bplay.exe";
-  fake.SetRegString("Apppath", path);
-  fake.AddFile(path, "", {2005, 1, 1});
-  return path;
-}
-
 // Each failing step ends in one report; the empty path then gets the install prompt and no
 // old-version warning.
 TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
@@ -29,8 +21,7 @@ TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
       [](FakePlatform& f) { f.failClose = 6; }};
   for (size_t i = 0; i < failures.size(); ++i) {
     SCOPED_TRACE(i);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     failures[i](fake);
     Start();
     ASSERT_EQ(Prompts(), kRegistryFailed);
@@ -50,9 +41,10 @@ TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
 TEST_F(PlayerTest, LongPlayerPathsAreReadWhole) {
   for (size_t length : {46, 47, 60, 300}) {
     SCOPED_TRACE(length);
-    fake = FakePlatform();
-    QuietDisc();
-    const std::string path = PlayerOfLength(fake, length);
+    Afresh();
+    const std::string path = "C:\\" + std::string(length - 13, 'p') + "\\bplay.exe";
+    fake.SetRegString("Apppath", path);
+    fake.AddFile(path, "", {2005, 1, 1});
     Start();
     EXPECT_EQ(Prompts(), std::vector<std::string>{});
     EXPECT_EQ(Opt().TxtBSpath.Text(), path);
@@ -67,8 +59,7 @@ TEST_F(PlayerTest, OldPlayerWarningFollowsTheExecutablesDate) {
         std::pair{LocalDate{2004, 3, 1}, false}, std::pair{LocalDate{2002, 12, 20}, true},
         std::pair{LocalDate{1601, 1, 1}, true}}) {
     SCOPED_TRACE(testing::Message() << date.year << "-" << date.month << "-" << date.day);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     if (date.year == 1601) {
       fake.SetRegString("Apppath", "C:\\Gone\\bplay.exe");
     } else {

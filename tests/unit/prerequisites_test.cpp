@@ -3,8 +3,8 @@
 
 #include <tuple>
 
-#include "persistence/settings_file.h"
 #include "support/media_fixture.h"
+#include "support/settings_samples.h"
 
 namespace zorvik::test {
 namespace {
@@ -124,12 +124,9 @@ TEST_F(MediaTest, TheTitleIsTheMoviesNameOrZorvikInItsOwnSize) {
        {std::tuple{"Η ταινία", "Η ταινία", 12.0}, std::tuple{"", "ZORVIK", 13.0},
         std::tuple{"ZORVIK", "ZORVIK", 13.0}}) {
     SCOPED_TRACE(title);
-    fake = FakePlatform();
-    QuietDisc();
-    SettingsRecord r;
-    r.movieTitle = title;
-    r.playerIni = "Default";
-    fake.AddFile("E:\\More\\Settings.sav", FormatSettings(r));
+    Afresh();
+    fake.AddFile(kSettingsPath,
+                 Edited(kFactoryFile, {{"\"ZORVIK\"", "\"" + std::string(title) + "\""}}));
     Start();
     EXPECT_EQ(Main().LblMovieName.Caption(), shown);
     EXPECT_EQ(Main().LblMovieName.GetFont().size, size);

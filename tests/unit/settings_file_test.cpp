@@ -22,8 +22,7 @@ TEST_F(SettingsFileTest, FactoryDefaultsWriteTheDocumentedFile) {
 }
 
 TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryField) {
-  QuietDisc();
-  Start();
+  StartQuiet();
   Event([&] {  // the disc's own entries, which only the file sets
     Main().Greek.UserClick();
     launcher->Trailer2Path = "trailers\\τρέιλερ 2.avi";
@@ -74,6 +73,7 @@ TEST(SettingsText, TextsComeBackWithoutShiftingTheOtherFields) {
       {"Say \"Hi\"", "Say 'Hi'", false},
       {"one\r\ntwo\nthree", "one  two three", false},
       {"Blue, Dark", "Blue, Dark", false},
+      {"Blue,", "Blue,", false},  // the comma is the text's own, not the field's end
       {"Αλλαγή Skin", "Αλλαγή Skin", false},
       {"ΣΈ", "ΣΈ", true},  // its Windows-1253 bytes read as UTF-8 too
       {"Фильм", "Фильм", true},
@@ -83,6 +83,7 @@ TEST(SettingsText, TextsComeBackWithoutShiftingTheOtherFields) {
     SettingsRecord r;
     r.movieTitle = r.skin = c.written;
     r.trailers[0] = {"t1.avi", "Trailer"};
+    r.startPosition = "90";
     const std::string bytes = FormatSettings(r);
     EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), c.utf8);
     const std::optional<SettingsRecord> back = ParseSettings(bytes);
@@ -90,6 +91,7 @@ TEST(SettingsText, TextsComeBackWithoutShiftingTheOtherFields) {
     EXPECT_EQ(back->movieTitle, c.readBack);
     EXPECT_EQ(back->skin, c.readBack);
     EXPECT_EQ(back->trailers[0], r.trailers[0]);
+    EXPECT_EQ(back->startPosition, "90");
   }
 }
 
@@ -203,8 +205,7 @@ TEST_F(SettingsFileTest, FailedSaveWarnsTurnsSavingOffAndKeepsTheOldFile) {
   };
   for (const SaveFailure& c : cases) {
     SCOPED_TRACE(c.name);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     if (c.fileExists) fake.AddFile(kSettingsPath, kFactoryFile);
     if (!c.fileExists && !c.readOnly) fake.AddFolder("E:\\More");
     if (c.readOnly) fake.SetReadOnly("E:\\");
@@ -226,7 +227,6 @@ TEST_F(SettingsFileTest, FailedSaveWarnsTurnsSavingOffAndKeepsTheOldFile) {
     EXPECT_TRUE(!o.CmdApply.Visible() && o.CmdApply.Left() == -20000);
     EXPECT_EQ(o.ChkEend.Value(), kUnchecked) << "the change stays in force";
     // OK closes the window keeping what was applied, unsaved, and Play passes it on.
-    fake.calls.clear();
     Press(o.cmdOK);
     EXPECT_FALSE(o.Visible());
     EXPECT_TRUE(launcher->OptLoaded());

@@ -48,17 +48,6 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
   }
 }
 
-// A comma at a text's end is the text's own, not the field's end.
-TEST(SettingsReader, ATextEndingInACommaKeepsTheFieldsInPlace) {
-  SettingsRecord r;
-  r.skin = "Blue,";
-  r.startPosition = "90";
-  const std::optional<SettingsRecord> back = ParseSettings(FormatSettings(r));
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->skin, "Blue,");
-  EXPECT_EQ(back->startPosition, "90");
-}
-
 using SettingsLoadTest = OptionsTest;
 
 TEST_F(SettingsLoadTest, EveryTrailerProgramAndInstallerComesFromTheFile) {

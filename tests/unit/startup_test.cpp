@@ -6,8 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "persistence/settings_file.h"
-#include "support/launcher_fixture.h"
+#include "support/settings_samples.h"
 
 namespace zorvik::test {
 namespace {
@@ -16,28 +15,15 @@ class StartupTest : public LauncherTest {
  protected:
   // The position of the first request at or after `from` that starts with `prefix`.
   size_t CallIndex(const std::string& prefix, size_t from = 0) {
-    for (size_t i = from; i < fake.calls.size(); ++i) {
+    for (size_t i = from; i < fake.calls.size(); ++i)
       if (fake.calls[i].starts_with(prefix)) return i;
-    }
     ADD_FAILURE() << "no request " << prefix;
     return fake.calls.size();
   }
-  void WriteSettings(const SettingsRecord& r) {
-    fake.AddFile("E:\\More\\Settings.sav", FormatSettings(r));
-  }
-  static SettingsRecord DefaultRecord() {
-    SettingsRecord r;
-    r.language = "English Language";
-    r.playerIni = "Default";
-    r.skin = "Change Skin";
-    r.startPosition = "x seconds";
-    r.movieTitle = "ZORVIK";
-    r.installers = {{{"DivX players\\BSplayer\\BSplay_installer.exe", "BSplayer"},
-                     {"codecs\\DivX_codec.exe", "DivX codec"},
-                     {"codecs\\DivX_Pro_Adware_codec.exe", "DivX Pro codec"},
-                     {"codecs\\FFdshow_filter.exe", "FFdshow filter"},
-                     {"codecs\\xvid_installer.exe", "XviD codec"}}};
-    return r;
+  // The factory file with an extra program named in it.
+  void WriteSettings(std::vector<std::pair<std::string, std::string>> edits) {
+    edits.push_back({"\"\",\"Name other codec 1\"", "\"tools\\extra.exe\",\"Extra tool\""});
+    fake.AddFile(kSettingsPath, Edited(kFactoryFile, edits));
   }
 };
 
@@ -68,9 +54,7 @@ TEST_F(StartupTest, StepsRunInTheirOrder) {
 }
 
 TEST_F(StartupTest, LanguageAndTextsComeFromTheSettingsBeforeAnyMessage) {
-  SettingsRecord r = DefaultRecord();
-  r.language = "Greek Language";
-  WriteSettings(r);
+  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"English", "Greek"}}));
   Start();  // no player: the install prompt is the first message, and it is Greek
   ASSERT_FALSE(fake.boxes.empty());
   EXPECT_EQ(fake.boxes[0].prompt, "Can't get registry access");
@@ -102,15 +86,11 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     for (const std::string& f : c.files)
       fake.AddFile(f);
     if (!c.bsplayerPath.empty()) {
-      SettingsRecord r = DefaultRecord();
-      r.installers[0].path = c.bsplayerPath;
-      r.others[0] = {"tools\\extra.exe", "Extra tool"};
-      WriteSettings(r);
+      WriteSettings({{"DivX players\\BSplayer\\BSplay_installer.exe", c.bsplayerPath}});
     }
     Start();
     FrmMain& m = Main();
@@ -125,9 +105,7 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
 
 TEST_F(StartupTest, AnExtraProgramDoesNotEnableAnEmptyProgramsMenu) {
   QuietDisc();
-  SettingsRecord r = DefaultRecord();
-  r.others[0] = {"tools\\extra.exe", "Extra tool"};
-  WriteSettings(r);
+  WriteSettings({});
   fake.AddFile("E:\\tools\\extra.exe");
   Start();
   EXPECT_TRUE(Main().Other1Name.Visible());
@@ -137,11 +115,9 @@ TEST_F(StartupTest, AnExtraProgramDoesNotEnableAnEmptyProgramsMenu) {
 
 TEST_F(StartupTest, NoMovieSearchUnlessAutodetectionIsChosen) {
   QuietDisc();
-  SettingsRecord r = DefaultRecord();
-  r.autoDetect = false;
-  r.typedPath = true;
-  r.movieFile = "D:\\films\\chosen.avi";
-  WriteSettings(r);
+  fake.AddFile(kSettingsPath,
+               Edited(kFactoryFile, {{"\"\",1,0", "\"D:\\films\\chosen.avi\",1,0"},
+                                     {"#TRUE#,#FALSE#,#FALSE#", "#FALSE#,#FALSE#,#TRUE#"}}));
   Start();
   EXPECT_EQ(std::count_if(fake.calls.begin(), fake.calls.end(),
                           [](const std::string& c) { return c.starts_with("FindFirst E:\\*."); }),
@@ -152,8 +128,7 @@ TEST_F(StartupTest, NoMovieSearchUnlessAutodetectionIsChosen) {
 TEST_F(StartupTest, AboutBoxShowsVersionAndDateWithHelp) {
   for (bool helpFile : {true, false}) {
     SCOPED_TRACE(helpFile);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     if (helpFile) fake.AddFile("E:\\More\\help.chm");
     Start();
     ClickMain(Main().ImgHelp[0]);
@@ -184,8 +159,7 @@ TEST_F(StartupTest, EachWayOfEndingStopsEveryHandler) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     Start();
     c.end(*this);
     EXPECT_TRUE(launcher->Ending());
@@ -209,8 +183,7 @@ TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
   };
   for (const auto& [failure, message] : cases) {
     SCOPED_TRACE(message);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     Start();
     Event(failure);
     ASSERT_EQ(fake.boxes.size(), 1u);
@@ -222,26 +195,15 @@ TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
 
 // The front end runs events inside a modal window's loop, and still looks at the window once its
 // loop ends: a window unloaded there lives until the outer event is over.
-TEST_F(StartupTest, AWindowUnloadedInsideItsModalLoopLivesUntilTheOuterEventEnds) {
-  QuietDisc();
-  Start();
-  fake.onModal = [&](Form& f) {
-    Event([&] { static_cast<FrmOpt&>(f).cmdCancel.RaiseClick(); });
-    EXPECT_EQ(f.Name(), "frmOpt");
-    EXPECT_FALSE(launcher->OptLoaded());
-  };
-  Event([&] { Main().General.UserClick(); });
-  EXPECT_FALSE(launcher->OptLoaded());
-}
-
 TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {
-  QuietDisc();
-  Start();
-  fake.onModal = [](Form& f) {
+  StartQuiet();
+  fake.onModal = [&](Form& f) {
     auto& o = static_cast<FrmOpt&>(f);
     EXPECT_TRUE(o.Visible());
     o.ChkFull.UserClick();
-    o.cmdCancel.RaiseClick();
+    Event([&] { o.cmdCancel.RaiseClick(); });
+    EXPECT_EQ(f.Name(), "frmOpt");
+    EXPECT_FALSE(launcher->OptLoaded());
   };
   Event([&] { Main().General.UserClick(); });
   EXPECT_EQ(fake.modal, std::vector<std::string>{"frmOpt"});

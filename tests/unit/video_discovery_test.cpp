@@ -24,8 +24,7 @@ TEST_F(VideoDiscoveryTest, TheLastKindOfVideoFoundBesideTheLauncherWins) {
                         Case{"C:\\Movie", {"b.avi", "a.avi"}, "b.avi"},
                         Case{"C:\\Movie", {"x.txt", "extras\\t.avi"}, ""}}) {
     SCOPED_TRACE(c.found);
-    fake = FakePlatform();
-    QuietDisc();  // its film.avi lies in the current folder E:\, not the launcher's
+    Afresh();  // its film.avi lies in the current folder E:\, not the launcher's
     fake.launcherFolder = c.folder;
     for (const std::string& name : c.files)
       fake.AddFile(std::string(c.folder) + "\\" + name);
@@ -43,8 +42,7 @@ TEST_F(VideoDiscoveryTest, TheLastKindOfVideoFoundBesideTheLauncherWins) {
 }
 
 TEST_F(VideoDiscoveryTest, ALookThatFindsNothingForgetsTheMovieFoundBefore) {
-  QuietDisc();
-  Start();
+  StartQuiet();
   ASSERT_EQ(Opt().TxtAviName.Text(), "film.avi");
   fake.launcherFolder = "G:\\";
   Event([&] { AutoDetectVideo(*launcher); });
@@ -68,8 +66,7 @@ TEST_F(VideoDiscoveryTest, ValidationReportsOnlyAMissingMainVideo) {
                         Case{1, "", "", true, false, false, ""}}) {
     SCOPED_TRACE(testing::Message() << c.method << " '" << c.aviName << "' '" << c.ini << "' "
                                     << c.trailer << c.greek);
-    fake = FakePlatform();
-    QuietDisc();
+    Afresh();
     Start();
     if (c.greek) Main().Greek.UserClick();
     Opt().OptAutoIni[c.method].SetValue(true);

@@ -30,8 +30,7 @@ class VideoLaunchTest : public MediaTest, public ::testing::WithParamInterface<L
  protected:
   void StartIn(const char* folder) {
     fake.launcherFolder = folder;  // not the current folder, E:
-    QuietDisc();
-    Start();
+    StartQuiet();
   }
   void Play() {
     Event([&] { LaunchVideo(*launcher); });
