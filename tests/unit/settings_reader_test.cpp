@@ -48,6 +48,16 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
   }
 }
 
+// A file marked as UTF-8 may still hold broken sequences: each shows as a replacement character,
+// never as the character an overlong form mimics, a surrogate or a value past Unicode's last.
+TEST(SettingsReader, AMarkedFileShowsBrokenSequencesAsReplacements) {
+  const std::string title = "\"/\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xCE\xB1\"";
+  const std::optional<SettingsRecord> r =
+      ParseSettings("\xEF\xBB\xBF" + Edited(kFactoryFile, {{"\"ZORVIK\"", title}}));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->movieTitle, "/\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\u03B1");
+}
+
 using SettingsLoadTest = OptionsTest;
 
 TEST_F(SettingsLoadTest, EveryTrailerProgramAndInstallerComesFromTheFile) {

@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         Launch{"TypedPath", kMovie, 2, "D:\\My Films\\a b.avi", "", "-fs -eend", 0, false,
                "D:\\My Films\\a b.avi  -fs -eend"},
         Launch{"TypedPathNoOptions", kMovie, 2, "D:\\f.avi", "", "", 0, false, "D:\\f.avi  "},
+        Launch{"NoMovieFoundStartsNothing", kMovie, 0, "", "", "-fs", 0, false, nullptr},
+        Launch{"NoPathTypedStartsNothing", kMovie, 2, "", "", "-fs", 0, false, nullptr},
         Launch{"SettingsFile", kMovie, 1, "film.avi", "C:\\x\\my.bsi", "-fs", 0, false,
                "C:\\x\\my.bsi"},
         Launch{"PlayersOwn", kMovie, 1, "film.avi", "Default", "-fs", 0, false, ""},
