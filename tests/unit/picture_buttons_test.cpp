@@ -34,6 +34,8 @@ TEST_F(PictureButtonsTest, TheHoverLooksFollowThePointer) {
       {{"exit", "explore"}, "ImgExplore(1) ImgCancel(1)"},
       {{"exit", "play"}, "ImgPlay(1) ImgPlayIcon(1) ImgCancel(1)"},
       {{"explore", "play"}, "ImgPlay(1) ImgPlayIcon(1)"},
+      {{"play", "exit"}, "ImgExit(1) ImgPlayIcon(1) ImgCancel(1)"},
+      {{"explore", "exit"}, "ImgExit(1) ImgCancel(1)"},
       {{"help", "exit", "cover"}, "ImgExit(1) ImgCancel(1) ImgHelp(1)"},
       {{"play", "help", "panel"}, ""},
       {{"exit", "help", "mainPic"}, ""},
