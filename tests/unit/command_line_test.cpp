@@ -64,6 +64,20 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
   }
 }
 
+// The player's resolutions as the options window lists them, each passed on as listed.
+TEST_F(CommandLineTest, EachResolutionOfTheListReachesThePlayer) {
+  const std::vector<std::string> listed = {
+      "Original",    "640x480x16",  "640x480x32",  "800x600x16",   "800x600x32",  "1024x768x16",
+      "1024x768x32", "1280x720x16", "1280x720x32", "1600x1200x16", "1600x1200x32"};
+  StartQuiet();
+  ASSERT_EQ(Opt().CmbRes.List(), listed);
+  for (size_t i = 1; i < listed.size(); ++i) {
+    Set([&](FrmOpt& o) { o.CmbRes.SetListIndex(static_cast<int>(i)); });
+    Press(Opt().CmdApply);
+    EXPECT_TRUE(Opt().TxtParam.Text().ends_with(" -res=" + listed[i])) << Opt().TxtParam.Text();
+  }
+}
+
 TEST_F(CommandLineTest, ManualModeKeepsTheTypedStringUntilTheNextRun) {
   StartQuiet();
   Click(Opt().ChkParbox);
