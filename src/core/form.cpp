@@ -126,6 +126,10 @@ CommandButton* Form::EnterButton() const {
   if (focused_ && focused_->Kind() == ControlKind::CommandButton) {
     return static_cast<CommandButton*>(focused_);
   }
+  return DefaultButton();
+}
+
+CommandButton* Form::DefaultButton() const {
   for (Control* c : controls_) {
     if (c->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c)->Default()) {
       return static_cast<CommandButton*>(c);

@@ -85,6 +85,8 @@ class Form {
 
   // A key press, seen by the form before the focused control.
   void KeyDown(int keyCode, int shift);
+  // The button marked as the default one, whatever has the focus.
+  CommandButton* DefaultButton() const;
   // The button that Enter presses: the focused command button, otherwise the default one; null
   // when there is none.
   CommandButton* EnterButton() const;

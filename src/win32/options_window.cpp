@@ -323,15 +323,12 @@ void OptionsWindow::KeepFocusInside() {
   if (!IsWindowVisible(hwnd) || GetActiveWindow() != hwnd) return;
   const HWND now = GetFocus();
   if (now && (now == hwnd || IsChild(hwnd, now)) && IsWindowEnabled(now)) return;
-  for (const auto& c : controls_) {
-    const Control& m = c->Model();
-    if (m.Kind() == ControlKind::CommandButton && static_cast<const CommandButton&>(m).Default() &&
-        IsWindowVisible(c->Handle()) && IsWindowEnabled(c->Handle())) {
-      SetFocus(c->Handle());
-      return;
-    }
+  const HWND button = NativeOf(form_.DefaultButton());
+  if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
+    SetFocus(button);
+  } else {
+    FocusFirst();
   }
-  FocusFirst();
 }
 
 void OptionsWindow::FocusFirst() {
