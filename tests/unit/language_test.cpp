@@ -9,10 +9,14 @@ namespace {
 
 using LanguageTest = OptionsTest;
 
-void AddMenuTexts(const MenuItem& m, std::vector<std::string>& out) {
-  out.push_back(m.Name() + "=" + m.Caption());
+// A menu and its entries on one line: "Name=Caption{Child=Caption,...}".
+std::string MenuTree(const MenuItem& m) {
+  std::string out = m.Name() + "=" + m.Caption();
+  if (m.Children().empty()) return out;
+  out += "{";
   for (const MenuItem* child : m.Children())
-    AddMenuTexts(*child, out);
+    out += MenuTree(*child) + (child == m.Children().back() ? "}" : ",");
+  return out;
 }
 
 // Every text of both windows and every message text; a control that should say something but
@@ -30,7 +34,7 @@ std::vector<std::string> AllTexts(Launcher& l) {
       out.push_back(c->ToolTip());
     }
     for (const MenuItem* m : f->MenuBar())
-      AddMenuTexts(*m, out);
+      out.push_back(MenuTree(*m));
   }
   for (const Tab& t : l.Opt().tbsOptions.Tabs())
     out.push_back(t.caption);
@@ -66,15 +70,6 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
   EXPECT_TRUE(Main().English.Checked() && !Main().Greek.Checked());
   EXPECT_EQ(AllTexts(*launcher), english);
   EXPECT_EQ(std::ranges::count(english, "blank"), 4);
-}
-
-std::string MenuTree(const MenuItem& m) {
-  std::string out = m.Name() + "=" + m.Caption();
-  if (m.Children().empty()) return out;
-  out += "{";
-  for (const MenuItem* child : m.Children())
-    out += MenuTree(*child) + (child == m.Children().back() ? "}" : ",");
-  return out;
 }
 
 // The menu tree and the options window's pages as the design names them, entry for entry and in
