@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "author/names.h"
 #include "core/form.h"
 
 namespace zorvik::test {
@@ -39,25 +40,6 @@ std::string Join(const std::vector<std::string>& parts, size_t count) {
     if (i + 1 < count || count == 1) out += '\\';
   }
   return out;
-}
-
-bool WildMatch(const std::string& pattern, const std::string& name) {
-  const std::string p = Lower(pattern), n = Lower(name);
-  size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
-  while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
-      ++pi, ++ni;
-    } else if (pi < p.size() && p[pi] == '*') {
-      star = pi++, mark = ni;
-    } else if (star != std::string::npos) {
-      pi = star + 1, ni = ++mark;
-    } else {
-      return false;
-    }
-  }
-  while (pi < p.size() && p[pi] == '*')
-    ++pi;
-  return pi == p.size();
 }
 
 }  // namespace
@@ -148,7 +130,7 @@ std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
   for (const Entry& e : entries_) {
     const std::vector<std::string> ep = Parts(e.path);
     if (ep.size() != parts.size() || Lower(Join(ep, ep.size() - 1)) != folder) continue;
-    if (WildMatch(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
+    if (author::MatchesPattern(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
   }
   return std::nullopt;
 }
