@@ -118,6 +118,33 @@ bool Form::MoveFocus(Control* to) {
   return true;
 }
 
+bool Form::CanFocus(const Control& c) const {
+  switch (c.Kind()) {
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::CommandButton:
+    case ControlKind::TabStrip:
+      break;
+    default:
+      return false;
+  }
+  for (const Control* p = &c; p; p = p->Container()) {
+    if (!p->Visible() || !p->Enabled()) return false;
+  }
+  return true;
+}
+
+// The Tab order is the stacking order, each container's controls where the container stands.
+Control* Form::FirstFocusable(const Control* container) const {
+  for (Control* c : ChildrenOf(container)) {
+    if (Control* found = c->IsContainer() ? FirstFocusable(c) : nullptr) return found;
+    if (CanFocus(*c)) return c;
+  }
+  return nullptr;
+}
+
 void Form::KeyDown(int keyCode, int shift) {
   if (onKeyDown && HandlersAllowed()) onKeyDown(keyCode, shift);
 }

@@ -82,6 +82,12 @@ class Form {
   // it is; then LostFocus of the old and GotFocus of the new control run. Returns whether it moved.
   Control* Focused() const { return focused_; }
   bool MoveFocus(Control* to);
+  // Whether the focus may rest on a control: a kind that takes it, shown and enabled, in
+  // containers that are all shown and enabled. Keys must never reach anything else.
+  bool CanFocus(const Control& c) const;
+  // The first control in the container (null: the whole form), in the Tab order, that can take
+  // the focus; null when there is none.
+  Control* FirstFocusable(const Control* container) const;
 
   // A key press, seen by the form before the focused control.
   void KeyDown(int keyCode, int shift);

@@ -314,41 +314,27 @@ void OptionsWindow::OnControlClick(NativeControl& c) {
   }
 }
 
-// A control disabled while it has the focus takes the focus with it (Apply disables itself when
-// clicked), and then no key reaches the window, not even Escape. The focus goes on to the default
-// button, as in the system's property sheets after Apply, or else to the first control that takes
-// it.
+// The focus may rest only where the form says it can: a control disabled while it has the focus
+// (Apply disables itself when clicked) would take every key with it, Escape included, and one on
+// a hidden page would take the typing of a box nobody sees, or send the dialog navigation round
+// for ever. The focus goes where the form has it, else to the default button, as in the system's
+// property sheets after Apply, else to the first control that takes it.
 void OptionsWindow::KeepFocusInside() {
   const HWND hwnd = Handle();
   if (!IsWindowVisible(hwnd) || GetActiveWindow() != hwnd) return;
   const HWND now = GetFocus();
-  if (now && (now == hwnd || IsChild(hwnd, now)) && IsWindowEnabled(now)) return;
-  const HWND button = NativeOf(form_.DefaultButton());
-  if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
-    SetFocus(button);
-  } else {
-    FocusFirst();
-  }
+  if (now == hwnd) return;
+  if (const NativeControl* c = ControlOf(now); c && form_.CanFocus(c->Model())) return;
+  const Control* button = form_.DefaultButton();
+  if (button && !form_.CanFocus(*button)) button = nullptr;
+  FocusFirst(button);
 }
 
-void OptionsWindow::FocusFirst() {
-  const auto reachable = [this](HWND h) {
-    for (; h && h != Handle(); h = GetParent(h)) {
-      if (!(GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE) || !IsWindowEnabled(h)) return false;
-    }
-    return h != nullptr;
-  };
-  HWND target = NativeOf(form_.Focused());
-  if (!target || !reachable(target)) {
-    target = nullptr;
-    for (const auto& c : controls_) {
-      if (c->TakesFocus() && reachable(c->Handle())) {
-        target = c->Handle();
-        break;
-      }
-    }
-  }
-  if (target) SetFocus(target);
+void OptionsWindow::FocusFirst(const Control* instead) {
+  const Control* target = form_.Focused();
+  if (!target || !form_.CanFocus(*target))
+    target = instead ? instead : form_.FirstFocusable(nullptr);
+  if (const HWND h = NativeOf(target)) SetFocus(h);
 }
 
 bool OptionsWindow::PreTranslate(MSG& msg) {

@@ -58,7 +58,8 @@ class OptionsWindow : public Window {
   void SyncOnce();
   void ApplySize();
   void Notified(NativeControl& c, UINT code);
-  void FocusFirst();
+  // The focus to where the form has it, or else to `instead`, or else to the first control.
+  void FocusFirst(const Control* instead = nullptr);
   void KeepFocusInside();
   void MarkEnterButton();
   NativeControl* ControlOf(HWND hwnd) const;

@@ -2,6 +2,8 @@
 // and Escape in the options window.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/media_fixture.h"
 #include "support/settings_samples.h"
 
@@ -214,6 +216,48 @@ TEST_F(OptionsKeysTest, EscapeIsCancelWhateverHasTheFocus) {
   EXPECT_FALSE(launcher->OptLoaded());
   EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked);
   EXPECT_EQ(Opt().TxtSec.Text(), "x seconds");
+}
+
+TEST_F(OptionsKeysTest, EveryChangeOfPagePutsTheFocusOnThePageShown) {
+  FrmOpt& o = Opt();
+  const auto ctrlTab = [&] { o.KeyDown(kKeyTab, kCtrlMask); };
+  const struct {
+    const char* how;
+    Control* from;
+    std::function<void()> act;
+    int page;
+    const Control* focus;
+  } cases[] = {
+      {"Ctrl+Tab", &o.TxtAviName, ctrlTab, 2, &o.ChkFull},
+      {"a click on a tab", &o.tbsOptions, [&] { o.tbsOptions.Select(4); }, 4, &o.CmdBSpath},
+      {"Ctrl+Tab from the last page", &o.TxtSubs, ctrlTab, 1, &o.TxtAviName},
+      // Default stands on the first page: the button keeps the focus.
+      {"Default", &o.CmdDefault, [&] { o.CmdDefault.RaiseClick(); }, 1, &o.CmdDefault},
+      {"Ctrl+Tab from a button", &o.cmdOK, ctrlTab, 2, &o.ChkFull},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.how);
+    Event([&] { o.MoveFocus(c.from); });
+    Event(c.act);
+    EXPECT_EQ(o.tbsOptions.SelectedIndex(), c.page);
+    EXPECT_EQ(o.Focused(), c.focus);
+    EXPECT_TRUE(o.CanFocus(*o.Focused()));
+  }
+}
+
+TEST_F(OptionsKeysTest, AStartTimeThatIsNoNumberKeepsItsPage) {
+  Event([&] { Opt().tbsOptions.Select(2); });
+  Click(Opt().ChkStart);
+  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
+  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
+  Event([&] { Opt().KeyDown(kKeyTab, kCtrlMask); });
+  EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), 2);
+  EXPECT_EQ(Opt().Picoptions[1].Left(), 120);
+  EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
+  Set([](FrmOpt& o) { o.TxtSec.SetText("30"); });
+  Event([&] { Opt().KeyDown(kKeyTab, kCtrlMask); });
+  EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), 3);
+  EXPECT_EQ(Opt().Focused(), &Opt().ChkZorvikexit);
 }
 
 }  // namespace

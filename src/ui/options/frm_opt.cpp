@@ -162,6 +162,28 @@ void FrmOpt::tbsOptions_Click() {
     page.SetLeft(n == selected ? 120 : kOutOfSight);
     page.SetEnabled(n == selected);
   }
+  FocusShownPage();
+}
+
+// The focus moves to the first control of the page now shown that takes it; left on a hidden
+// page, it would let typing change a box nobody sees. When the focused box's Validate keeps the
+// focus, the page that holds it comes back instead.
+void FrmOpt::FocusShownPage() {
+  const int selected = tbsOptions.SelectedIndex();
+  const int count = static_cast<int>(tbsOptions.Tabs().size());
+  if (selected < 1 || selected > count) return;
+  const auto pageOf = [this, count](const Control* c) {
+    for (; c; c = c->Container()) {
+      for (int n = 1; n <= count; ++n) {
+        if (c == &Picoptions[n - 1]) return n;
+      }
+    }
+    return 0;
+  };
+  if (pageOf(Focused()) == selected) return;
+  Control* first = FirstFocusable(&Picoptions[selected - 1]);
+  if (!first || MoveFocus(first)) return;
+  if (const int kept = pageOf(Focused())) tbsOptions.Select(kept);
 }
 
 void FrmOpt::Form_KeyDown(int keyCode, int shift) {

@@ -53,6 +53,8 @@ class FrmOpt : public OptionsWindowControls {
   // Shows a file-open dialog through the platform; false when nothing was chosen.
   bool ShowOpen(CommonDialog& dlg);
   void EnablePlay();
+  // Keys act on what the eye sees: the focus goes onto the page shown.
+  void FocusShownPage();
 };
 
 }  // namespace zorvik

@@ -22,13 +22,14 @@ class TestForm : public Form {
   explicit TestForm(Launcher& l) : Form(l, "TestForm") {
     SetCaption("Test");
     SetInnerSize(3000, 2400);
-    SetZOrder(nullptr, {&Page});
+    SetZOrder(nullptr, {&Page, &Outside});
     SetZOrder(&Page, {&Box, &Check, &Combo, &Other});
     Page.Move(0, 0, 3000, 2400);
     Box.Move(120, 120, 2000, 315);
     Check.Move(120, 600, 2000, 315);
     Combo.Move(120, 1080, 2000, 315);
     Other.Move(120, 1560, 2000, 315);
+    Outside.Move(120, 2000, 2000, 315);
     Combo.SetListEntry(0, "Original");
     Combo.SetListEntry(1, "16:9");
     // Like the start-time box: no moving on while it holds no number.
@@ -40,6 +41,7 @@ class TestForm : public Form {
   CheckBox Check{*this, "Check"};
   ComboBox Combo{*this, "Combo"};
   CheckBox Other{*this, "Other"};
+  CheckBox Outside{*this, "Outside"};
   std::vector<std::pair<int, int>> keys;
 };
 
@@ -180,6 +182,18 @@ TEST_CASE("the model's own focus moves move the native focus") {
   f.form.MoveFocus(&f.form.Box);
   f.window.Sync();
   CHECK(GetFocus() == f.Native(f.form.Box));
+}
+
+TEST_CASE("a page disabled round the focus passes the focus to a control that can take it") {
+  Fixture f;
+  SetActiveWindow(f.window.Handle());
+  SetFocus(f.Native(f.form.Box));
+  CHECK(f.form.Focused() == &f.form.Box);
+  // As a page put out of sight is: its controls keep their own state.
+  f.form.Page.SetEnabled(false);
+  f.window.Sync();
+  CHECK(GetFocus() == f.Native(f.form.Outside));
+  CHECK(f.form.Focused() == &f.form.Outside);
 }
 
 TEST_CASE("the form sees keys first; Ctrl+Tab goes no further") {

@@ -4,13 +4,15 @@
 //
 //   driver wait <title> [seconds]            wait for a visible window, print its client size
 //   driver gone <title> [seconds]            wait until no such window is left
+//   driver answers <title> [seconds]         fail unless the window's thread takes a message
 //   driver close <title>                     the title bar's close box (its system command)
 //   driver move <title> <x> <y>              pointer to a client point given in twips
 //   driver click <title> <x> <y> [right]     press and release there
 //   driver press <title> <x> <y>             press only; `release` lets go wherever it is
 //   driver release <title> <x> <y>
 //   driver keys <title> <key>...             F10 Down Up Left Right Enter Esc Tab Space,
-//                                            ctrl+tab, shift+tab, or text:<characters>
+//                                            a letter or digit, with modifiers (ctrl+tab,
+//                                            shift+tab, alt+v), or text:<characters>
 //   driver box [seconds]                     wait for a message box, print "title|text|buttons",
 //                                            then press its first button
 //   driver button <title> <caption>          click a dialog's button, check box or option
@@ -32,6 +34,7 @@
 // windows.h first: these depend on it.
 #include <oleacc.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -161,8 +164,11 @@ WORD KeyCode(const std::string& k) {
               {"Right", VK_RIGHT}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Tab", VK_TAB},
               {"Space", VK_SPACE}, {"Alt", VK_MENU}};
   for (const auto& key : keys) {
-    if (k == key.name) return key.vk;
+    if (k == key.name || (k == "tab" && key.vk == VK_TAB)) return key.vk;
   }
+  // A letter or a digit is its own key code.
+  if (k.size() == 1 && std::isalnum(static_cast<unsigned char>(k[0])))
+    return static_cast<WORD>(std::toupper(static_cast<unsigned char>(k[0])));
   Fail("unknown key " + k);
 }
 
@@ -381,6 +387,13 @@ int Run(int argc, char** argv) {
   } else if (cmd == "gone") {
     const std::wstring title = Widen(arg(2));
     if (!WaitFor(seconds(3, 10), [&] { return !FindTopWindow(title); })) Fail("window still there");
+  } else if (cmd == "answers") {
+    // A window whose thread is stuck doesn't take even the null message.
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(Need(arg(2)), WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                             static_cast<UINT>(seconds(3, 3) * 1000), &result)) {
+      Fail("the window does not answer");
+    }
   } else if (cmd == "close") {
     PostMessageW(Need(arg(2)), WM_SYSCOMMAND, SC_CLOSE, 0);
     Sleep(400);
@@ -413,11 +426,20 @@ int Run(int argc, char** argv) {
       if (k.rfind("text:", 0) == 0) {
         for (wchar_t c : Widen(k.c_str() + 5))
           Tap(0, c);
-      } else if (k == "ctrl+tab" || k == "shift+tab") {
-        const WORD modifier = k == "ctrl+tab" ? VK_CONTROL : VK_SHIFT;
-        SendKey(modifier, false);
-        Tap(VK_TAB);
-        SendKey(modifier, true);
+      } else if (const size_t plus = k.rfind('+'); plus != std::string::npos && plus > 0) {
+        // Modifiers held round one key: ctrl+tab, shift+tab, alt+v.
+        std::vector<WORD> held;
+        for (size_t at = 0; at < plus;) {
+          const size_t end = k.find('+', at);
+          const std::string m = k.substr(at, end - at);
+          held.push_back(m == "ctrl" ? VK_CONTROL : m == "shift" ? VK_SHIFT : VK_MENU);
+          at = end + 1;
+        }
+        for (WORD m : held)
+          SendKey(m, false);
+        Tap(KeyCode(k.substr(plus + 1)));
+        for (auto m = held.rbegin(); m != held.rend(); ++m)
+          SendKey(*m, true);
       } else {
         Tap(KeyCode(k));
       }

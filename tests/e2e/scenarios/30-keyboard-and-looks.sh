@@ -45,6 +45,39 @@ escape_and_enter_in_the_options_window() {
   exit_zorvik
 }
 
+keys_reach_only_the_page_shown() {
+  new_disc
+  disc_settings
+  zorvik_up
+  # The movie's box had the focus on the first page: typing after Ctrl+Tab must not reach it.
+  open_options
+  act keys Settings ctrl+tab text:xyz Enter
+  expect_gone "Enter closes the window" Settings
+  expect_eq "the movie's name as it was" '"film.avi",0,0' "$(sed -n 2p "$disc/More/Settings.sav" |
+    tr -d '\r')"
+  expect_play "$(disc_path)\\film.avi    -fs   -eend -pan "
+  # Every page in turn: Alt with each letter, then Space, and the window must still answer.
+  open_options
+  local page letter alts=()
+  for letter in {a..z}; do alts+=("alt+$letter"); done
+  for page in 2 3 4 1; do
+    act keys Settings ctrl+tab "${alts[@]}" Space
+    if ! drive answers Settings 5 >/dev/null; then
+      fail "the window answers keys on page $page"
+      return
+    fi
+    # The last page's first control is the player's Select button: Space presses it.
+    if [ $page = 4 ]; then
+      act wait Open 5
+      act keys Open Esc
+      act gone Open 5
+    fi
+  done
+  echo "   ok: the window answers keys on every page"
+  close_options Esc
+  exit_zorvik
+}
+
 buttons_are_named_for_screen_readers() {
   new_disc
   zorvik_up
@@ -110,6 +143,7 @@ hover_goes_when_the_pointer_leaves() {
 
 run_scenario "keyboard-only Play" keyboard_only_play
 run_scenario "Escape and Enter in the options window" escape_and_enter_in_the_options_window
+run_scenario "keys reach only the page shown" keys_reach_only_the_page_shown
 run_scenario "buttons are named for screen readers" buttons_are_named_for_screen_readers
 run_scenario "a disabled Play for screen readers and keys" play_disabled_for_screen_readers_and_keys
 run_scenario "hover goes when the pointer leaves" hover_goes_when_the_pointer_leaves
