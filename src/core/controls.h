@@ -226,9 +226,14 @@ class Label : public Control {
   Label(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Label, name, index) {}
   bool Centered() const { return centered_; }
   void SetCentered(bool v) { Set(centered_, v); }
+  // The text's capitals are centred on the box's middle line, as a picture button's caption
+  // sits on its button, instead of the text hanging from the box's top.
+  bool Middle() const { return middle_; }
+  void SetMiddle(bool v) { Set(middle_, v); }
 
  private:
   bool centered_ = false;
+  bool middle_ = false;
 };
 
 class PictureBox : public Control {

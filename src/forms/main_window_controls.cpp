@@ -64,6 +64,7 @@ void MainWindowControls::Layout() {
     Font f = kButtonFont;
     f.size = d.size;
     d.label.SetFont(f);
+    d.label.SetMiddle(true);
   }
 
   const char* looks[] = {res::kButtonPressed, res::kButtonHover, res::kButtonIdle};

@@ -298,15 +298,19 @@ void FormPainter::Image(const Control& c, Twips x, Twips y, const RECT& clip) {
 void FormPainter::Label(const Control& c, Twips x, Twips y, const RECT& clip) {
   const std::wstring text = Widen(c.Caption());
   if (text.empty()) return;
+  const auto& label = static_cast<const zorvik::Label&>(c);
   RECT r = Rect(c, x, y);
-  const RECT inside = Intersection(r, clip);
+  // A caption on its middle line may reach a little past its box, above, below or, when a long
+  // word doesn't fit, to the sides: what lies round it is the button's picture, which the box
+  // only marks out. Other labels keep to their boxes.
+  const RECT inside = label.Middle() ? clip : Intersection(r, clip);
   if (IsRectEmpty(&inside)) return;
   HDC dc = target_->Dc();
   SaveDC(dc);
   IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
   SelectObject(dc, fonts_.Get(c.GetFont(), dpi_));
-  const UINT format =
-      DT_WORDBREAK | (static_cast<const zorvik::Label&>(c).Centered() ? DT_CENTER : DT_LEFT);
+  const UINT format = DT_WORDBREAK | (label.Centered() ? DT_CENTER : DT_LEFT);
+  if (label.Middle()) OffsetRect(&r, 0, MiddleOffset(dc, text, r, format));
   if (c.Enabled()) {
     SetTextColor(dc, ToColorRef(c.ForeColor()));
     DrawTextW(dc, text.c_str(), -1, &r, format);
@@ -320,6 +324,26 @@ void FormPainter::Label(const Control& c, Twips x, Twips y, const RECT& clip) {
     DrawTextW(dc, text.c_str(), -1, &r, format);
   }
   RestoreDC(dc, -1);
+}
+
+// How far down the text must move for the middle of its capitals, from the first line's cap
+// line to the last line's baseline, to lie on the box's middle line.
+int FormPainter::MiddleOffset(HDC dc, const std::wstring& text, const RECT& box, UINT format) {
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  int caps = tm.tmAscent - tm.tmInternalLeading;
+  OUTLINETEXTMETRICW otm{};
+  otm.otmSize = sizeof otm;
+  if (GetOutlineTextMetricsW(dc, sizeof otm, &otm) && otm.otmsCapEmHeight > 0) {
+    caps = static_cast<int>(otm.otmsCapEmHeight);
+  }
+  RECT measured = box;
+  DrawTextW(dc, text.c_str(), -1, &measured, format | DT_CALCRECT);
+  const int lines =
+      std::max<int>(1, (measured.bottom - measured.top) / std::max<int>(1, tm.tmHeight));
+  // Twice the middle of the capitals, from the text's top, so that halves don't round away.
+  const int capsMiddle2 = (tm.tmAscent - caps) + (lines - 1) * tm.tmHeight + tm.tmAscent;
+  return ((box.bottom - box.top) - capsMiddle2 + 1) / 2;
 }
 
 }  // namespace zorvik::win32

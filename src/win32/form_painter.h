@@ -62,6 +62,7 @@ class FormPainter {
   void Container(const Control& c, Twips x, Twips y, const RECT& clip);
   void Image(const Control& c, Twips x, Twips y, const RECT& clip);
   void Label(const Control& c, Twips x, Twips y, const RECT& clip);
+  static int MiddleOffset(HDC dc, const std::wstring& text, const RECT& box, UINT format);
   void GroupBox(const Control& frame, const RECT& r);
   RECT Rect(const Control& c, Twips x, Twips y) const;
   void FocusLook(const Control& c);

@@ -1,6 +1,8 @@
 // The main window as a screen reader and the painter see it: the picture buttons' accessible
 // object, and the looks drawn in the skin's style.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -114,6 +116,61 @@ TEST_CASE("the default cover and the demo disc's cover fill the cover box, at 96
                              std::to_string(spareHeight);
       CHECK_EQ_AT(spareWidth >= 0 && spareWidth <= 1, true, at);
       CHECK_EQ_AT(spareHeight >= 0 && spareHeight <= 2, true, at);
+    }
+  }
+}
+
+// The rows of a control's place, less a margin, where pixels of one kind of ink show.
+struct Ink {
+  int top = 1 << 30, bottom = -1;
+  double Middle() const { return (top + bottom) / 2.0; }
+};
+template <class Kind>
+Ink InkOf(const BackBuffer& b, const FrmMain& main, const Control& c, int dpi, Kind kind) {
+  Twips x = 0, y = 0;
+  main.FormPosition(c, x, y);
+  Ink ink;
+  for (int row = Px(y, dpi) + 3; row < Px(y + c.Height(), dpi) - 3; ++row) {
+    for (int col = Px(x, dpi); col < Px(x + c.Width(), dpi); ++col) {
+      const std::uint32_t p = b.Bits()[static_cast<size_t>(row) * b.Width() + col];
+      if (!kind(int(p >> 16 & 0xFF), int(p >> 8 & 0xFF), int(p & 0xFF))) continue;
+      ink.top = std::min(ink.top, row);
+      ink.bottom = std::max(ink.bottom, row);
+    }
+  }
+  return ink;
+}
+
+TEST_CASE(
+    "Play's icon stands clear above its caption and Exit's level with it, at 96 and 144 DPI") {
+  Win32Platform platform;
+  Launcher launcher{platform};
+  FrmMain main{launcher};
+  PictureStore pictures;
+  FontCache fonts;
+  FormPainter painter{pictures, fonts};
+  const auto dark = [](int r, int g, int b) { return r < 90 && g < 90 && b < 90; };
+  const auto blue = [](int r, int, int b) { return b > 150 && r < 120; };
+  const auto red = [](int r, int g, int b) { return r > 150 && g < 120 && b < 120; };
+  for (const bool english : {false, true}) {
+    if (english) {
+      main.LblPlay.SetCaption("Launch Video");
+      main.LblExit.SetCaption("Exit");
+    }
+    for (const int dpi : {96, 144}) {
+      BackBuffer buffer;
+      CHECK(buffer.Resize(Px(main.InnerWidth(), dpi), Px(main.InnerHeight(), dpi)));
+      painter.Paint(main, buffer, dpi);
+      const Ink playIcon = InkOf(buffer, main, main.ImgPlayIcon[0], dpi, blue);
+      const Ink playCaption = InkOf(buffer, main, main.ImgPlay[2], dpi, dark);
+      const Ink exitIcon = InkOf(buffer, main, main.ImgCancel[0], dpi, red);
+      const Ink exitCaption = InkOf(buffer, main, main.LblExit, dpi, dark);
+      const std::string at = main.LblExit.Caption() + " at " + std::to_string(dpi) + " DPI: gap " +
+                             std::to_string(playCaption.top - playIcon.bottom - 1) + ", off " +
+                             std::to_string(exitIcon.Middle() - exitCaption.Middle());
+      // Two clear rows at least, to the top of a Greek accent; more to the capitals.
+      CHECK_EQ_AT(playCaption.top - playIcon.bottom - 1 >= 2, true, at);
+      CHECK_EQ_AT(std::abs(exitIcon.Middle() - exitCaption.Middle()) <= 1, true, at);
     }
   }
 }
