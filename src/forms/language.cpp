@@ -15,6 +15,9 @@ struct Texts {
   const char* LblPlay;
   const char* LblExit;
   const char* LblExplore;
+  const char* ImgHelp;  // the names of the help icon and the banner's handles, for their tips
+  const char* HideHandle;
+  const char* ShowHandle;
   const char* Movie;
   const char* Programs;
   const char* Options;
@@ -74,6 +77,9 @@ const Texts kEnglish = {
     .LblPlay = "Launch Video",
     .LblExit = "Exit",
     .LblExplore = "Explore the CD",
+    .ImgHelp = "About Zorvik",
+    .HideHandle = "Hide the cover",
+    .ShowHandle = "Show the cover",
     .Movie = "Video File",
     .Programs = "Programs",
     .Options = "Options",
@@ -134,6 +140,9 @@ const Texts kGreek = {
     .LblPlay = "Αναπαραγωγή",
     .LblExit = "Έξοδος",
     .LblExplore = "Εξερεύνηση CD",
+    .ImgHelp = "Σχετικά με το Zorvik",
+    .HideHandle = "Απόκρυψη του εξωφύλλου",
+    .ShowHandle = "Εμφάνιση του εξωφύλλου",
     .Movie = "Αρχείο Video",
     .Programs = "Προγράμματα",
     .Options = "Ρυθμίσεις",
@@ -200,6 +209,10 @@ void SetTexts(Launcher& l, const Texts& t) {
   m.LblPlay.SetCaption(t.LblPlay);
   m.LblExit.SetCaption(t.LblExit);
   m.LblExplore.SetCaption(t.LblExplore);
+  m.ImgHelp[kPlainIcon].SetToolTip(t.ImgHelp);
+  m.ImgHelp[kHoverIcon].SetToolTip(t.ImgHelp);
+  m.ImgShow[kHideHandle].SetToolTip(t.HideHandle);
+  m.ImgShow[kShowHandle].SetToolTip(t.ShowHandle);
   m.Movie.SetCaption(t.Movie);
   m.Programs.SetCaption(t.Programs);
   m.Options.SetCaption(t.Options);

@@ -107,7 +107,7 @@ HRESULT ButtonsAccessible::get_accChild(VARIANT child, IDispatch** out) {
 HRESULT ButtonsAccessible::get_accName(VARIANT child, BSTR* name) {
   const Target t = Resolve(child);
   if (FAILED(t.status)) return t.status;
-  if (t.isButton) return Text(Widen(host_->Model().ButtonLabel(t.button).Caption()), name);
+  if (t.isButton) return Text(Widen(host_->Model().ButtonName(t.button)), name);
   return Text(Widen(host_->Model().Caption()), name);
 }
 

@@ -108,8 +108,13 @@ double ButtonRimDistance(double x, double y, const RECT& to) {
   return slope > 0 ? d(x, y) / slope : d(x, y) * std::min(sx, sy);
 }
 
-void StrokeButtonRim(BackBuffer& target, const RECT& clip, const RECT& to, double offset,
-                     double width, std::uint32_t rgb, double opacity) {
+namespace {
+
+// Draws a line along the edge of a shape, given by its distance from a point, `offset` pixels
+// outside it.
+template <class Distance>
+void StrokeEdge(BackBuffer& target, const RECT& clip, const RECT& to, double offset, double width,
+                std::uint32_t rgb, double opacity, Distance distance) {
   RECT area = to;
   const int reach = static_cast<int>(std::ceil(offset + width)) + 2;
   InflateRect(&area, reach, reach);
@@ -118,11 +123,30 @@ void StrokeButtonRim(BackBuffer& target, const RECT& clip, const RECT& to, doubl
   for (int y = area.top; y < area.bottom; ++y) {
     std::uint32_t* row = target.Bits() + static_cast<size_t>(y) * target.Width();
     for (int x = area.left; x < area.right; ++x) {
-      const double d = ButtonRimDistance(x + 0.5, y + 0.5, to) - offset;
+      const double d = distance(x + 0.5, y + 0.5) - offset;
       const double cover = std::clamp(width / 2 + 0.5 - std::abs(d), 0.0, 1.0) * opacity;
       if (cover > 0) row[x] = Mix(rgb, row[x], cover);
     }
   }
+}
+
+// Distance from a rectangle whose corners are rounded as far as its shorter side allows: a
+// circle round a square, a capsule round a long box.
+double RoundBoxDistance(double x, double y, const RECT& r) {
+  const double halfW = (r.right - r.left) / 2.0, halfH = (r.bottom - r.top) / 2.0;
+  const double radius = std::min(halfW, halfH);
+  const double qx = std::abs(x - (r.left + halfW)) - (halfW - radius);
+  const double qy = std::abs(y - (r.top + halfH)) - (halfH - radius);
+  return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0) -
+         radius;
+}
+
+}  // namespace
+
+void StrokeButtonRim(BackBuffer& target, const RECT& clip, const RECT& to, double offset,
+                     double width, std::uint32_t rgb, double opacity) {
+  StrokeEdge(target, clip, to, offset, width, rgb, opacity,
+             [&to](double x, double y) { return ButtonRimDistance(x, y, to); });
 }
 
 BackBuffer::~BackBuffer() {
@@ -197,14 +221,21 @@ void FormPainter::Paint(const Form& form, BackBuffer& target, int dpi, const Con
   GdiFlush();
 }
 
-// A ring in the skin's blue round the button, a little outside its rim.
+// A ring in the skin's blue round the button, a little outside its rim. The stretched pictures
+// are the skin's buttons; the help icon and the banner's handle get a ring round their own box.
 void FormPainter::FocusLook(const Control& c) {
   Twips x = 0, y = 0;
   form_->FormPosition(c, x, y);
   const RECT r{Px(x, dpi_), Px(y, dpi_), Px(x + c.Width(), dpi_), Px(y + c.Height(), dpi_)};
   const double unit = dpi_ / static_cast<double>(kBaseDpi);
-  StrokeButtonRim(*target_, RECT{0, 0, target_->Width(), target_->Height()}, r, 2.5 * unit,
-                  1.6 * unit, 0x1E68C4, 1.0);
+  const RECT all{0, 0, target_->Width(), target_->Height()};
+  const auto& image = static_cast<const zorvik::Image&>(c);
+  if (image.Stretch()) {
+    StrokeButtonRim(*target_, all, r, 2.5 * unit, 1.6 * unit, 0x1E68C4, 1.0);
+  } else {
+    StrokeEdge(*target_, all, r, 1.5 * unit, 1.6 * unit, 0x1E68C4, 1.0,
+               [&r](double px, double py) { return RoundBoxDistance(px, py, r); });
+  }
 }
 
 RECT FormPainter::Rect(const Control& c, Twips x, Twips y) const {

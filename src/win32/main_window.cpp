@@ -229,6 +229,7 @@ bool MainWindow::OnKeyDown(WPARAM key, LPARAM flags) {
     case VK_DOWN:
     case VK_RETURN:
     case VK_SPACE:
+    case VK_F1:
       break;
     default:
       return false;

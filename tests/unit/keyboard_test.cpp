@@ -2,6 +2,7 @@
 // and Escape in the options window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "support/media_fixture.h"
@@ -36,9 +37,14 @@ TEST_F(MainKeysTest, TabAndTheArrowsMoveTheFocusRound) {
       {{}, Play},
       {{kTab}, Explore},
       {{kTab, kTab}, Exit},
-      {{kTab, kTab, kTab}, Play},
-      {{kBackTab}, Exit},
-      {{kBackTab, kBackTab}, Explore},
+      {{kTab, kTab, kTab}, Help},
+      {{kTab, kTab, kTab, kTab}, Handle},
+      {{kTab, kTab, kTab, kTab, kTab}, Play},
+      {{kBackTab}, Handle},
+      {{kBackTab, kBackTab}, Help},
+      {{kBackTab, kBackTab, kBackTab}, Exit},
+      // The arrows go round the panel's three, and leave the others alone.
+      {{kBackTab, {kKeyDown, 0}, {kKeyUp, 0}}, Handle},
       {{{kKeyRight, 0}}, Explore},
       {{{kKeyDown, 0}, {kKeyDown, 0}}, Exit},
       {{{kKeyLeft, 0}}, Exit},
@@ -83,9 +89,9 @@ TEST_F(MainKeysTest, ADisabledPlayPassesTheFocusOnAndCannotBePressed) {
   using enum PictureButton;
   DisablePlay();
   EXPECT_EQ(Main().FocusedButton(), Explore);
-  Keys({kTab, kTab});
+  Keys({kTab, kTab, kTab, kTab});
   EXPECT_EQ(Main().FocusedButton(), Explore);
-  Keys({kBackTab});
+  Keys({{kKeyUp, 0}});
   EXPECT_EQ(Main().FocusedButton(), Exit);
   Event([&] { Main().FocusButton(Play); });
   EXPECT_EQ(Main().FocusedButton(), Exit);
@@ -145,15 +151,41 @@ TEST_F(MainKeysTest, TheButtonsAreNamedByTheirCaptionsInTheLanguageInEffect) {
   const auto names = [&] {
     std::string out;
     for (PictureButton b : kPictureButtons)
-      out += Main().ButtonLabel(b).Caption() + "|";
+      out += Main().ButtonName(b) + "|";
     return out;
   };
-  EXPECT_EQ(names(), "Launch Video|Explore the CD|Exit|");
+  EXPECT_EQ(names(), "Launch Video|Explore the CD|Exit|About Zorvik|Hide the cover|");
   Event([&] { Main().Greek.UserClick(); });
-  EXPECT_EQ(names(), "Αναπαραγωγή|Εξερεύνηση CD|Έξοδος|");
+  EXPECT_EQ(names(),
+            "Αναπαραγωγή|Εξερεύνηση CD|Έξοδος|Σχετικά με το Zorvik|Απόκρυψη του εξωφύλλου|");
   EXPECT_EQ(&Main().ButtonImage(Play), &Main().ImgPlay[2]);
   EXPECT_EQ(&Main().ButtonImage(Explore), &Main().ImgExplore[2]);
   EXPECT_EQ(&Main().ButtonImage(Exit), &Main().ImgExit[2]);
+  EXPECT_EQ(&Main().ButtonImage(Help), &Main().ImgHelp[kPlainIcon]);
+  EXPECT_EQ(&Main().ButtonImage(Handle), &Main().ImgShow[kHideHandle]);
+}
+
+TEST_F(MainKeysTest, TheHelpIconAndTheHandleAnswerKeysAsTheyAnswerClicks) {
+  using enum PictureButton;
+  const auto aboutBoxes = [&] {
+    return std::count_if(fake.boxes.begin(), fake.boxes.end(),
+                         [](const MessageBoxCall& b) { return b.prompt.starts_with("Version: "); });
+  };
+  Keys({kTab, kTab, kTab, {kKeyReturn, 0}});
+  EXPECT_EQ(aboutBoxes(), 1);
+  Keys({{kKeyF1, 0}, {kKeyF1, kShiftMask}});
+  EXPECT_EQ(aboutBoxes(), 2) << "F1 is the help icon's click, without modifiers";
+  EXPECT_EQ(Main().FocusedButton(), Help);
+
+  Keys({kTab, {kKeySpace, 0}});
+  EXPECT_EQ(Main().FrmBanner.Left(), kOutOfSight);
+  // The focus stays on the handle, which is now the one that shows the banner again.
+  EXPECT_EQ(Main().FocusedButton(), Handle);
+  EXPECT_EQ(&Main().ButtonImage(Handle), &Main().ImgShow[kShowHandle]);
+  EXPECT_EQ(Main().ButtonName(Handle), "Show the cover");
+  Keys({{kKeySpace, 0}});
+  EXPECT_NE(Main().FrmBanner.Left(), kOutOfSight);
+  EXPECT_EQ(fake.shell.size(), 0u);
 }
 
 class OptionsKeysTest : public OptionsTest {

@@ -13,10 +13,13 @@ inline constexpr int kVersionMajor = 1;
 inline constexpr int kVersionMinor = 6;
 inline constexpr int kVersionRevision = 83;
 
-// The picture buttons, in the order the keyboard visits them.
-enum class PictureButton { Play, Explore, Exit };
+// The places a click acts on, in the order Tab visits them: the three picture buttons of the
+// menu panel, the help icon and the banner handle.
+enum class PictureButton { Play, Explore, Exit, Help, Handle };
 inline constexpr PictureButton kPictureButtons[] = {PictureButton::Play, PictureButton::Explore,
-                                                    PictureButton::Exit};
+                                                    PictureButton::Exit, PictureButton::Help,
+                                                    PictureButton::Handle};
+inline constexpr int kPanelButtons = 3;  // the first ones, which the arrow keys go round
 
 class FrmMain : public MainWindowControls {
  public:
@@ -54,16 +57,19 @@ class FrmMain : public MainWindowControls {
   void LblExit_MouseUp(const MouseArgs&);
   void ImgCancel_MouseUp(int index, const MouseArgs&);
 
-  // The picture buttons without a mouse. One of them has the keyboard focus: Play when the
-  // window opens, Explore while Play is disabled. Tab, Shift+Tab and the arrow keys move it
-  // over the buttons that can be pressed; Enter and Space click the focused one; a press of the
-  // mouse on a button gives it the focus, as on any Windows button.
+  // The window without a mouse. One of the buttons has the keyboard focus: Play when the window
+  // opens, Explore while Play is disabled. Tab and Shift+Tab move it over all that can be
+  // pressed, the arrow keys over the three of the panel; Enter and Space click the focused one;
+  // F1 is the help icon's click. A press of the mouse on a picture button gives it the focus, as
+  // on any Windows button.
   PictureButton FocusedButton() const;
   void FocusButton(PictureButton b);
-  // Play can be pressed while its picture is enabled; Explore and Exit always.
+  // Play can be pressed while its picture is enabled, the help icon and the handle while they
+  // show; Explore and Exit always.
   bool ButtonEnabled(PictureButton b) const;
-  // The caption, which names the button, and the idle picture, which is its place.
-  const Label& ButtonLabel(PictureButton b) const;
+  // What names the button (its caption, or its tip for the two without one) and the picture
+  // that is its place.
+  const std::string& ButtonName(PictureButton b) const;
   const Image& ButtonImage(PictureButton b) const;
   // Everything a click on the button does: its pressed look, then its action. Nothing for a
   // disabled Play.
@@ -101,8 +107,8 @@ class FrmMain : public MainWindowControls {
   void ReleaseButton(PictureButton b);
   // One of the button's looks (kPressedLook, kHoverLook, kIdleLook).
   Image& ButtonLook(PictureButton b, int look);
-  // The next button that can be pressed, forwards or backwards, going round.
-  PictureButton NextButton(PictureButton from, int step) const;
+  // The next button that can be pressed, forwards or backwards, going round the first `count`.
+  PictureButton NextButton(PictureButton from, int step, int count) const;
 
   PictureButton focusedButton_ = PictureButton::Play;
 };

@@ -77,6 +77,8 @@ void FrmMain::ReleaseButton(PictureButton b) {
     case PictureButton::Exit:
       Owner().EndNow();
       break;
+    default:
+      break;  // the help icon and the handle act on their clicks
   }
 }
 
@@ -130,9 +132,8 @@ void FrmMain::ImgCancel_MouseUp(int, const MouseArgs&) {
 }
 
 PictureButton FrmMain::FocusedButton() const {
-  if (focusedButton_ == PictureButton::Play && !ButtonEnabled(PictureButton::Play)) {
-    return PictureButton::Explore;
-  }
+  // A disabled Play or a handle put away passes the focus to Explore, which is always there.
+  if (!ButtonEnabled(focusedButton_)) return PictureButton::Explore;
   return focusedButton_;
 }
 
@@ -143,22 +144,33 @@ void FrmMain::FocusButton(PictureButton b) {
 }
 
 bool FrmMain::ButtonEnabled(PictureButton b) const {
-  return b != PictureButton::Play || ImgPlay[kIdleLook].Enabled();
+  const Image& place = ButtonImage(b);
+  return place.Visible() && place.Enabled();
 }
 
-const Label& FrmMain::ButtonLabel(PictureButton b) const {
+const std::string& FrmMain::ButtonName(PictureButton b) const {
   switch (b) {
     case PictureButton::Play:
-      return LblPlay;
+      return LblPlay.Caption();
     case PictureButton::Explore:
-      return LblExplore;
+      return LblExplore.Caption();
+    case PictureButton::Exit:
+      return LblExit.Caption();
     default:
-      return LblExit;
+      return ButtonImage(b).ToolTip();
   }
 }
 
 const Image& FrmMain::ButtonImage(PictureButton b) const {
-  return (this->*kButtonLooks[static_cast<int>(b)])[kIdleLook];
+  switch (b) {
+    case PictureButton::Help:
+      return ImgHelp[kPlainIcon];
+    case PictureButton::Handle:
+      // The handle that shows the banner lies over the one that hides it.
+      return ImgShow[ImgShow[kShowHandle].Visible() ? kShowHandle : kHideHandle];
+    default:
+      return (this->*kButtonLooks[static_cast<int>(b)])[kIdleLook];
+  }
 }
 
 Image& FrmMain::ButtonLook(PictureButton b, int look) {
@@ -167,13 +179,23 @@ Image& FrmMain::ButtonLook(PictureButton b, int look) {
 
 void FrmMain::ClickButton(PictureButton b) {
   if (!ButtonEnabled(b) || !HandlersAllowed()) return;
-  PressButton(b);
-  ReleaseButton(b);
+  switch (b) {
+    case PictureButton::Help:
+      ImgHelp_Click(kPlainIcon);
+      break;
+    case PictureButton::Handle:
+      ImgShow_Click(ButtonImage(b).Index());
+      break;
+    default:
+      PressButton(b);
+      ReleaseButton(b);
+      break;
+  }
 }
 
-PictureButton FrmMain::NextButton(PictureButton from, int step) const {
-  const int count = static_cast<int>(std::size(kPictureButtons));
+PictureButton FrmMain::NextButton(PictureButton from, int step, int count) const {
   int at = static_cast<int>(from);
+  if (at >= count) return from;
   do {
     at = (at + step + count) % count;
   } while (!ButtonEnabled(kPictureButtons[at]));
@@ -182,23 +204,27 @@ PictureButton FrmMain::NextButton(PictureButton from, int step) const {
 
 void FrmMain::Form_KeyDown(int keyCode, int shift) {
   const bool plain = shift == 0;
+  const int all = static_cast<int>(std::size(kPictureButtons));
   switch (keyCode) {
     case kKeyTab:
       if (plain || shift == kShiftMask) {
-        FocusButton(NextButton(FocusedButton(), plain ? 1 : -1));
+        FocusButton(NextButton(FocusedButton(), plain ? 1 : -1, all));
       }
       break;
     case kKeyRight:
     case kKeyDown:
-      if (plain) FocusButton(NextButton(FocusedButton(), 1));
+      if (plain) FocusButton(NextButton(FocusedButton(), 1, kPanelButtons));
       break;
     case kKeyLeft:
     case kKeyUp:
-      if (plain) FocusButton(NextButton(FocusedButton(), -1));
+      if (plain) FocusButton(NextButton(FocusedButton(), -1, kPanelButtons));
       break;
     case kKeyReturn:
     case kKeySpace:
       if (plain) ClickButton(FocusedButton());
+      break;
+    case kKeyF1:
+      if (plain) ClickButton(PictureButton::Help);
       break;
     default:
       break;

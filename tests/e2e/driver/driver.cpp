@@ -160,9 +160,9 @@ WORD KeyCode(const std::string& k) {
   static const struct {
     const char* name;
     WORD vk;
-  } keys[] = {{"F10", VK_F10},     {"Down", VK_DOWN},    {"Up", VK_UP},      {"Left", VK_LEFT},
-              {"Right", VK_RIGHT}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Tab", VK_TAB},
-              {"Space", VK_SPACE}, {"Alt", VK_MENU}};
+  } keys[] = {{"F1", VK_F1},     {"F10", VK_F10},     {"Down", VK_DOWN},    {"Up", VK_UP},
+              {"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},
+              {"Tab", VK_TAB},   {"Space", VK_SPACE}, {"Alt", VK_MENU}};
   for (const auto& key : keys) {
     if (k == key.name || (k == "tab" && key.vk == VK_TAB)) return key.vk;
   }

@@ -29,5 +29,26 @@ about_box_and_banner_handle() {
   exit_zorvik
 }
 
+# The same without a mouse: F1, and the help icon and the handle in the Tab order.
+about_box_and_banner_handle_by_keys() {
+  new_disc
+  zorvik_up
+  act keys Zorvik F1
+  expect_box "Zorvik|Version: 1.6.83//Date: 20 / 9 / 03|OK,Help"
+  act keys Zorvik Tab Tab Tab Enter
+  expect_box "Zorvik|Version: 1.6.83//Date: 20 / 9 / 03|OK,Help"
+  act keys Zorvik Tab Space
+  expect_eq "outer size without the banner" "253 353" "$(drive size Zorvik)"
+  expect_eq "the handle keeps the focus, named for what it now does" \
+    "Show the cover|push button|focused focusable|Press" "$(drive accessible Zorvik | sed -n 5p)"
+  act keys Zorvik Space
+  expect_eq "outer size with the banner again" "462 401" "$(drive size Zorvik)"
+  # On round to Play, which Enter presses.
+  act keys Zorvik Tab Enter
+  expect_eq "the player's parameters" "$(disc_path)\\film.avi  -fs -eend" "$(player_args)"
+  exit_zorvik
+}
+
 run_scenario "missing player is reported" missing_player_is_reported
 run_scenario "about box and banner handle" about_box_and_banner_handle
+run_scenario "about box and banner handle by keys" about_box_and_banner_handle_by_keys

@@ -83,7 +83,9 @@ buttons_are_named_for_screen_readers() {
   zorvik_up
   expect_eq "the buttons in English" "Launch Video|push button|focused focusable|Press
 Explore the CD|push button|focusable|Press
-Exit|push button|focusable|Press" "$(drive accessible Zorvik)"
+Exit|push button|focusable|Press
+About Zorvik|push button|focusable|Press
+Hide the cover|push button|focusable|Press" "$(drive accessible Zorvik)"
   # While the options window is open the main window takes no input, from a reader either.
   open_options
   expect_eq "Play while the options window is open" "Launch Video|push button|unavailable|Press" \
@@ -94,7 +96,9 @@ Exit|push button|focusable|Press" "$(drive accessible Zorvik)"
   act keys Zorvik Tab
   expect_eq "the buttons in Greek" "Αναπαραγωγή|push button|focusable|Press
 Εξερεύνηση CD|push button|focused focusable|Press
-Έξοδος|push button|focusable|Press" "$(drive accessible Zorvik)"
+Έξοδος|push button|focusable|Press
+Σχετικά με το Zorvik|push button|focusable|Press
+Απόκρυψη του εξωφύλλου|push button|focusable|Press" "$(drive accessible Zorvik)"
   act do Zorvik 'Αναπαραγωγή'
   # OK rebuilt the option string, blanks and all.
   expect_eq "the default action plays, once" "$(disc_path)\\film.avi    -fs   -eend  " \
@@ -111,8 +115,10 @@ play_disabled_for_screen_readers_and_keys() {
   act wait Zorvik 30
   expect_eq "Play is unavailable; Explore has the focus" "Launch Video|push button|unavailable|Press
 Explore the CD|push button|focused focusable|Press
-Exit|push button|focusable|Press" "$(drive accessible Zorvik)"
-  act keys Zorvik Tab Tab
+Exit|push button|focusable|Press
+About Zorvik|push button|focusable|Press
+Hide the cover|push button|focusable|Press" "$(drive accessible Zorvik)"
+  act keys Zorvik Tab Tab Tab Tab
   expect_eq "Tab passes Play by" "Explore the CD|push button|focused focusable|Press" \
     "$(drive accessible Zorvik | sed -n 2p)"
   act do Zorvik 'Launch Video'
