@@ -9,14 +9,6 @@
 
 namespace zorvik {
 
-namespace {
-
-// The looks of each picture button, in the order of kPictureButtons.
-constexpr ControlArray<Image> MainWindowControls::*kButtonLooks[] = {
-    &MainWindowControls::ImgPlay, &MainWindowControls::ImgExplore, &MainWindowControls::ImgExit};
-
-}  // namespace
-
 void FrmMain::ResetButtonImages() {
   for (Image* img : {&ImgPlay[kHoverLook], &ImgExit[kHoverLook], &ImgExplore[kHoverLook],
                      &ImgPlay[kPressedLook], &ImgExit[kPressedLook], &ImgExplore[kPressedLook],
@@ -163,18 +155,29 @@ const std::string& FrmMain::ButtonName(PictureButton b) const {
 
 const Image& FrmMain::ButtonImage(PictureButton b) const {
   switch (b) {
+    case PictureButton::Play:
+      return ImgPlay[kIdleLook];
+    case PictureButton::Explore:
+      return ImgExplore[kIdleLook];
+    case PictureButton::Exit:
+      return ImgExit[kIdleLook];
     case PictureButton::Help:
       return ImgHelp[kPlainIcon];
-    case PictureButton::Handle:
+    default:
       // The handle that shows the banner lies over the one that hides it.
       return ImgShow[ImgShow[kShowHandle].Visible() ? kShowHandle : kHideHandle];
-    default:
-      return (this->*kButtonLooks[static_cast<int>(b)])[kIdleLook];
   }
 }
 
 Image& FrmMain::ButtonLook(PictureButton b, int look) {
-  return (this->*kButtonLooks[static_cast<int>(b)])[look];
+  switch (b) {
+    case PictureButton::Play:
+      return ImgPlay[look];
+    case PictureButton::Explore:
+      return ImgExplore[look];
+    default:
+      return ImgExit[look];
+  }
 }
 
 void FrmMain::ClickButton(PictureButton b) {
