@@ -96,16 +96,18 @@ language_switch_while_counting_down() {
   # The click returns a moment after the press, so the time measured is a little short.
   local played=$SECONDS busy='Closing in about a minute...'
   expect_window "caption after the launch" "$busy" 5
-  expect_eq "the buttons in English" "Launch Video,Explore the CD,Exit" "$(button_names "$busy")"
+  local english='Launch Video,Explore the CD,Exit,About Zorvik,Hide the cover'
+  local greek='Αναπαραγωγή,Εξερεύνηση CD,Έξοδος,Σχετικά με το Zorvik,Απόκρυψη του εξωφύλλου'
+  expect_eq "the buttons in English" "$english" "$(button_names "$busy")"
 
   # The language menu's second entry is Greek; each language's names, then the other's.
   local language to names menu other title box cancel
   for language in Greek English; do
     if [ $language = Greek ]; then
-      to=Down names='Αναπαραγωγή,Εξερεύνηση CD,Έξοδος' menu='Επιλογή Γλώσσας' other='Choose Language'
+      to=Down names=$greek menu='Επιλογή Γλώσσας' other='Choose Language'
       title='Ρυθμίσεις' box='Πλήρης Οθόνη' cancel='Άκυρο'
     else
-      to='' names='Launch Video,Explore the CD,Exit' menu='Choose Language' other='Επιλογή Γλώσσας'
+      to='' names=$english menu='Choose Language' other='Επιλογή Γλώσσας'
       title=Settings box='Full Screen' cancel=Cancel
     fi
     act keys "$busy" F10 Right Right Down Down Right $to Enter
