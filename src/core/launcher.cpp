@@ -48,7 +48,7 @@ void Launcher::Fail(const std::string& what) {
 FrmMain& Launcher::Main() {
   if (!main_) {
     main_ = std::make_unique<FrmMain>(*this);
-    if (observer) observer->FormLoaded(*main_);
+    if (observer) observer->MainLoaded(*main_);
   }
   return *main_;
 }
@@ -64,7 +64,7 @@ OptionsWindowControls& Launcher::OptControls() {
 FrmOpt& Launcher::Opt() {
   if (!opt_) {
     opt_ = std::make_unique<FrmOpt>(*this);
-    if (observer) observer->FormLoaded(*opt_);
+    if (observer) observer->OptLoaded(*opt_);
     opt_->Form_Load();
   }
   return *opt_;
@@ -72,7 +72,7 @@ FrmOpt& Launcher::Opt() {
 
 void Launcher::UnloadOpt() {
   if (!opt_) return;
-  if (observer) observer->FormUnloaded(*opt_);
+  if (observer) observer->OptUnloaded(*opt_);
   // The window may be unloading itself from one of its own handlers: keep the object alive
   // until the event that did it is over.
   unloaded_.push_back(std::move(opt_));

@@ -41,12 +41,14 @@ class UserError : public std::runtime_error {
 // or is null when nothing does.
 std::string UnexpectedErrorText(const char* what);
 
-// Views hear when a window comes into being or goes.
+// Views hear when a window comes into being or goes: the main window once, the options window
+// at each load and unload.
 class FormObserver {
  public:
   virtual ~FormObserver() = default;
-  virtual void FormLoaded(Form& form) = 0;
-  virtual void FormUnloaded(Form& form) = 0;
+  virtual void MainLoaded(FrmMain& form) = 0;
+  virtual void OptLoaded(FrmOpt& form) = 0;
+  virtual void OptUnloaded(FrmOpt& form) = 0;
 };
 
 class Launcher {

@@ -81,6 +81,28 @@ void NativeControl::Create(HWND parent, const wchar_t* className, DWORD style, D
   hwnd_ = CreateWindowExW(exStyle, className, L"", kChild | style, 0, 0, 0, 0, parent,
                           IdParameter(id_), GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error("the control " + model_.DisplayName() + " can't be made.");
+  Carry(hwnd_);
+}
+
+namespace {
+constexpr wchar_t kControlProperty[] = L"ZorvikNativeControl";
+}  // namespace
+
+NativeControl::~NativeControl() {
+  if (hwnd_ && IsWindow(hwnd_)) RemovePropW(hwnd_, kControlProperty);
+}
+
+NativeControl* NativeControl::Of(HWND hwnd) {
+  return hwnd ? static_cast<NativeControl*>(GetPropW(hwnd, kControlProperty)) : nullptr;
+}
+
+void NativeControl::Adopt(HWND hwnd) {
+  hwnd_ = hwnd;
+  Carry(hwnd);
+}
+
+void NativeControl::Carry(HWND hwnd) {
+  SetPropW(hwnd, kControlProperty, this);
 }
 
 std::wstring NativeControl::Text() const {
@@ -326,10 +348,6 @@ NativePanel::NativePanel(Control& model, int id, std::unique_ptr<Window> window)
   Adopt(window_->Handle());
 }
 
-bool NativePanel::Owns(HWND hwnd) const {
-  return NativeControl::Owns(hwnd) || (hwnd && hwnd == groupBox_);
-}
-
 void NativePanel::SetFont(HFONT font, bool redraw) {
   NativeControl::SetFont(font, redraw);
   if (groupBox_) SendMessageW(groupBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
@@ -339,6 +357,7 @@ void NativePanel::AddGroupBox(HFONT font) {
   // The group box covers the frame whole but paints only its outline and caption.
   groupBox_ = CreateWindowExW(0, L"BUTTON", L"", kChild | BS_GROUPBOX, 0, 0, 0, 0, Handle(),
                               IdParameter(Id()), GetModuleHandleW(nullptr), nullptr);
+  Carry(groupBox_);
   SendMessageW(groupBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 

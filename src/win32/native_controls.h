@@ -46,15 +46,16 @@ class ToolTips {
 class NativeControl {
  public:
   NativeControl(Control& model, int id) : model_(model), id_(id) {}
-  virtual ~NativeControl() = default;
+  virtual ~NativeControl();
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
 
   Control& Model() const { return model_; }
   HWND Handle() const { return hwnd_; }
   int Id() const { return id_; }
-  // Whether `hwnd` is this control or a part of it.
-  virtual bool Owns(HWND hwnd) const { return hwnd && hwnd == hwnd_; }
+  // The control that `hwnd` is, or is a part of: each window of a control carries it, so that a
+  // notification reaches its control without a search. Null for any other window.
+  static NativeControl* Of(HWND hwnd);
   // Whether the keyboard can reach it: its messages then come to the window first.
   virtual bool TakesFocus() const { return true; }
 
@@ -88,7 +89,9 @@ class NativeControl {
  protected:
   // Makes the native window, `parent`'s child; a kind's constructor says which.
   void Create(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle = 0);
-  void Adopt(HWND hwnd) { hwnd_ = hwnd; }
+  void Adopt(HWND hwnd);
+  // Marks a window as this control's, or a part of it.
+  void Carry(HWND hwnd);
   // What the kind shows beyond place, visibility and enabling: by default its caption.
   virtual void Update();
   // The control was given a new size.
@@ -203,7 +206,6 @@ class NativePanel : public NativeControl {
  public:
   NativePanel(Control& model, int id, std::unique_ptr<Window> window);
   bool TakesFocus() const override { return false; }
-  bool Owns(HWND hwnd) const override;
   void SetFont(HFONT font, bool redraw) override;
   // Gives a frame its group box, once its controls are made.
   void AddGroupBox(HFONT font);

@@ -81,6 +81,7 @@ void OptionsWindow::CreateChildren(const Control* container, HWND parent) {
     control->SetFont(font, false);
     if (control->TakesFocus())
       Subclass(control->Handle(), reinterpret_cast<UINT_PTR>(control.get()));
+    natives_.emplace(c, control.get());
     controls_.push_back(std::move(control));
   }
 }
@@ -90,6 +91,7 @@ void OptionsWindow::AddPanel(Control& model, HWND parent) {
   controls_.push_back(
       std::make_unique<NativePanel>(model, id, std::make_unique<Panel>(*this, model, parent, id)));
   auto& panel = static_cast<NativePanel&>(*controls_.back());
+  natives_.emplace(&model, &panel);
   CreateChildren(&model, panel.Handle());
   if (model.Kind() == ControlKind::Frame) panel.AddGroupBox(views_.Fonts().Dialog(dpi_));
 }
@@ -352,19 +354,14 @@ bool OptionsWindow::PreTranslate(MSG& msg) {
   return IsDialogMessageW(dialog, &msg) != FALSE;
 }
 
+// A notification names the window it comes from, which carries its control.
 NativeControl* OptionsWindow::ControlOf(HWND hwnd) const {
-  for (const auto& c : controls_) {
-    if (c->Owns(hwnd)) return c.get();
-  }
-  return nullptr;
+  return NativeControl::Of(hwnd);
 }
 
 HWND OptionsWindow::NativeOf(const Control* c) const {
-  if (!c) return nullptr;
-  for (const auto& native : controls_) {
-    if (&native->Model() == c) return native->Handle();
-  }
-  return nullptr;
+  const auto found = natives_.find(c);
+  return found == natives_.end() ? nullptr : found->second->Handle();
 }
 
 }  // namespace zorvik::win32

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,6 +72,8 @@ class OptionsWindow : public Window {
   Brushes brushes_;
   ToolTips toolTips_;
   std::vector<std::unique_ptr<NativeControl>> controls_;
+  // Each model control's native one, for the model's focus and the default button.
+  std::map<const Control*, NativeControl*> natives_;
   int nextId_;
   int dpi_ = 96;
   bool alive_ = true;

@@ -126,24 +126,25 @@ void Views::ReleaseOwner() {
   disabledOwner_ = nullptr;
 }
 
-void Views::FormLoaded(Form& form) {
-  if (auto* main = dynamic_cast<FrmMain*>(&form)) {
-    main_ = std::make_unique<MainWindow>(*this, *main, [main] { main->Form_QueryClose(); });
-  } else if (auto* options = dynamic_cast<FrmOpt*>(&form)) {
-    if (options_) FormUnloaded(options_->Model());
-    optionsForm_ = options;
-  }
+void Views::MainLoaded(FrmMain& form) {
+  main_ = std::make_unique<MainWindow>(*this, form, [&form] { form.Form_QueryClose(); });
 }
 
-void Views::FormUnloaded(Form& form) {
+void Views::OptLoaded(FrmOpt& form) {
+  CloseOptionsWindow();
+  optionsForm_ = &form;
+}
+
+void Views::OptUnloaded(FrmOpt& form) {
   if (optionsForm_ == &form) optionsForm_ = nullptr;
-  if (options_ && &options_->Model() == &form) {
-    options_->Close();
-    closed_.push_back(std::move(options_));
-  } else if (main_ && &main_->Model() == &form) {
-    main_->Close();
-    closed_.push_back(std::move(main_));
-  }
+  if (options_ && &options_->Model() == &form) CloseOptionsWindow();
+}
+
+// The window goes at once; its object lives on until the event that closed it is over.
+void Views::CloseOptionsWindow() {
+  if (!options_) return;
+  options_->Close();
+  closed_.push_back(std::move(options_));
 }
 
 HWND Views::MainWindowHandle() {

@@ -45,8 +45,9 @@ class Views : public FormObserver, public PlatformHost {
   FontCache& Fonts() { return fonts_; }
 
   // FormObserver.
-  void FormLoaded(Form& form) override;
-  void FormUnloaded(Form& form) override;
+  void MainLoaded(FrmMain& form) override;
+  void OptLoaded(FrmOpt& form) override;
+  void OptUnloaded(FrmOpt& form) override;
 
   // PlatformHost.
   HWND MainWindowHandle() override;
@@ -57,6 +58,7 @@ class Views : public FormObserver, public PlatformHost {
 
  private:
   void AfterEvent();
+  void CloseOptionsWindow();
   void SyncWindows();
   // The options window's native controls cost more than the rest of the start-up: they are
   // made when the form first shows, not when it loads.

@@ -8,6 +8,7 @@
 #include "core/form.h"
 #include "core/launcher.h"
 #include "support/fake_platform.h"
+#include "ui/main/frm_main.h"
 #include "ui/options/frm_opt.h"
 
 namespace zorvik {
@@ -237,8 +238,9 @@ TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
 
 class Observer : public FormObserver {
  public:
-  void FormLoaded(Form& f) override { events.push_back("loaded " + f.Name()); }
-  void FormUnloaded(Form& f) override { events.push_back("unloaded " + f.Name()); }
+  void MainLoaded(FrmMain& f) override { events.push_back("loaded " + f.Name()); }
+  void OptLoaded(FrmOpt& f) override { events.push_back("loaded " + f.Name()); }
+  void OptUnloaded(FrmOpt& f) override { events.push_back("unloaded " + f.Name()); }
   std::vector<std::string> events;
 };
 
