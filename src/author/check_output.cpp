@@ -177,7 +177,8 @@ std::string CheckJson(const CheckReport& r, const std::string& disc) {
   }
   j.BeginArray("problems");
   for (const Problem& p : r.problems) {
-    j.BeginObject().String("severity", SeverityName(p.severity)).String("text", p.text).EndObject();
+    j.BeginObject().String("severity", SeverityName(p.severity)).String("code", p.code);
+    j.String("text", p.text).EndObject();
   }
   j.EndArray();
   j.Bool("reachesViewer", r.ReachesViewer()).EndObject();

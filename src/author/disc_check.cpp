@@ -42,7 +42,9 @@ class Checker {
   }
 
  private:
-  void Add(Severity s, std::string text) { rep_.problems.push_back({s, std::move(text)}); }
+  void Add(Severity s, std::string code, std::string text) {
+    rep_.problems.push_back({s, std::move(code), std::move(text)});
+  }
 
   void Observe() {
     FrmMain& m = l_.Main();
@@ -65,11 +67,12 @@ class Checker {
     rep_.menus = Menus(m.MenuBar());
     rep_.play = Press("Play");
     if (!rep_.play.available) {
-      Add(Severity::Viewer, "Play is disabled: the viewer can't start the movie");
+      Add(Severity::Viewer, "play-disabled", "Play is disabled: the viewer can't start the movie");
     } else if (!rep_.play.started) {
-      Add(Severity::Viewer, "Play starts nothing: there is no movie to play");
+      Add(Severity::Viewer, "play-starts-nothing",
+          "Play starts nothing: there is no movie to play");
     } else if (rep_.play.program.empty()) {
-      Add(Severity::Viewer, "Play has no player to start");
+      Add(Severity::Viewer, "play-no-player", "Play has no player to start");
     }
     ChooseEntries();
   }
@@ -146,9 +149,9 @@ class Checker {
         view->does = "starts " + s.path + (s.arguments.empty() ? "" : " " + s.arguments);
       } else if (p_.boxes.size() > boxes) {
         view->does = "shows " + Quoted(p_.boxes.back().prompt);
-        Add(Severity::Viewer, Quoted(view->caption) + " in the " +
-                                  MenuText(item->Parent()->Caption()) + " menu shows " +
-                                  Quoted(p_.boxes.back().prompt));
+        Add(Severity::Viewer, "menu-entry-shows-box",
+            Quoted(view->caption) + " in the " + MenuText(item->Parent()->Caption()) +
+                " menu shows " + Quoted(p_.boxes.back().prompt));
       } else {
         view->does = "does nothing";
       }
@@ -164,7 +167,8 @@ class Checker {
                    : v.program.empty() ? "Play then has no player to start"
                                        : "Play then passes [" + v.parameters + "]";
       if (!v.available || !v.started || v.program.empty()) {
-        Add(Severity::Viewer, "the trailer " + Quoted(view->caption) + " doesn't play");
+        Add(Severity::Viewer, "trailer-doesnt-play",
+            "the trailer " + Quoted(view->caption) + " doesn't play");
       }
       rep_.trailers.push_back(std::move(v));
     }
@@ -172,9 +176,10 @@ class Checker {
 
   void CheckCover() {
     if (rep_.cover.empty()) {
-      Add(Severity::Note, std::string("there is no cover picture in More\\ (a .jpg or .bmp): ") +
-                              (rep_.banner ? "the banner shows the launcher's own picture"
-                                           : "the window starts without the banner"));
+      Add(Severity::Note, "no-cover",
+          std::string("there is no cover picture in More\\ (a .jpg or .bmp): ") +
+              (rep_.banner ? "the banner shows the launcher's own picture"
+                           : "the window starts without the banner"));
       return;
     }
     const int w = rep_.coverWidth, h = rep_.coverHeight, bw = rep_.boxWidth, bh = rep_.boxHeight;
@@ -191,7 +196,7 @@ class Checker {
               std::to_string(std::max(bw - w, 0)) + " pixels on the right and " +
               std::to_string(std::max(bh - h, 0)) + " at the bottom stays empty";
     }
-    Add(Severity::Warning, text);
+    Add(Severity::Warning, "cover-size", text);
   }
 
   DiscLookup LookOnDisc(const std::string& relative) {
@@ -201,27 +206,31 @@ class Checker {
   void CheckLauncherAndAutorun() {
     const DiscLookup launcher = LookOnDisc(kLauncherName);
     if (!launcher.found || launcher.kind != EntryKind::File) {
-      Add(Severity::Viewer, std::string("the launcher ") + kLauncherName + " is not on the disc");
+      Add(Severity::Viewer, "launcher-missing",
+          std::string("the launcher ") + kLauncherName + " is not on the disc");
     } else {
       const std::optional<std::string> bytes = p_.Files().Read(launcher.stored, 64u << 20);
       if (!bytes || !bytes->starts_with("MZ")) {
-        Add(Severity::Viewer, std::string(kLauncherName) + " is not a Windows program");
+        Add(Severity::Viewer, "launcher-not-a-program",
+            std::string(kLauncherName) + " is not a Windows program");
       }
     }
 
     const DiscLookup inf = LookOnDisc(kAutorunName);
     if (!inf.found || inf.kind != EntryKind::File) {
-      Add(Severity::Viewer, "there is no autorun.inf: the disc won't start the launcher by itself");
+      Add(Severity::Viewer, "autorun-missing",
+          "there is no autorun.inf: the disc won't start the launcher by itself");
       return;
     }
     const std::optional<std::string> bytes = p_.Files().Read(inf.stored, 1u << 20);
     const AutorunInf a = ParseAutorun(bytes.value_or(""));
     if (!a.hasSection) {
-      Add(Severity::Viewer, "autorun.inf has no [autorun] section: Windows ignores it");
+      Add(Severity::Viewer, "autorun-no-section",
+          "autorun.inf has no [autorun] section: Windows ignores it");
       return;
     }
     if (a.encoding == "UTF-8") {
-      Add(Severity::Viewer,
+      Add(Severity::Viewer, "autorun-utf8",
           "autorun.inf is UTF-8 text with a byte-order mark, which Windows can't read: save it as "
           "UTF-16 or plain ASCII");
     }
@@ -231,27 +240,28 @@ class Checker {
     };
     const std::string program = AutorunProgram(key("open"));
     if (program.empty()) {
-      Add(Severity::Viewer, "autorun.inf names no program to start (open=)");
+      Add(Severity::Viewer, "autorun-no-program", "autorun.inf names no program to start (open=)");
     } else {
       const DiscLookup target = LookOnDisc(program);
       if (!target.found || target.kind != EntryKind::File) {
-        Add(Severity::Viewer, "autorun.inf starts " + program + ", which is not on the disc");
+        Add(Severity::Viewer, "autorun-program-missing",
+            "autorun.inf starts " + program + ", which is not on the disc");
       } else if (!SameName(target.stored.back(), kLauncherName) || target.stored.size() != 1) {
-        Add(Severity::Warning,
+        Add(Severity::Warning, "autorun-not-the-launcher",
             "autorun.inf starts " + program + ", not the launcher " + kLauncherName);
       }
     }
     const std::string icon = AutorunIconFile(key("icon"));
     if (icon.empty()) {
-      Add(Severity::Warning, "autorun.inf gives the drive no icon (icon=)");
+      Add(Severity::Warning, "autorun-no-icon", "autorun.inf gives the drive no icon (icon=)");
     } else if (!LookOnDisc(icon).found) {
-      Add(Severity::Warning,
+      Add(Severity::Warning, "autorun-icon-missing",
           "autorun.inf takes the drive's icon from " + icon + ", which is not on the disc");
     }
     if (key("label").empty()) {
-      Add(Severity::Note, "autorun.inf gives the drive no name (label=)");
+      Add(Severity::Note, "autorun-no-label", "autorun.inf gives the drive no name (label=)");
     } else if (a.encoding == "ANSI") {
-      Add(Severity::Warning,
+      Add(Severity::Warning, "autorun-label-code-page",
           "autorun.inf's label is in a code page: a viewer whose Windows uses another "
           "one sees other letters (save it as UTF-16)");
     }
@@ -260,21 +270,24 @@ class Checker {
   void CheckSettingsFile() {
     const DiscLookup where = p_.Look(kSettingsReadPath);
     if (!where.found) {
-      Add(Severity::Warning, std::string("there is no ") + kSettingsReadPath +
-                                 ": the launcher starts with its own defaults");
+      Add(Severity::Warning, "settings-missing",
+          std::string("there is no ") + kSettingsReadPath +
+              ": the launcher starts with its own defaults");
       return;
     }
     const std::optional<std::string> bytes = p_.ReadFile(kSettingsReadPath, kLargestSettingsFile);
     const std::optional<SettingsRecord> record = bytes ? ParseSettings(*bytes) : std::nullopt;
     if (!record) {
-      Add(Severity::Viewer, std::string(kSettingsReadPath) +
-                                " can't be read as a settings file: the launcher ignores it and "
-                                "starts with its own defaults");
+      Add(Severity::Viewer, "settings-unreadable",
+          std::string(kSettingsReadPath) +
+              " can't be read as a settings file: the launcher ignores it and "
+              "starts with its own defaults");
       return;
     }
     if (where.caseOnly) {
-      Add(Severity::Note, "the settings file is stored as " + ShowDiscPath(where.stored) +
-                              "; the launcher finds it only because Windows ignores case");
+      Add(Severity::Note, "case-only",
+          "the settings file is stored as " + ShowDiscPath(where.stored) +
+              "; the launcher finds it only because Windows ignores case");
     }
     const std::vector<ShownField> fields = ShowSettings(*record);
     const auto value = [&fields](const std::string& name) {
@@ -286,43 +299,46 @@ class Checker {
     for (const ShownField& f : fields) {
       if (f.kind != FieldKind::Text) continue;
       if (!Utf8ToCp1253(f.value)) {
-        Add(Severity::Warning, f.name +
-                                   " holds characters that Windows-1253 can't hold, so the "
-                                   "settings file is stored as UTF-8 (the launcher reads it; "
-                                   "older tools show other letters)");
+        Add(Severity::Warning, "text-stored-as-utf8",
+            f.name +
+                " holds characters that Windows-1253 can't hold, so the "
+                "settings file is stored as UTF-8 (the launcher reads it; "
+                "older tools show other letters)");
       }
       const bool menuText = f.name.ends_with(".name");
       if (menuText && MenuText(f.value) != f.value) {
-        Add(Severity::Warning, f.name +
-                                   " holds \"&\", which a menu shows as an underlined letter "
-                                   "(write && for an ampersand)");
+        Add(Severity::Warning, "menu-ampersand",
+            f.name +
+                " holds \"&\", which a menu shows as an underlined letter "
+                "(write && for an ampersand)");
       }
     }
 
     const std::string find = value("find");
     const std::string movie = value("movie");
     if (find == "path") {
-      Add(Severity::Warning,
+      Add(Severity::Warning, "movie-full-path",
           "find=path names the movie by a full path, drive letter and all: a viewer "
           "whose disc has another drive letter can't play it (find=auto finds it "
           "beside the launcher)");
       const DiscLookup m = p_.Look(movie);
       if (m.onDisc && !m.found) {
-        Add(Severity::Viewer, "the movie " + movie + " is not on the disc");
+        Add(Severity::Viewer, "movie-missing", "the movie " + movie + " is not on the disc");
       } else if (m.found && m.caseOnly) {
         CaseOnly("movie", movie, m);
       }
     } else if (find == "ini" && value("player-ini") != "default") {
       const DiscLookup ini = p_.Look(value("player-ini"));
       if (ini.onDisc && !ini.found) {
-        Add(Severity::Viewer, "player-ini " + value("player-ini") + " is not on the disc");
+        Add(Severity::Viewer, "player-ini-missing",
+            "player-ini " + value("player-ini") + " is not on the disc");
       } else if (ini.found && ini.caseOnly) {
         CaseOnly("player-ini", value("player-ini"), ini);
       }
     } else if (find == "auto" && rep_.startedUp) {
       const std::string found = l_.Opt().TxtAviName.Text();
       if (found.empty()) {
-        Add(Severity::Viewer,
+        Add(Severity::Viewer, "no-movie",
             "there is no movie beside the launcher (.avi, .mpg, .mpeg, .ogm, .asf "
             "or .wma)");
       }
@@ -334,7 +350,7 @@ class Checker {
       if (path.empty()) continue;
       const DiscLookup t = LookOnDisc(path);
       if (!t.found || t.kind != EntryKind::File) {
-        Add(Severity::Viewer,
+        Add(Severity::Viewer, "trailer-missing",
             name + " " + path + " is not on the disc: the player is given a file that isn't there");
       } else if (t.caseOnly) {
         CaseOnly(name, path, t);
@@ -351,9 +367,10 @@ class Checker {
       const std::string path = value(name);
       if (path.empty()) continue;
       if (rep_.startedUp && !l_.Main().Programs.Enabled()) {
-        Add(Severity::Viewer, name +
-                                  " can't be reached: the Programs menu is disabled because the "
-                                  "disc carries none of the five installers");
+        Add(Severity::Viewer, "program-unreachable",
+            name +
+                " can't be reached: the Programs menu is disabled because the "
+                "disc carries none of the five installers");
       }
       const DiscLookup o = LookOnDisc(path);
       if (o.found && o.caseOnly) CaseOnly(name, path, o);
@@ -361,8 +378,9 @@ class Checker {
   }
 
   void CaseOnly(const std::string& name, const std::string& path, const DiscLookup& found) {
-    Add(Severity::Warning, name + " " + path + " matches " + ShowDiscPath(found.stored) +
-                               " only when case is ignored (Windows does; other players may not)");
+    Add(Severity::Warning, "case-only",
+        name + " " + path + " matches " + ShowDiscPath(found.stored) +
+            " only when case is ignored (Windows does; other players may not)");
   }
 
   DiscPlatform p_;
@@ -387,15 +405,15 @@ void CheckNames(DiscPlatform& p, const DiscPath& folder, size_t pathBytes,
     const std::string shown = ShowDiscPath(path);
     for (size_t k = 0; k < i; ++k) {
       if (SameName(entries[k].name, e.name)) {
-        out.push_back({Severity::Viewer, ShowDiscPath(DiscPath(folder)) +
-                                             (folder.empty() ? "" : "\\") + entries[k].name +
-                                             " and " + shown +
-                                             " differ only in case: Windows sees one of them"});
+        out.push_back({Severity::Viewer, "names-differ-in-case",
+                       ShowDiscPath(DiscPath(folder)) + (folder.empty() ? "" : "\\") +
+                           entries[k].name + " and " + shown +
+                           " differ only in case: Windows sees one of them"});
       }
     }
     if (e.kind == EntryKind::Other) {
-      out.push_back(
-          {Severity::Warning, shown + " is neither a file nor a folder: the image leaves it out"});
+      out.push_back({Severity::Warning, "not-a-file",
+                     shown + " is neither a file nor a folder: the image leaves it out"});
       continue;
     }
     const std::u32string cps = Utf8ToCodePoints(e.name);
@@ -409,27 +427,27 @@ void CheckNames(DiscPlatform& p, const DiscPath& folder, size_t pathBytes,
       }
     }
     if (!bad.empty()) {
-      out.push_back({Severity::Viewer,
+      out.push_back({Severity::Viewer, "name-character",
                      shown + ": the name holds " + bad + ", which Joliet names can't hold"});
     }
     if (!cps.empty() && (cps.back() == U'.' || cps.back() == U' ')) {
-      out.push_back(
-          {Severity::Viewer, shown + ": Windows can't open a name that ends in a dot or a blank"});
+      out.push_back({Severity::Viewer, "name-ends-in-dot",
+                     shown + ": Windows can't open a name that ends in a dot or a blank"});
     }
     const size_t units = Utf16Units(e.name);
     if (units > kJolietNameUnits) {
       out.push_back(
-          {Severity::Viewer,
+          {Severity::Viewer, "name-too-long",
            shown + ": the name has " + std::to_string(units) +
                " characters; a Joliet name holds 64, so the disc would show it cut short"});
     }
     const size_t bytes = pathBytes + 1 + 2 * units;
     if (bytes > kJolietPathBytes) {
-      out.push_back({Severity::Viewer, shown +
-                                           ": the path is too long for the disc's Joliet names (" +
-                                           std::to_string(bytes) +
-                                           " of 240 bytes, two a character), "
-                                           "so Windows wouldn't see it"});
+      out.push_back({Severity::Viewer, "path-too-long",
+                     shown + ": the path is too long for the disc's Joliet names (" +
+                         std::to_string(bytes) +
+                         " of 240 bytes, two a character), "
+                         "so Windows wouldn't see it"});
       continue;
     }
     if (e.kind == EntryKind::Folder) {
@@ -469,10 +487,11 @@ std::vector<Problem> CheckDiscNames(DiscPlatform& platform) {
   constexpr unsigned long long kCd = 703ull << 20, kDvd = 4700000000ull;
   const std::string size = std::to_string((total + (1ull << 20) - 1) >> 20) + " MB";
   if (total > kDvd) {
-    out.push_back({Severity::Warning, "the files take " + size + ", more than a DVD holds"});
+    out.push_back({Severity::Warning, "larger-than-a-dvd",
+                   "the files take " + size + ", more than a DVD holds"});
   } else if (total > kCd) {
-    out.push_back(
-        {Severity::Note, "the files take " + size + ", more than a CD holds: burn a DVD"});
+    out.push_back({Severity::Note, "larger-than-a-cd",
+                   "the files take " + size + ", more than a CD holds: burn a DVD"});
   }
   return out;
 }

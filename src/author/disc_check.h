@@ -20,6 +20,7 @@ enum class Severity {
 
 struct Problem {
   Severity severity = Severity::Note;
+  std::string code;  // stable, for scripts: "play-disabled"
   std::string text;
 };
 

@@ -106,13 +106,16 @@ Examples:
   zorvik-disc check film --pc "player=C:\Program Files\BSplayer\bplay.exe,disc=E:" --json
 )";
 
-const char* const kIsoHelp = R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--xorriso PATH]
+const char* const kIsoHelp =
+    R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--xorriso PATH] [--force]
 
 Masters an ISO 9660 image of the disc folder with Joliet names (which Windows reads) and
 Rock Ridge names, with xorriso, then lists the image's Joliet tree back and compares it,
-name, folder and size, with the folder. Names past what Joliet holds are refused first.
-The label (volume name) defaults to the title in capitals, digits and _, or ZORVIK; it
-holds at most 32 bytes, and Windows shows 16 characters of it.
+name, folder and size, with the folder. Names past what Joliet holds are refused first,
+and so is a disc that zorvik-disc check finds something wrong with for the viewer, and an
+OUT.iso that is already there; --force masters the one and replaces the other.
+The label (volume name) defaults to the title's first 16 characters, Greek included, as
+Windows shows them, or ZORVIK; it holds at most 32 bytes, and Windows shows 16 characters.
 
 xorriso is taken from --xorriso PATH, else $ZORVIK_XORRISO, else PATH (Debian: apt-get
 install xorriso). Windows doesn't come with xorriso: the Windows build of this tool uses
@@ -457,7 +460,8 @@ bool Inside(const fs::path& file, const fs::path& folder) {
 
 int Iso(Command& c, const std::vector<std::string>& all) {
   std::string error;
-  const std::optional<Parsed> args = ParseArgs(all, 2, {"--label", "--xorriso"}, {}, error);
+  const std::optional<Parsed> args =
+      ParseArgs(all, 2, {"--label", "--xorriso"}, {"--force"}, error);
   if (!args) return c.Refuse(error);
   if (args->help) {
     c.Out() << kIsoHelp;
@@ -470,6 +474,12 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   if (!root) return kExitRefused;
   const fs::path image = fs::absolute(HostPath(args->positional[1]));
   if (Inside(image, *root)) return c.Refuse("put the image outside the disc folder");
+  const bool force = args->flags.contains("--force");
+  std::error_code ec;
+  if (fs::is_directory(image, ec)) return c.Refuse(args->positional[1] + " is a folder");
+  if (fs::exists(image, ec) && !force) {
+    return c.Refuse(args->positional[1] + " exists: give --force to replace it");
+  }
 
   HostFolder folder(*root);
   DiscPlatform p(folder, ViewerPc{});
@@ -482,6 +492,22 @@ int Iso(Command& c, const std::vector<std::string>& all) {
     for (const std::string& r : refused)
       text += "\n  " + r;
     return c.Refuse(text);
+  }
+
+  // The image waits for a disc that check passes.
+  const CheckReport report = CheckDisc(folder, ViewerPc{});
+  if (report.ReachesViewer()) {
+    std::string text = "check finds what reaches the viewer of this disc";
+    for (const MessageBoxShown& box : report.startBoxes)
+      text += "\n  a message box at start-up: " + box.prompt;
+    for (const Problem& problem : report.problems) {
+      if (problem.severity == Severity::Viewer) text += "\n  " + problem.text;
+    }
+    if (!force) {
+      return c.Refuse(text + "\n(zorvik-disc check " + dir +
+                      " says more; --force masters the image all the same)");
+    }
+    c.Err() << "note: " << text << "\nnote: mastered all the same, as --force asks\n";
   }
 
   std::string label;
@@ -507,7 +533,6 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   }
   fs::path temp = image;
   temp += HostPath(".zorvik-new");
-  std::error_code ec;
   fs::remove(temp, ec);
   const ProgramRun master = c.Host().runner->Run(
       xorriso, MasterArguments(HostText(fs::absolute(*root)), HostText(temp), label));
@@ -541,6 +566,11 @@ int Iso(Command& c, const std::vector<std::string>& all) {
     return kExitViewerProblem;
   }
   fs::rename(temp, image, ec);
+  if (ec && force) {
+    // Some systems don't rename over a file; the old image goes only once the new one is whole.
+    fs::remove(image, ec);
+    fs::rename(temp, image, ec);
+  }
   if (ec) return c.Refuse("can't name the image " + HostText(image) + ": " + ec.message());
 
   std::uintmax_t bytes = 0;
