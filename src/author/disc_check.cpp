@@ -7,6 +7,7 @@
 #include "author/settings_fields.h"
 #include "core/launcher.h"
 #include "core/text_util.h"
+#include "media/video_discovery.h"
 #include "media/video_launch.h"
 #include "persistence/settings_file.h"
 #include "ui/main/frm_main.h"
@@ -492,6 +493,27 @@ std::vector<Problem> CheckDiscNames(DiscPlatform& platform) {
   } else if (total > kCd) {
     out.push_back({Severity::Note, "larger-than-a-cd",
                    "the files take " + size + ", more than a CD holds: burn a DVD"});
+  }
+  return out;
+}
+
+std::string MovieFoundBesideLauncher(DiscFiles& disc) {
+  DiscPlatform p(disc, ViewerPc{});
+  Launcher l(p);
+  AutoDetectVideo(l);
+  return l.Opt().TxtAviName.Text();
+}
+
+std::vector<std::string> VideosBesideLauncher(DiscPlatform& platform) {
+  std::vector<std::string> out;
+  for (const DiscEntry& e : platform.Listing({})) {
+    if (e.kind != EntryKind::File) continue;
+    for (const char* pattern : kVideoPatterns) {
+      if (MatchesPattern(pattern, e.name)) {
+        out.push_back(e.name);
+        break;
+      }
+    }
   }
   return out;
 }

@@ -10,6 +10,7 @@
 #include "author/host_folder.h"
 #include "author/iso_image.h"
 #include "author/json.h"
+#include "author/names.h"
 #include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "core/launcher.h"
@@ -365,6 +366,19 @@ int Set(Command& c, const std::vector<std::string>& all) {
 
   const SetResult result = ApplySettings(*record, {rest.begin() + 1, rest.end()});
   if (!result.record) return c.Refuse(result.error + "; nothing was changed");
+  const std::string& movie = result.record->movieFile;
+  if (result.record->autoDetect && !movie.empty() && movie != record->movieFile) {
+    // With find=auto the launcher takes the video it finds, whatever the file names: a movie is
+    // pinned only when it is the one found.
+    const std::string found = MovieFoundBesideLauncher(folder);
+    if (!found.empty() && !SameName(found, movie)) {
+      return c.Refuse("movie=" + movie + ": with find=auto the launcher plays " + found +
+                      ", the video it finds beside itself (" + kVideoOrder + "), so " + movie +
+                      " would not play: move " + found +
+                      " into a folder (trailers\\ is the place for a trailer) or rename it; "
+                      "nothing was changed");
+    }
+  }
   if (result.changes.empty()) {
     c.Out() << "Nothing to change: the settings already hold these values.\n";
     return kExitDone;
@@ -385,6 +399,14 @@ int Set(Command& c, const std::vector<std::string>& all) {
   }
   if (result.record->autoDetect && record->movieFile != result.record->movieFile) {
     c.Out() << "note: with find=auto the launcher looks for the movie itself at each start\n";
+  }
+  if (result.record->startAt == kChecked) {
+    for (const NamedPath& t : result.record->trailers) {
+      if (t.path.empty()) continue;
+      c.Out() << "note: the launcher gives the trailers the movie's options, so " << t.path
+              << " starts at " << result.record->startPosition
+              << " seconds too (zorvik-disc check says whether it is that long)\n";
+    }
   }
   return kExitDone;
 }

@@ -226,6 +226,24 @@ TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
   EXPECT_TRUE(Holds(err.str(), "can't be read as a settings file"));
 }
 
+TEST_F(DiscCommandsTest, SetPinsTheMovieOnlyWhereTheLauncherFindsIt) {
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  std::ofstream(root / "film" / "Ta Fantasmata (1998).avi") << "";
+  std::ofstream(root / "film" / "extra.mpg") << "";
+  const std::string before = Bytes("More/Settings.sav");
+  EXPECT_EQ(Run({"set", Disc(), "movie=Ta Fantasmata (1998).avi"}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "with find=auto the launcher plays extra.mpg"));
+  EXPECT_EQ(Bytes("More/Settings.sav"), before);
+  fs::remove(root / "film" / "extra.mpg");
+  EXPECT_EQ(Run({"set", Disc(), "movie=ta fantasmata (1998).avi", "trailer1=t.avi", "start=on",
+                 "start-seconds=1:30"}),
+            kExitDone)
+      << err.str();
+  EXPECT_TRUE(Holds(out.str(),
+                    "note: the launcher gives the trailers the movie's options, so "
+                    "t.avi starts at 90 seconds too"));
+}
+
 TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "Film"}), kExitDone);
   std::ofstream(root / "film" / "Big Movie.avi") << "";
