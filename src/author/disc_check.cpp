@@ -1,16 +1,21 @@
 #include "author/disc_check.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "author/autorun_inf.h"
 #include "author/names.h"
+#include "author/record_window.h"
 #include "author/settings_fields.h"
+#include "author/text_fit.h"
+#include "author/video_header.h"
 #include "core/launcher.h"
 #include "core/text_util.h"
 #include "media/video_discovery.h"
 #include "media/video_launch.h"
 #include "persistence/settings_file.h"
 #include "ui/main/frm_main.h"
+#include "ui/options/command_line.h"
 #include "ui/options/frm_opt.h"
 
 namespace zorvik::author {
@@ -18,6 +23,8 @@ namespace zorvik::author {
 namespace {
 
 constexpr Twips kTwipsPerPixel = 15;  // at 96 dots per inch
+constexpr double kMenuPoints = 9;     // the system's menu font
+constexpr int kSmallestScreen = 640;  // pixels across, the least the options window offers
 constexpr size_t kJolietNameUnits = 64;
 constexpr size_t kJolietPathBytes = 240;
 
@@ -34,6 +41,7 @@ class Checker {
     l_.Start();
     rep_.startBoxes = p_.boxes;
     rep_.startedUp = !l_.Ending();
+    StartBoxes();
     if (rep_.startedUp) Observe();
     CheckLauncherAndAutorun();
     CheckSettingsFile();
@@ -45,6 +53,89 @@ class Checker {
  private:
   void Add(Severity s, std::string code, std::string text) {
     rep_.problems.push_back({s, std::move(code), std::move(text)});
+  }
+
+  // Each box at start-up, saying what it asks of the viewer and whether the disc can answer.
+  void StartBoxes() {
+    const struct {
+      const std::string* prompt;
+      InstallerId installer;
+    } installs[] = {{&l_.MsgInstallBSplayer, InstallerId::BSplayer},
+                    {&l_.MsgInstallXviD, InstallerId::XviD},
+                    {&l_.MsgInstallDivX, InstallerId::DivX}};
+    for (size_t i = 0; i < rep_.startBoxes.size(); ++i) {
+      const std::string& prompt = rep_.startBoxes[i].prompt;
+      const std::string shown = "the viewer is shown " + Quoted(prompt);
+      if (!rep_.startedUp && i + 1 == rep_.startBoxes.size()) {
+        Add(Severity::Viewer, "start-up-fails", shown + ", and the launcher stops there");
+        continue;
+      }
+      bool known = false;
+      for (const auto& install : installs) {
+        if (prompt != *install.prompt) continue;
+        known = true;
+        const InstallerEntry& entry = l_.Installer(install.installer);
+        const DiscLookup there = LookOnDisc(entry.InstallerPath);
+        if (!there.found || there.kind != EntryKind::File) {
+          Add(Severity::Viewer, "prompt-without-installer",
+              shown + ", but the disc carries no " + entry.InstallerName + " installer (" +
+                  entry.InstallerPath + " is not there), and Play stays disabled");
+        } else {
+          Add(Severity::Viewer, "install-prompt",
+              shown + ": Play stays disabled until it is installed from the Programs menu");
+        }
+      }
+      if (known) continue;
+      if (prompt == l_.MsgOldVersion) {
+        Add(Severity::Viewer, "old-player",
+            shown +
+                ": the player is older than the launcher expects; the box only warns, "
+                "and Play still starts it");
+      } else if (prompt == l_.MsgNoVideo) {
+        Add(Severity::Viewer, "no-video-box", shown + ", and Play is disabled");
+      } else {
+        Add(Severity::Viewer, "message-box", shown + " at start-up");
+      }
+    }
+  }
+
+  // Texts that don't fit their place, or hold what the launcher's fonts can't draw.
+  void CheckTexts() {
+    const Label& title = l_.Main().LblMovieName;
+    const int width = title.Width() / kTwipsPerPixel, height = title.Height() / kTwipsPerPixel;
+    const Wrapped w = WrapText(rep_.title, rep_.titleSize, width);
+    const int lines = std::max(1, height / LinePixels(rep_.titleSize));
+    if (w.lines > lines || w.wordTooWide) {
+      char size[16];
+      std::snprintf(size, sizeof size, "%g", rep_.titleSize);
+      Add(Severity::Viewer, "title-doesnt-fit",
+          "the title doesn't fit its place above the menu, " + std::to_string(lines) +
+              " lines of " + std::to_string(width) + " pixels at " + size + " point: it takes " +
+              std::to_string(w.lines) + (w.wordTooWide ? ", and a word is wider than a line" : "") +
+              ", so the viewer sees it cut off");
+    }
+    Undrawn("the title", rep_.title);
+    Captions(rep_.menus);
+  }
+
+  void Captions(const std::vector<MenuView>& menus) {
+    for (const MenuView& v : menus) {
+      Undrawn("the menu entry " + Quoted(v.caption), v.caption);
+      if (TextPixels(Utf8ToCodePoints(v.caption), kMenuPoints) > kSmallestScreen) {
+        Add(Severity::Viewer, "menu-name-too-long",
+            "the menu entry " + Quoted(v.caption) + " is wider than a screen of " +
+                std::to_string(kSmallestScreen) + " pixels, so the viewer sees it cut off");
+      }
+      Captions(v.entries);
+    }
+  }
+
+  void Undrawn(const std::string& what, const std::string& text) {
+    const std::string missing = Undrawable(text);
+    if (missing.empty()) return;
+    Add(Severity::Viewer, "undrawable-characters",
+        what + " holds " + missing +
+            ", which the launcher's fonts can't draw: the viewer sees empty boxes");
   }
 
   void Observe() {
@@ -66,6 +157,7 @@ class Checker {
     CheckCover();
 
     rep_.menus = Menus(m.MenuBar());
+    CheckTexts();
     rep_.play = Press("Play");
     if (!rep_.play.available) {
       Add(Severity::Viewer, "play-disabled", "Play is disabled: the viewer can't start the movie");
@@ -290,6 +382,7 @@ class Checker {
           "the settings file is stored as " + ShowDiscPath(where.stored) +
               "; the launcher finds it only because Windows ignores case");
     }
+    settings_ = *record;
     const std::vector<ShownField> fields = ShowSettings(*record);
     const auto value = [&fields](const std::string& name) {
       for (const ShownField& f : fields) {
@@ -318,16 +411,21 @@ class Checker {
     const std::string find = value("find");
     const std::string movie = value("movie");
     if (find == "path") {
-      Add(Severity::Warning, "movie-full-path",
-          "find=path names the movie by a full path, drive letter and all: a viewer "
-          "whose disc has another drive letter can't play it (find=auto finds it "
-          "beside the launcher)");
       const DiscLookup m = p_.Look(movie);
-      if (m.onDisc && !m.found) {
+      if (!m.onDisc) {
+        Add(Severity::Viewer, "movie-not-on-viewers-drive",
+            "Play is given " + movie + ", but this viewer's disc is at " + p_.Pc().disc +
+                ": the player is given a file that isn't there");
+      } else if (!m.found) {
         Add(Severity::Viewer, "movie-missing", "the movie " + movie + " is not on the disc");
-      } else if (m.found && m.caseOnly) {
-        CaseOnly("movie", movie, m);
       }
+      if (m.onDisc) {
+        Add(Severity::Warning, "movie-full-path",
+            "find=path names the movie by a full path, drive letter and all: a viewer "
+            "whose disc has another drive letter can't play it (find=auto finds it "
+            "beside the launcher)");
+      }
+      if (m.found && m.caseOnly) CaseOnly("movie", movie, m);
     } else if (find == "ini" && value("player-ini") != "default") {
       const DiscLookup ini = p_.Look(value("player-ini"));
       if (ini.onDisc && !ini.found) {
@@ -338,17 +436,47 @@ class Checker {
       }
     } else if (find == "auto" && rep_.startedUp) {
       const std::string found = l_.Opt().TxtAviName.Text();
+      const std::vector<std::string> videos = VideosBesideLauncher(p_);
+      std::string others;
+      for (const std::string& v : videos) {
+        if (v != found) others += (others.empty() ? "" : ", ") + v;
+      }
       if (found.empty()) {
         Add(Severity::Viewer, "no-movie",
             "there is no movie beside the launcher (.avi, .mpg, .mpeg, .ogm, .asf "
             "or .wma)");
+      } else if (!movie.empty() && !SameName(movie, found)) {
+        Add(Severity::Viewer, "movie-not-meant",
+            "Play plays " + found + ", not the movie " + movie +
+                " the settings name: with find=auto the launcher takes the video it finds (" +
+                kVideoOrder + ")");
+      } else if (!others.empty()) {
+        Add(movie.empty() ? Severity::Viewer : Severity::Warning, "several-videos",
+            "Play plays " + found + " of the videos beside the launcher, never " + others + " (" +
+                kVideoOrder +
+                "): move the videos that aren't the movie into a folder (trailers\\)" +
+                (movie.empty() ? ", and name the movie with zorvik-disc set movie=NAME" : ""));
       }
     }
+    CheckStartTime(value("start") == "on", value("start-seconds"),
+                   find == "auto" && rep_.startedUp);
 
+    const SettingsRecord factory = FactoryRecord();
+    const auto placeholder = [&](const std::string& field, const std::string& caption,
+                                 const std::string& factoryCaption, const char* menu) {
+      if (caption != factoryCaption && !TrimBlanks(MenuText(caption)).empty()) return;
+      Add(Severity::Viewer, "placeholder-name",
+          "the " + std::string(menu) + " menu shows " +
+              (TrimBlanks(MenuText(caption)).empty() ? std::string("an entry without a name")
+                                                     : Quoted(caption)) +
+              " for " + value(field) + ": give it a name with zorvik-disc set " + field +
+              ".name=...");
+    };
     for (int n = 1; n <= 3; ++n) {
       const std::string name = "trailer" + std::to_string(n);
       const std::string path = value(name);
       if (path.empty()) continue;
+      placeholder(name, record->trailers[n - 1].name, factory.trailers[n - 1].name, "Video File");
       const DiscLookup t = LookOnDisc(path);
       if (!t.found || t.kind != EntryKind::File) {
         Add(Severity::Viewer, "trailer-missing",
@@ -367,6 +495,7 @@ class Checker {
       const std::string name = "program" + std::to_string(n);
       const std::string path = value(name);
       if (path.empty()) continue;
+      placeholder(name, record->others[n - 1].name, factory.others[n - 1].name, "Programs");
       if (rep_.startedUp && !l_.Main().Programs.Enabled()) {
         Add(Severity::Viewer, "program-unreachable",
             name +
@@ -375,6 +504,48 @@ class Checker {
       }
       const DiscLookup o = LookOnDisc(path);
       if (o.found && o.caseOnly) CaseOnly(name, path, o);
+    }
+  }
+
+  // The launcher gives every trailer the movie's options, its start time among them.
+  void CheckStartTime(bool on, const std::string& start, bool movieBeside) {
+    if (!on) return;
+    const double seconds = IsNumeric(start) ? std::stod(start) : -1;
+    if (seconds < 0 || seconds > kLatestStart) {
+      Add(Severity::Viewer, "start-beyond-reason",
+          "Play starts the movie at " + Quoted(start) +
+              " seconds, which is no time in a movie (zorvik-disc set start-seconds=M:SS)");
+      return;
+    }
+    const auto length = [this](const std::string& relative) -> std::optional<long> {
+      const DiscLookup f = LookOnDisc(relative);
+      if (!f.found || f.kind != EntryKind::File) return std::nullopt;
+      const std::optional<std::string> head = p_.Files().ReadStart(f.stored, kVideoHeaderBytes);
+      return head ? VideoSeconds(*head) : std::nullopt;
+    };
+    const std::string at = TrimBlanks(start) + " seconds";
+    if (movieBeside && !l_.Opt().TxtAviName.Text().empty()) {
+      const std::optional<long> movie = length(l_.Opt().TxtAviName.Text());
+      if (movie && seconds >= static_cast<double>(*movie)) {
+        Add(Severity::Viewer, "start-past-movie",
+            "Play starts the movie at " + at + ", but it is " + std::to_string(*movie) +
+                " seconds long");
+      }
+    }
+    for (const NamedPath& t : settings_.trailers) {
+      if (t.path.empty()) continue;
+      const std::optional<long> seconds_long = length(t.path);
+      if (seconds_long && seconds >= static_cast<double>(*seconds_long)) {
+        Add(Severity::Viewer, "start-past-trailer",
+            "the trailer " + t.path + " is " + std::to_string(*seconds_long) +
+                " seconds long, and the launcher starts it at " + at +
+                " too, as it gives the trailers the movie's options: the viewer sees nothing of "
+                "it (set start=off: the launcher has no start time for the movie alone)");
+      } else {
+        Add(Severity::Warning, "start-reaches-trailers",
+            "the launcher starts the trailer " + t.path + " at " + at +
+                " too, as it gives the trailers the movie's options");
+      }
     }
   }
 
@@ -387,6 +558,7 @@ class Checker {
   DiscPlatform p_;
   Launcher l_;
   CheckReport rep_;
+  SettingsRecord settings_;
 };
 
 size_t Utf16Units(const std::string& name) {
