@@ -58,9 +58,10 @@ Lays out a disc folder, making it if it is missing:
   More\Settings.sav    the launcher's factory settings with the title and the language,
                        written as the launcher writes it
 The launcher is taken from --launcher PATH, else from $ZORVIK_LAUNCHER, else from beside
-this tool. A folder that already has a settings file is refused unless --force is given.
+this tool, else from ../windows/bin beside this tool's folder (where the windows preset
+builds it, for build/native/zorvik-disc and build/author/zorvik-disc). A folder that already has a settings file is refused unless --force is given.
 Put the movie (.avi, .mpg, .mpeg, .ogm, .asf or .wma) beside Zorvik.exe and a cover
-picture (.jpg or .bmp, 214 x 308 pixels) in More.
+picture (.jpg or .bmp, 215 x 309 pixels) in More.
 
 Example:
   zorvik-disc init film --title "Τα Φαντάσματα" --language el
@@ -254,14 +255,26 @@ std::optional<std::string> LauncherBytes(Command& c, const Parsed& args, std::st
     path = HostPath(*env);
     how = "named by $ZORVIK_LAUNCHER";
   } else {
+    // Beside this tool, as the Windows build leaves them, else where the windows preset builds
+    // the launcher when this tool was built by another preset of the same checkout.
     path = c.Host().toolFolder / kLauncherName;
     how = "beside this tool";
+    const fs::path built = c.Host().toolFolder.parent_path() / "windows" / "bin" / kLauncherName;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) && fs::is_regular_file(built, ec)) {
+      path = built;
+      how = "built by the windows preset";
+    }
   }
   from = HostText(path);
   std::optional<std::string> bytes = ReadHostFile(path, kLauncherLimit);
   if (!bytes) {
     c.Refuse("the launcher " + std::string(kLauncherName) + " was not found at " + from + " (" +
-             how + "); give it with --launcher PATH or $ZORVIK_LAUNCHER");
+             how + ")" +
+             (how == "beside this tool"
+                  ? " nor in ../windows/bin (cmake --preset windows builds it)"
+                  : "") +
+             "; give it with --launcher PATH or $ZORVIK_LAUNCHER");
     return std::nullopt;
   }
   if (!bytes->starts_with("MZ")) {

@@ -176,7 +176,14 @@ TEST_F(DiscCommandsTest, InitFindsTheLauncherOrSaysWhereItLooked) {
   environment.clear();
   fs::rename(root / "tool" / "Zorvik.exe", root / "tool" / "Other.exe");
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_TRUE(Holds(err.str(), "tool/Zorvik.exe (beside this tool)"));
+  EXPECT_TRUE(Holds(err.str(), "tool/Zorvik.exe (beside this tool) nor in ../windows/bin"));
+  fs::create_directories(root / "windows" / "bin");
+  std::ofstream(root / "windows" / "bin" / "Zorvik.exe", std::ios::binary) << "MZ built";
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone) << err.str();
+  EXPECT_EQ(Bytes("Zorvik.exe"), "MZ built");
+  EXPECT_TRUE(Holds(out.str(), "windows/bin/Zorvik.exe"));
+  fs::remove_all(root / "film");
+  fs::remove_all(root / "windows");
   EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "tool")}), kExitRefused);
   EXPECT_TRUE(Holds(err.str(), "(given with --launcher)"));
   std::ofstream(root / "text.exe") << "text";

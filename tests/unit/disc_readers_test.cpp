@@ -116,6 +116,9 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
   EXPECT_EQ(author::ParseViewerPc("disc=E:\\", error)->disc, "E:\\");
   EXPECT_EQ(author::ParseViewerPc("codecs=divx", error)->divx, true);
+  // The names as check prints them.
+  const author::ViewerPc printed = author::ParseViewerPc("bare,codecs=XviD+FFdshow", error).value();
+  EXPECT_TRUE(printed.xvid && printed.ffdshow && !printed.divx) << error;
   const author::ViewerPc none = author::ParseViewerPc("codecs=none", error).value();
   EXPECT_FALSE(none.xvid || none.divx || none.ffdshow);
   EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
