@@ -177,7 +177,9 @@ std::optional<std::string> LabelProblem(const std::string& label, std::string& w
   for (char c : label) {
     if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) {
       if (!warning.empty()) warning += "; ";
-      warning += "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label";
+      warning +=
+          "Windows shows it from the Joliet names; readers of plain ISO 9660 alone expect only "
+          "A-Z, 0-9 and _ in the label";
       break;
     }
   }
