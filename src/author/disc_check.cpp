@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "author/autorun_inf.h"
 #include "author/names.h"
@@ -510,14 +511,14 @@ class Checker {
   // The launcher gives every trailer the movie's options, its start time among them.
   void CheckStartTime(bool on, const std::string& start, bool movieBeside) {
     if (!on) return;
-    const double seconds = IsNumeric(start) ? std::stod(start) : -1;
+    const double seconds = IsNumeric(start) ? std::strtod(start.c_str(), nullptr) : -1;
     if (seconds < 0 || seconds > kLatestStart) {
       Add(Severity::Viewer, "start-beyond-reason",
           "Play starts the movie at " + Quoted(start) +
               " seconds, which is no time in a movie (zorvik-disc set start-seconds=M:SS)");
       return;
     }
-    const auto length = [this](const std::string& relative) -> std::optional<long> {
+    const auto length = [this](const std::string& relative) -> std::optional<long long> {
       const DiscLookup f = LookOnDisc(relative);
       if (!f.found || f.kind != EntryKind::File) return std::nullopt;
       const std::optional<std::string> head = p_.Files().ReadStart(f.stored, kVideoHeaderBytes);
@@ -525,7 +526,7 @@ class Checker {
     };
     const std::string at = TrimBlanks(start) + " seconds";
     if (movieBeside && !l_.Opt().TxtAviName.Text().empty()) {
-      const std::optional<long> movie = length(l_.Opt().TxtAviName.Text());
+      const std::optional<long long> movie = length(l_.Opt().TxtAviName.Text());
       if (movie && seconds >= static_cast<double>(*movie)) {
         Add(Severity::Viewer, "start-past-movie",
             "Play starts the movie at " + at + ", but it is " + std::to_string(*movie) +
@@ -534,10 +535,10 @@ class Checker {
     }
     for (const NamedPath& t : settings_.trailers) {
       if (t.path.empty()) continue;
-      const std::optional<long> seconds_long = length(t.path);
-      if (seconds_long && seconds >= static_cast<double>(*seconds_long)) {
+      const std::optional<long long> trailerLength = length(t.path);
+      if (trailerLength && seconds >= static_cast<double>(*trailerLength)) {
         Add(Severity::Viewer, "start-past-trailer",
-            "the trailer " + t.path + " is " + std::to_string(*seconds_long) +
+            "the trailer " + t.path + " is " + std::to_string(*trailerLength) +
                 " seconds long, and the launcher starts it at " + at +
                 " too, as it gives the trailers the movie's options: the viewer sees nothing of "
                 "it (set start=off: the launcher has no start time for the movie alone)");

@@ -1,6 +1,7 @@
 #include "author/settings_fields.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <set>
 
@@ -295,7 +296,7 @@ std::optional<std::string> StartSeconds(const std::string& value, std::string& w
       why = "is not a number of seconds (or M:SS)";
       return std::nullopt;
     }
-    seconds = std::stod(v);
+    seconds = std::strtod(v.c_str(), nullptr);  // too many digits: HUGE_VAL, refused below
     text = v[0] == '+' ? v.substr(1) : v;
   }
   if (seconds < 0) {

@@ -15,7 +15,7 @@ std::uint32_t Le32(std::string_view b, size_t at) {
 
 }  // namespace
 
-std::optional<long> VideoSeconds(std::string_view head) {
+std::optional<long long> VideoSeconds(std::string_view head) {
   if (head.size() < 12 || head.substr(0, 4) != "RIFF" || head.substr(8, 4) != "AVI ") {
     return std::nullopt;
   }
@@ -25,7 +25,7 @@ std::optional<long> VideoSeconds(std::string_view head) {
   const std::uint64_t micro = Le32(head, at + 8);
   const std::uint64_t frames = Le32(head, at + 8 + 16);
   if (micro == 0 || frames == 0) return std::nullopt;
-  return static_cast<long>(micro * frames / 1000000);
+  return static_cast<long long>(micro * frames / 1000000);
 }
 
 }  // namespace zorvik::author

@@ -11,6 +11,6 @@ namespace zorvik::author {
 inline constexpr size_t kVideoHeaderBytes = 4096;
 
 // Whole seconds; nothing when the header doesn't say.
-std::optional<long> VideoSeconds(std::string_view head);
+std::optional<long long> VideoSeconds(std::string_view head);
 
 }  // namespace zorvik::author

@@ -138,6 +138,7 @@ TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
       {"start-seconds=soon", "not a number of seconds"},
       {"start-seconds=-5", "is before the start of the movie"},
       {"start-seconds=99999999999", "is past 10 hours"},
+      {"start-seconds=" + std::string(400, '9'), "is past 10 hours"},
       {"start-seconds=1:75", "is not a time as M:SS"},
       {"find=path", "find=path needs movie= the movie's full path"},
       {"movie=extras\\film.avi", "with find=auto the launcher finds the movie beside itself"},
