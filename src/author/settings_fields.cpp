@@ -86,7 +86,8 @@ const std::vector<Field>& Fields() {
          [](R& r) -> int& { return r.panScan; }},
         {"start", Rule::Switch, "on | off", "start the movie at start-seconds", true, nullptr,
          [](R& r) -> int& { return r.startAt; }},
-        {"start-seconds", Rule::Seconds, "SECONDS", "where the movie starts", true,
+        {"start-seconds", Rule::Seconds, "SECONDS | M:SS",
+         "where the movie starts, up to 10 hours; the launcher starts the trailers there too", true,
          [](R& r) -> std::string& { return r.startPosition; }},
         {"resolution", Rule::Resolution, "Original | 640x480x16 | ... | 1600x1200x32",
          "the screen resolution while playing", true, nullptr,
@@ -96,8 +97,9 @@ const std::vector<Field>& Fields() {
         {"shutdown", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
          false, nullptr, [](R& r) -> int& { return r.shutDown; }},
         {"parameters", Rule::Text, "TEXT",
-         "the player's options as Play passes them; set by hand, or rebuilt when a playback "
-         "option changes",
+         "the player's options as Play passes them; typed, they set the playback options they "
+         "say; a playback option's change rebuilds them, keeping the options the options window "
+         "doesn't know",
          false, [](R& r) -> std::string& { return r.parameters; }},
         {"title", Rule::Text, "TEXT", "the movie's title on the main window", false,
          [](R& r) -> std::string& { return r.movieTitle; }},

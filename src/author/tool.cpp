@@ -82,10 +82,17 @@ Runs the launcher's own start-up on the disc folder for a viewer's computer and 
 what the viewer sees, in order: every message box (title, icon, text); the menus with
 what is shown, enabled and checked; the title; the cover and the banner; the exact
 parameter text Play and each trailer give the player (the launcher's own launch, with
-Play pressed and each trailer chosen as a person would). Then the disc's problems: files
-the settings name that are missing or match only when case is ignored, names and paths
-past what a Joliet disc holds (64 characters a name), a cover that doesn't fit its box,
-texts stored as UTF-8, a missing or wrong autorun.inf. Nothing on the disc is changed.
+Play pressed and each trailer chosen as a person would). Then the disc's problems, those
+the viewer meets first (viewer:): each message box, and whether the disc carries the
+installer a prompt asks for; files the settings name that are missing; another video
+than the movie taking Play; a start time past a trailer's or the movie's length (the
+launcher gives the trailers the movie's start time too); a placeholder name in a menu;
+a find=path movie off the viewer's drive; a title that doesn't fit its place at the
+launcher's font, a menu name wider than a screen, characters the launcher's fonts can't
+draw; names and paths past what a Joliet disc holds (64 characters a name); a missing or
+wrong autorun.inf. Then warnings and notes: a cover that doesn't fit its box, texts stored
+as UTF-8, names that match only when case is ignored. With --json each problem has a
+stable code, as "prompt-without-installer". Nothing on the disc is changed.
 
 The disc folder is seen as Windows sees a CD: names ignore case and list in name order.
 The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
@@ -93,7 +100,7 @@ The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
   bare                  no player, no codecs
   player=PATH|none      the player's path in its registry key, or no key at all
   player-date=DATE      the player program's date, YYYY-MM-DD; missing: no file there
-  codecs=LIST           xvid, divx, ffdshow joined by +; none; all
+  codecs=LIST           xvid, divx, ffdshow (in any case) joined by +; none; all
   windows=PATH          the Windows folder (C:\WINDOWS)
   disc=PATH             where the viewer's Windows sees the disc: a drive (D:, the
                         default) or a folder
@@ -135,8 +142,11 @@ Changes the disc's settings file, More\Settings.sav, through the launcher's own 
 (the file stays readable by the launcher, Greek included). Every argument is checked
 first: an unknown name or a value that doesn't fit refuses the whole call and the file
 is left as it was. Paths on the disc are given from its top, with / or \. A change of a
-playback option rebuilds the player's parameters as the options window's Apply does;
-parameters=TEXT sets them by hand instead.
+playback option rebuilds the player's parameters as the options window's Apply does, and
+keeps the options it doesn't know (-vol=80); one it knows that only the parameters hold
+would be lost, so that is refused. parameters=TEXT sets them by hand, and the playback
+options follow what it says. With find=auto, movie= must be the video the launcher finds
+beside itself; with find=path, the movie's full path as the viewer's Windows sees it.
 
 )";
   for (const FieldHelp& f : SettingsFieldHelp()) {
