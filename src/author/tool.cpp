@@ -116,13 +116,14 @@ Examples:
 )";
 
 const char* const kIsoHelp =
-    R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--xorriso PATH] [--force]
+    R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--pc COMPUTER] [--xorriso PATH] [--force]
 
 Masters an ISO 9660 image of the disc folder with Joliet names (which Windows reads) and
 Rock Ridge names, with xorriso, then lists the image's Joliet tree back and compares it,
 name, folder and size, with the folder. Names past what Joliet holds are refused first,
 and so is a disc that zorvik-disc check finds something wrong with for the viewer, and an
-OUT.iso that is already there; --force masters the one and replaces the other.
+OUT.iso that is already there; --force masters the one and replaces the other. The check
+is for the viewer's computer --pc describes, as for zorvik-disc check (ready by default).
 The label (volume name) defaults to the title's first 16 characters, Greek included, as
 Windows shows them, or ZORVIK; it holds at most 32 bytes, and Windows shows 16 characters.
 
@@ -423,6 +424,15 @@ int Set(Command& c, const std::vector<std::string>& all) {
   if (result.record->autoDetect && record->movieFile != result.record->movieFile) {
     c.Out() << "note: with find=auto the launcher looks for the movie itself at each start\n";
   }
+  const SettingsRecord factory = FactoryRecord();
+  for (size_t n = 0; n < result.record->trailers.size(); ++n) {
+    const NamedPath& t = result.record->trailers[n];
+    const NamedPath& was = record->trailers[n];
+    if (!t.path.empty() && t.name == factory.trailers[n].name && !(t == was)) {
+      c.Out() << "note: the Video File menu shows " << t.path << " as \"" << t.name
+              << "\": name it with trailer" << n + 1 << ".name=...\n";
+    }
+  }
   if (result.record->startAt == kChecked) {
     for (const NamedPath& t : result.record->trailers) {
       if (t.path.empty()) continue;
@@ -506,7 +516,7 @@ bool Inside(const fs::path& file, const fs::path& folder) {
 int Iso(Command& c, const std::vector<std::string>& all) {
   std::string error;
   const std::optional<Parsed> args =
-      ParseArgs(all, 2, {"--label", "--xorriso"}, {"--force"}, error);
+      ParseArgs(all, 2, {"--label", "--xorriso", "--pc"}, {"--force"}, error);
   if (!args) return c.Refuse(error);
   if (args->help) {
     c.Out() << kIsoHelp;
@@ -540,7 +550,10 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   }
 
   // The image waits for a disc that check passes.
-  const CheckReport report = CheckDisc(folder, ViewerPc{});
+  const std::optional<ViewerPc> pc =
+      ParseViewerPc(args->options.contains("--pc") ? args->options.at("--pc") : "", error);
+  if (!pc) return c.Refuse("--pc: " + error);
+  const CheckReport report = CheckDisc(folder, *pc);
   if (report.ReachesViewer()) {
     std::string text = "check finds what reaches the viewer of this disc";
     for (const MessageBoxShown& box : report.startBoxes)

@@ -249,6 +249,9 @@ TEST_F(DiscCommandsTest, SetPinsTheMovieOnlyWhereTheLauncherFindsIt) {
   EXPECT_TRUE(Holds(out.str(),
                     "note: the launcher gives the trailers the movie's options, so "
                     "t.avi starts at 90 seconds too"));
+  EXPECT_TRUE(Holds(out.str(),
+                    "note: the Video File menu shows t.avi as \"Name Trailer 1\": "
+                    "name it with trailer1.name=...\n"));
 }
 
 TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
@@ -293,6 +296,14 @@ TEST_F(DiscCommandsTest, IsoWaitsForADiscThatCheckPassesAndKeepsWhatIsThere) {
   EXPECT_EQ(author::ReadHostFile(root / "precious.txt", 10), "keep");
   EXPECT_EQ(Run({"iso", Disc(), author::HostText(root)}), kExitRefused);
   EXPECT_TRUE(Holds(err.str(), " is a folder"));
+
+  // The check is for the computer described.
+  ASSERT_EQ(Run({"set", Disc(), "find=path", "movie=E:\\film.avi"}), kExitDone) << err.str();
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "but this viewer's disc is at D:\\"));
+  xorriso.runs.clear();
+  EXPECT_EQ(Run({"iso", Disc(), image, "--pc", "disc=E:"}), kExitViewerProblem);
+  EXPECT_EQ(xorriso.runs.size(), 2u);
 }
 
 TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
