@@ -33,6 +33,17 @@ std::string Quoted(const std::string& s) {
   return "\"" + s + "\"";
 }
 
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> out;
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t end = std::min(text.find(' ', i), text.size());
+    if (end > i) out.push_back(text.substr(i, end - i));
+    i = end + 1;
+  }
+  return out;
+}
+
 class Checker {
  public:
   Checker(DiscFiles& files, const ViewerPc& pc) : p_(files, pc), l_(p_) {}
@@ -407,6 +418,15 @@ class Checker {
                 " holds \"&\", which a menu shows as an underlined letter "
                 "(write && for an ampersand)");
       }
+    }
+
+    const std::string built = RecordWindow(*record).OptionString();
+    if (Words(built) != Words(record->parameters)) {
+      Add(Severity::Warning, "parameters-typed",
+          "Play passes the parameters as typed, [" + record->parameters +
+              "]; the options window builds [" + built +
+              "] from its boxes, so a viewer who presses Apply or OK there changes what Play "
+              "passes");
     }
 
     const std::string find = value("find");

@@ -141,6 +141,9 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        "player-ini film.ini is not on the disc"},
       {"installer by case", {{"Codecs\\XviD.exe", "MZ"}}, {"installer.xvid=codecs/xvid.exe"}, W,
        "installer.xvid codecs\\xvid.exe matches Codecs\\XviD.exe only when case is ignored"},
+      {"parameters typed", {}, {"parameters=-fs -eend -vol=80"}, W,
+       "parameters-typed: Play passes the parameters as typed, [-fs -eend -vol=80]; the options "
+       "window builds [  -fs   -eend  ] from its boxes"},
       // What embarrasses a disc: one row for each way.
       {"a second video", {{"extra.mpg", ""}}, {}, V,
        "several-videos: Play plays extra.mpg of the videos beside the launcher, never film.avi"},
