@@ -1,6 +1,7 @@
 // Zorvik.exe: the windows of the launcher on top of its portable core.
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "core/launcher.h"
 #include "win32/views.h"
@@ -13,6 +14,33 @@ void __verbose_terminate_handler() {
   std::abort();
 }
 }  // namespace __gnu_cxx
+
+// The library reports its own failures (a length beyond a string's, a position past its end)
+// through these. Its own versions make exception classes that bring a second kind of string
+// and some 40 KB with them; these make the program's own, with the same texts.
+namespace std {
+void __throw_bad_alloc() {
+  throw bad_alloc();
+}
+void __throw_bad_array_new_length() {
+  throw bad_array_new_length();
+}
+void __throw_length_error(const char* what) {
+  throw zorvik::Failure(what);
+}
+void __throw_logic_error(const char* what) {
+  throw zorvik::Failure(what);
+}
+void __throw_out_of_range(const char* what) {
+  throw zorvik::Failure(what);
+}
+void __throw_out_of_range_fmt(const char* what, ...) {
+  throw zorvik::Failure(what);
+}
+void __throw_invalid_argument(const char* what) {
+  throw zorvik::Failure(what);
+}
+}  // namespace std
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // DPI awareness comes from the manifest, so windows are sized for their monitor from the start.
