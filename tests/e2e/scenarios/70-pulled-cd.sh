@@ -4,6 +4,7 @@
 # 10 ms: these are about the disc going away, not about its speed.
 
 cd_up() {  # the disc folder as a CD, and the launcher started from it
+  if [ -n "$mounted" ]; then umount -l "$mounted" 2>/dev/null || true; fi  # a failed scenario's
   cd_state=$work/${scenario// /-}/cd-state
   disc=$work/${scenario// /-}/cd
   tools/slow-cd mount "$work/${scenario// /-}/disc" "$disc" "$cd_state" --seek-ms 10 --mb-per-s 50
