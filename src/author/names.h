@@ -1,16 +1,15 @@
-// How Windows compares the names on a disc: ignoring case, for Greek and Cyrillic letters as well
-// as Latin ones, with * and ? in search patterns.
+// How Windows compares and lists the names on a disc.
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "core/file_names.h"
 
 namespace zorvik::author {
 
-std::u32string FoldCase(std::string_view utf8);
-bool SameName(std::string_view a, std::string_view b);
-// A search pattern's last part against a name: * any run of characters, ? one character.
-bool MatchesPattern(std::string_view pattern, std::string_view name);
+using zorvik::FoldCase;
+using zorvik::MatchesPattern;
+using zorvik::SameName;
 // The order a Joliet directory lists its names in: by their UTF-16 code units.
 bool ListsBefore(std::string_view a, std::string_view b);
 

@@ -63,6 +63,8 @@ class FakePlatform : public Platform {
   bool failWrites = false;
   // Makes reads of files fail although they exist, as a file locked by another program would.
   bool failReads = false;
+  // Lists a folder at once, as Windows does; without it the launcher asks about each file.
+  bool listsFolders = false;
 
   // The player's registry key.
   bool keyExists = true;
@@ -97,6 +99,7 @@ class FakePlatform : public Platform {
   std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::optional<FolderListing> ListFolder(const std::string& folder) override;
   std::string WindowsFolder() override {
     Log("WindowsFolder");
     return windowsFolder;
