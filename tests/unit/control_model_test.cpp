@@ -142,6 +142,28 @@ TEST_F(ControlModelTest, EventsGoToTheTopmostVisibleEnabledControl) {
   }
 }
 
+// The first and last twip of each control both ways, and the twip beyond each of its sides.
+TEST_F(ControlModelTest, AControlReceivesFromItsFirstTwipToItsLast) {
+  struct Edge {
+    Twips x, y;
+    const char* hit;
+  };
+  // Top fills the panel's first 1000 twips from 1000; the caption over it spans 1100..1599 and
+  // 1100..1299; the group 3000..3999 holds only empty option buttons; Back 0..4999.
+  for (const Edge& e : {Edge{1000, 1000, "Top"}, {999, 1000, "Back"},   {1000, 999, "Back"},
+                        {1999, 1999, "Top"},     {2000, 1999, "Panel"}, {1999, 2000, "Panel"},
+                        {1100, 1100, "Caption"}, {1099, 1100, "Top"},   {1100, 1099, "Top"},
+                        {1599, 1299, "Caption"}, {1600, 1299, "Top"},   {1599, 1300, "Top"},
+                        {2999, 2999, "Panel"},   {3000, 2999, "Back"},  {2999, 3000, "Back"},
+                        {3000, 3000, "Group"},   {3999, 3999, "Group"}, {4000, 3999, "Back"},
+                        {3999, 4000, "Back"},    {0, 0, "Back"},        {4999, 4999, "Back"},
+                        {-1, 0, "form"},         {0, -1, "form"},       {5000, 4999, "form"},
+                        {4999, 5000, "form"}}) {
+    const Control* c = form.HitTest(e.x, e.y);
+    EXPECT_EQ(c ? c->Name() : "form", e.hit) << e.x << "," << e.y;
+  }
+}
+
 TEST_F(ControlModelTest, ThePressedControlGetsMovesAndReleaseUntilLetGo) {
   form.MouseDown(MouseButton::Right, 0, 1800, 1800);
   form.MouseMove(0, 4500, 4500);
