@@ -156,7 +156,7 @@ TEST_F(ControlModelTest, AControlReceivesFromItsFirstTwipToItsLast) {
                         {-1, 0, "form"},         {0, -1, "form"},       {5000, 4999, "form"},
                         {4999, 5000, "form"}}) {
     const Control* c = form.HitTest(e.x, e.y);
-    EXPECT_EQ(c ? c->Name() : "form", e.hit) << e.x << "," << e.y;
+    EXPECT_EQ(c ? c->DisplayName() : "form", e.hit) << e.x << "," << e.y;
   }
 }
 

@@ -60,6 +60,9 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
       {Opt().TxtBSini.ToolTip(), "Αφήστε την προεπιλογή εάν θέλετε να γράψετε σε cd τον launcher"},
       {Opt().OptAutoIni[0].Caption(), "Η αυτόματη εύρεση αρχείου Video είναι: OFF"},
       {Opt().cmdOK.Caption() + Opt().ChkPanScan.Caption(), "OKPan-scan"},
+      // The design gives the menu panel's frame no font: it has the windows' usual one.
+      {Main().FrmMenu.Caption() + " " + Main().FrmMenu.GetFont().name,
+       "Βασικό Μενού MS Sans Serif"},
   };
   for (const auto& [shown, expected] : greek)
     EXPECT_EQ(shown, expected);

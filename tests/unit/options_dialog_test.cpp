@@ -87,6 +87,11 @@ TEST_F(OptionsDialogTest, DefaultReloadsTheFileKeepingTheListsWholeThePageAndMan
   FrmOpt& o = Opt();
   EXPECT_EQ(o.CmbRes.ListCount(), 11);
   EXPECT_EQ(o.CmbAspect.ListCount(), 3);
+  // The lists look as Windows draws them, as the text boxes in use do.
+  for (const ComboBox* c : {&o.CmbAspect, &o.CmbRes}) {
+    EXPECT_EQ(c->BackColor(), SystemColor(syscolor::kWindow));
+    EXPECT_EQ(c->ForeColor(), SystemColor(syscolor::kWindowText));
+  }
   EXPECT_EQ(o.ChkFull.Value(), kChecked);
   EXPECT_EQ(o.CmbRes.ListIndex(), 0);
   EXPECT_FALSE(o.CmdApply.Enabled());
