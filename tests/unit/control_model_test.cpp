@@ -83,6 +83,11 @@ TEST_F(ControlModelTest, CodeChangesRaiseEventsOnlyWhenTheValueChanges) {
   EXPECT_EQ(log,
             (std::vector<std::string>{"click Check", "click Check", "change Text", "click List"}));
   EXPECT_EQ(form.List.Text(), "y");
+  // A new text for the chosen entry is the list's text; entries past the end are refused.
+  for (int i : {-1, 3, 0, 1})
+    form.List.SetListEntry(i, "Y" + std::to_string(i));
+  EXPECT_EQ(form.List.List(), (std::vector<std::string>{"Y0", "Y1"}));
+  EXPECT_EQ(form.List.Text(), "Y1");
 }
 
 TEST_F(ControlModelTest, ListIndexOutsideTheListIsRefused) {
@@ -236,6 +241,7 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   EXPECT_TRUE(changes([&] { form.Check.SetValue(kChecked); }));
   EXPECT_TRUE(changes([&] { form.Opt[1].SetValue(true); }));
   EXPECT_TRUE(changes([&] { form.Text.SetText("new"); }));
+  EXPECT_TRUE(changes([&] { form.List.SetListEntry(0, "entry"); }));
   EXPECT_TRUE(changes([&] { form.Top.SetPicture({"A", 10, 10, {}}); }));
   EXPECT_TRUE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
   EXPECT_FALSE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
