@@ -35,6 +35,7 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
       {"greyed boxes", "Blue.bsz", 2, {2, 2, 2, 2, 2}, "90", 0, 0, "-skin=Blue -nsub      "},
       {"skin dialog cancelled", "", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
       {"skin name too short", "a.bs", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"skin of one letter", "a.bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "-skin=a       "},
       {"skin extension only", ".bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
       {"start time in blanks", "", 0, {0, 0, 1, 0, 0}, " 90 ", 0, 0, "    -stime=90   "},
       {"start time not typed", "", 0, {0, 0, 1, 0, 0}, "", 0, 0, "       "},
