@@ -171,6 +171,7 @@ TEST_F(SettingsFileTest, NoSkinAndDefaultWordsMeanTheSameInBothLanguages) {
   // A skin chosen in this run, then Default brings back the file's "no skin".
   fake.dialogAnswers.push_back({"C:\\Skins\\Blue.bsz", "Blue.bsz"});
   Click(Opt().ChkSkin);
+  EXPECT_EQ(fake.dialogs.back().filter, "BSplayer Skin(*.bsz)|*.bsz");
   Press(Opt().CmdDefault);
   EXPECT_EQ(Opt().ChkSkin.Value(), kUnchecked);
   EXPECT_EQ(Opt().ChkSkin.Caption(), "Change Skin");
