@@ -189,10 +189,19 @@ TEST(JpegEighth, UnusualButSoundFilesReadAsTheirPlainForms) {
       "\xFF\xEE\x00\x0E"
       "Adobf\x00\x64\x00\x00\x00\x00\x00",
       16);
+  // Tables at their limits that the picture doesn't use: quantisation table 3, a Huffman table
+  // of no codes, and one of 256 (255 of eight bits and one of nine).
+  std::string limits = std::string("\xFF\xDB\x00\x43\x03", 5) + std::string(64, '\x01');
+  limits += std::string("\xFF\xC4\x00\x13\x13", 5) + std::string(16, '\0');
+  limits += std::string("\xFF\xC4\x01\x13\x02", 5) + std::string(7, '\0') + "\xFF\x01";
+  limits += std::string(7, '\0');
+  for (int v = 0; v < 256; ++v)
+    limits += static_cast<char>(v);
   const struct {
     const char* name;
     std::string bytes;
   } cases[] = {
+      {"tables at their limits", good.substr(0, 2) + limits + good.substr(2)},
       {"bytes between segments",
        good.substr(0, 2) + std::string("\x12\xFF\x00\xFF\xFF", 5) + good.substr(2)},
       {"an APP14 that isn't Adobe's", good.substr(0, 2) + notAdobe + good.substr(2)},
