@@ -202,51 +202,56 @@ class OptionsKeysTest : public OptionsTest {
   }
 };
 
-TEST_F(OptionsKeysTest, EnterIsOkWhileOkIsEnabled) {
-  Click(Opt().ChkPanScan);
-  Enter();
-  EXPECT_FALSE(Opt().Visible());
-  EXPECT_NE(fake.FileBytes(kSettingsPath).find("\"  -fs   -eend -pan \""), std::string::npos);
-
-  // Without Save, OK is disabled, and so is Enter.
-  Event([&] { Main().General.UserClick(); });
-  Click(Opt().ChkSave);
-  ASSERT_FALSE(Opt().cmdOK.Enabled());
-  Click(Opt().ChkFull);
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
-}
-
-TEST_F(OptionsKeysTest, EnterPressesTheFocusedButtonInsteadOfOk) {
-  Click(Opt().ChkPanScan);
-  Event([&] { Opt().MoveFocus(&Opt().CmdApply); });
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_FALSE(Opt().CmdApply.Enabled());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
-}
-
-TEST_F(OptionsKeysTest, EnterWaitsForANumberInTheStartTimeBox) {
-  Click(Opt().ChkStart);
-  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
-  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
-  Set([](FrmOpt& o) { o.TxtSec.SetText("30"); });
-  Enter();
-  EXPECT_FALSE(Opt().Visible());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs  -stime=30 -eend  ");
-}
-
-TEST_F(OptionsKeysTest, EscapeIsCancelWhateverHasTheFocus) {
-  Click(Opt().ChkStart);
-  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
-  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
-  Escape();
-  EXPECT_FALSE(launcher->OptLoaded());
-  EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked);
+// Enter is OK, or the focused button, while it can be pressed, and waits for a number in the
+// start-time box; Escape is Cancel whatever has the focus.
+TEST_F(OptionsKeysTest, EnterAndEscapeAreTheWindowsButtons) {
+  const auto startTime = [this](const char* text) {
+    return [this, text] {
+      Click(Opt().ChkStart);
+      Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
+      Set([&](FrmOpt& o) { o.TxtSec.SetText(text); });
+    };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    bool enter, shown, saved;
+    const char* parameters;  // null: the window is gone
+  } cases[] = {
+      {"OK", [this] { Click(Opt().ChkPanScan); }, true, false, true, "  -fs   -eend -pan "},
+      {"OK disabled without Save",
+       [this] {
+         Click(Opt().ChkSave);
+         Click(Opt().ChkFull);
+       },
+       true, true, false, "-fs -eend"},
+      {"Apply focused",
+       [this] {
+         Click(Opt().ChkPanScan);
+         Event([&] { Opt().MoveFocus(&Opt().CmdApply); });
+       },
+       true, true, true, "  -fs   -eend -pan "},
+      {"a word for the start time", startTime("soon"), true, true, false, "-fs -eend"},
+      {"a number for it", startTime("30"), true, false, true, "  -fs  -stime=30 -eend  "},
+      {"Escape", startTime("soon"), false, false, false, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Afresh();
+    SetUp();
+    c.act();
+    c.enter ? Enter() : Escape();
+    ASSERT_EQ(launcher->OptLoaded(), c.parameters != nullptr);
+    if (!c.parameters) continue;
+    EXPECT_EQ(Opt().Visible(), c.shown);
+    EXPECT_EQ(Opt().TxtParam.Text(), c.parameters);
+    const std::string saved = fake.FileBytes(kSettingsPath);
+    EXPECT_EQ(saved.find('"' + std::string(c.parameters) + '"') != std::string::npos, c.saved);
+    if (c.shown && Opt().ChkStart.Value() == kChecked) {
+      EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
+    }
+  }
+  EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked) << "the cancelled window is made afresh";
   EXPECT_EQ(Opt().TxtSec.Text(), "x seconds");
 }
 
