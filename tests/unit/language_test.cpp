@@ -60,6 +60,10 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
       {Opt().TxtBSini.ToolTip(), "Αφήστε την προεπιλογή εάν θέλετε να γράψετε σε cd τον launcher"},
       {Opt().OptAutoIni[0].Caption(), "Η αυτόματη εύρεση αρχείου Video είναι: OFF"},
       {Opt().cmdOK.Caption() + Opt().ChkPanScan.Caption(), "OKPan-scan"},
+      // The tips of the help icon, both its looks, and of the banner's two handles.
+      {Main().ImgHelp[0].ToolTip() + "|" + Main().ImgHelp[1].ToolTip() + "|" +
+           Main().ImgShow[0].ToolTip() + "|" + Main().ImgShow[1].ToolTip(),
+       "Σχετικά με το Zorvik|Σχετικά με το Zorvik|Απόκρυψη του εξωφύλλου|Εμφάνιση του εξωφύλλου"},
       // The design gives the menu panel's frame no font: it has the windows' usual one.
       {Main().FrmMenu.Caption() + " " + Main().FrmMenu.GetFont().name,
        "Βασικό Μενού MS Sans Serif"},
