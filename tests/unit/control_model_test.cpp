@@ -118,20 +118,15 @@ TEST_F(ControlModelTest, EventsGoToTheTopmostVisibleEnabledControl) {
     Twips x, y;
     const char* expected;
   };
+  // clang-format off
   const Case cases[] = {
-      {"hidden image lets through", [](TestForm& f) { f.Top.SetVisible(false); }, 1800, 1800,
-       "move Bottom"},
-      {"disabled image lets through", [](TestForm& f) { f.Top.SetEnabled(false); }, 1800, 1800,
-       "move Bottom"},
+      {"hidden image lets through", [](TestForm& f) { f.Top.SetVisible(false); }, 1800, 1800, "move Bottom"},
+      {"disabled image lets through", [](TestForm& f) { f.Top.SetEnabled(false); }, 1800, 1800, "move Bottom"},
       {"nothing left: the container",
-       [](TestForm& f) {
-         f.Top.SetVisible(false);
-         f.Bottom.SetEnabled(false);
-       },
-       1800, 1800, "move Panel"},
-      {"disabled container lets through", [](TestForm& f) { f.Panel.SetEnabled(false); }, 2500,
-       2500, "move Back"},
+       [](TestForm& f) { f.Top.SetVisible(false); f.Bottom.SetEnabled(false); }, 1800, 1800, "move Panel"},
+      {"disabled container lets through", [](TestForm& f) { f.Panel.SetEnabled(false); }, 2500, 2500, "move Back"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     test::FakePlatform fakeCase;
     Launcher l(fakeCase);
@@ -281,10 +276,9 @@ TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancel
   };
   const Case cases[] = {
       {"Enter", [](TestForm&) {}, true, {"click Ok"}},
-      {"Enter on another button",
-       [](TestForm& f) { f.MoveFocus(&f.Other); },
-       true,
-       {"click Other"}},
+      // clang-format off
+      {"Enter on another button", [](TestForm& f) { f.MoveFocus(&f.Other); }, true, {"click Other"}},
+      // clang-format on
       {"Enter on a text box", [](TestForm& f) { f.MoveFocus(&f.Text); }, true, {"click Ok"}},
       {"Enter, default disabled", [](TestForm& f) { f.Ok.SetEnabled(false); }, true, {}},
       {"Enter, default hidden", [](TestForm& f) { f.Ok.SetVisible(false); }, true, {}},

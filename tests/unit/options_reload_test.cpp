@@ -66,27 +66,14 @@ struct Closing {
   bool rebuilt;
 };
 
+// clang-format off
 const Closing kClosings[] = {
-    {"Cancel",
-     [](FrmOpt& o) {
-       ApplyUnsaved(o);
-       o.cmdCancel.RaiseClick();
-     },
-     false},
-    {"close box",
-     [](FrmOpt& o) {
-       ApplyUnsaved(o);
-       o.Form_QueryClose();
-     },
-     false},
+    {"Cancel", [](FrmOpt& o) { ApplyUnsaved(o); o.cmdCancel.RaiseClick(); }, false},
+    {"close box", [](FrmOpt& o) { ApplyUnsaved(o); o.Form_QueryClose(); }, false},
     {"Default, then OK",
-     [](FrmOpt& o) {
-       o.ChkFull.UserClick();
-       o.CmdDefault.RaiseClick();
-       o.cmdOK.RaiseClick();
-     },
-     true},
+     [](FrmOpt& o) { o.ChkFull.UserClick(); o.CmdDefault.RaiseClick(); o.cmdOK.RaiseClick(); }, true},
 };
+// clang-format on
 
 TEST_F(OptionsReloadTest, PlayAfterClosingWithoutSavingStartsThePlayerAsBefore) {
   for (bool settingsFile : {true, false}) {

@@ -71,19 +71,15 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
     bool enabled;
     std::vector<bool> visible;  // BSplayer, FFdshow, XviD, DivX502, DivX502Pro
   };
+  // clang-format off
   const Case cases[] = {
       {"none", {}, "", false, {true, true, true, true, true}},
-      {"only XviD",
-       {"E:\\codecs\\xvid_installer.exe"},
-       "",
-       true,
-       {false, false, true, false, false}},
+      {"only XviD", {"E:\\codecs\\xvid_installer.exe"}, "", true, {false, false, true, false, false}},
       {"settings name a missing BSplayer installer",
        {"E:\\DivX players\\BSplayer\\BSplay_installer.exe", "E:\\codecs\\FFdshow_filter.exe"},
-       "DivX players\\other.exe",
-       true,
-       {false, true, false, false, false}},
+       "DivX players\\other.exe", true, {false, true, false, false, false}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Afresh();
