@@ -39,7 +39,7 @@ TEST(Names, EveryLetterIsItsOtherCaseAndNoOtherLetter) {
   ExpectCasesPair("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏ",
                   "абвгдежзийклмнопрстуфхцчшщъыьэюяѐёђѓєѕіїјљњћќѝўџ", false);
   // What stands beside the letters in the charts has no other case.
-  for (const auto& [a, b] : {std::pair{"@", "`"}, {"[", "{"}, {"×", "÷"}, {"ΐ", "ΰ"}}) {
+  for (const auto& [a, b] : {std::pair{"@", "`"}, {"[", "{"}, {"×", "÷"}, {"ΐ", "ΰ"}, {"Ͱ", "ͱ"}}) {
     EXPECT_FALSE(author::SameName(a, b)) << a << b;
     EXPECT_FALSE(EqualsIgnoreCase(a, b)) << a << b;
   }
@@ -64,6 +64,8 @@ TEST(Names, PatternsMatchAsTheSystemsSearch) {
                         {"Ταινία*", "ΤΑΙΝΊΑ 2.avi", true}}) {
     EXPECT_EQ(author::MatchesPattern(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
   }
+  // A Joliet directory lists its names by their code units, capitals first.
+  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi") && !author::ListsBefore("a.avi", "Z.avi"));
 }
 
 // The Windows-1253 chart: the Greek capitals, then their small letters in the same order, then
