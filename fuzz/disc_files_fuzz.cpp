@@ -1,6 +1,6 @@
 // Any bytes as the files the authors' tool reads from a disc (the cover, autorun.inf, the
-// settings) and as xorriso's listing: nothing crashes, a picture's size is always usable, and
-// the check runs to its end.
+// settings, a movie's header) and as xorriso's listing: nothing crashes, a picture's size is always
+// usable, and the check runs to its end.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -9,6 +9,8 @@
 #include "author/disc_check.h"
 #include "author/iso_image.h"
 #include "author/picture_header.h"
+#include "author/text_fit.h"
+#include "author/video_header.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zorvik::author;
@@ -20,9 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   ParseAutorun(bytes);
   ParseListing(bytes);
+  if (const std::optional<long long> seconds = VideoSeconds(bytes); seconds && *seconds < 0)
+    std::abort();
+  WrapText(bytes, 12, 167);
+  Undrawable(bytes);
 
   MemoryDisc disc;
-  disc.Add("Zorvik.exe", "MZ").Add("film.avi").Add("autorun.inf", bytes);
+  disc.Add("Zorvik.exe", "MZ").Add("film.avi", bytes).Add("autorun.inf", bytes);
   disc.Add("More\\cover.jpg", bytes).Add("More\\Settings.sav", bytes);
   CheckDisc(disc, ViewerPc{});
   return 0;

@@ -145,8 +145,8 @@ std::string CheckText(const CheckReport& r, const std::string& disc) {
       }
     }
   }
-  // A start-up that stops shows its own message box, counted with the others.
-  const int viewer = r.Count(Severity::Viewer) + static_cast<int>(r.startBoxes.size());
+  // Each message box at start-up is one of the problems.
+  const int viewer = r.Count(Severity::Viewer);
   out += r.ReachesViewer() ? "\nResult: " + std::to_string(viewer) +
                                  (viewer == 1 ? " thing reaches" : " things reach") +
                                  " the viewer that shouldn't.\n"
@@ -177,7 +177,8 @@ std::string CheckJson(const CheckReport& r, const std::string& disc) {
   }
   j.BeginArray("problems");
   for (const Problem& p : r.problems) {
-    j.BeginObject().String("severity", SeverityName(p.severity)).String("text", p.text).EndObject();
+    j.BeginObject().String("severity", SeverityName(p.severity)).String("code", p.code);
+    j.String("text", p.text).EndObject();
   }
   j.EndArray();
   j.Bool("reachesViewer", r.ReachesViewer()).EndObject();

@@ -20,6 +20,7 @@ enum class Severity {
 
 struct Problem {
   Severity severity = Severity::Note;
+  std::string code;  // stable, for scripts: "play-disabled"
   std::string text;
 };
 
@@ -70,6 +71,15 @@ CheckReport CheckDisc(DiscFiles& disc, const ViewerPc& pc);
 // The problems of the disc's names and paths for an ISO 9660 image with Joliet names, which
 // Windows reads.
 std::vector<Problem> CheckDiscNames(DiscPlatform& platform);
+
+// The order the launcher takes the videos beside it in, in words.
+inline constexpr const char* kVideoOrder =
+    "of .wma, .asf, .ogm, .mpeg, .mpg and .avi files the last kind there wins, and of one kind "
+    "the first listed";
+// The file name of the video the launcher finds beside itself with find=auto; empty: none.
+std::string MovieFoundBesideLauncher(DiscFiles& disc);
+// The videos beside the launcher, as the disc lists them.
+std::vector<std::string> VideosBesideLauncher(DiscPlatform& platform);
 
 // A caption as a menu shows it: "&&" is an ampersand, a single "&" underlines the next letter.
 std::string MenuText(const std::string& caption);

@@ -71,6 +71,12 @@ std::optional<std::string> MemoryDisc::Read(const DiscPath& file, std::uintmax_t
   return it->second.bytes;
 }
 
+std::optional<std::string> MemoryDisc::ReadStart(const DiscPath& file, size_t bytes) {
+  const auto it = nodes_.find(file);
+  if (it == nodes_.end() || it->second.folder) return std::nullopt;
+  return it->second.bytes.substr(0, bytes);
+}
+
 bool MemoryDisc::WriteAtomic(const DiscPath& file, std::string_view bytes, std::string& error) {
   const DiscPath parent(file.begin(), file.end() - (file.empty() ? 0 : 1));
   if (file.empty() || (!parent.empty() && !List(parent))) {

@@ -32,6 +32,8 @@ class DiscFiles {
   virtual std::optional<std::vector<DiscEntry>> List(const DiscPath& folder) = 0;
   // A file's bytes; nothing when it can't be read or holds more than `limit` bytes.
   virtual std::optional<std::string> Read(const DiscPath& file, std::uintmax_t limit) = 0;
+  // Up to `bytes` bytes from a file's start: a movie's header.
+  virtual std::optional<std::string> ReadStart(const DiscPath& file, size_t bytes) = 0;
   // Replaces a file whole or leaves it as it was; `error` says why it failed.
   virtual bool WriteAtomic(const DiscPath& file, std::string_view bytes, std::string& error) = 0;
   virtual bool MakeFolder(const DiscPath& folder, std::string& error) = 0;
@@ -50,6 +52,7 @@ class MemoryDisc : public DiscFiles {
 
   std::optional<std::vector<DiscEntry>> List(const DiscPath& folder) override;
   std::optional<std::string> Read(const DiscPath& file, std::uintmax_t limit) override;
+  std::optional<std::string> ReadStart(const DiscPath& file, size_t bytes) override;
   bool WriteAtomic(const DiscPath& file, std::string_view bytes, std::string& error) override;
   bool MakeFolder(const DiscPath& folder, std::string& error) override;
 

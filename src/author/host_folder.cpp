@@ -112,6 +112,17 @@ std::optional<std::string> HostFolder::Read(const DiscPath& file, std::uintmax_t
   return ReadHostFile(Where(file), limit);
 }
 
+std::optional<std::string> HostFolder::ReadStart(const DiscPath& file, size_t bytes) {
+  std::error_code ec;
+  if (!fs::is_regular_file(Where(file), ec)) return std::nullopt;
+  std::ifstream in(Where(file), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string out(bytes, '\0');
+  in.read(out.data(), static_cast<std::streamsize>(bytes));
+  out.resize(static_cast<size_t>(in.gcount()));
+  return out;
+}
+
 bool HostFolder::WriteAtomic(const DiscPath& file, std::string_view bytes, std::string& error) {
   return WriteHostFileAtomic(Where(file), bytes, error);
 }

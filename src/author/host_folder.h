@@ -21,6 +21,7 @@ class HostFolder : public DiscFiles {
 
   std::optional<std::vector<DiscEntry>> List(const DiscPath& folder) override;
   std::optional<std::string> Read(const DiscPath& file, std::uintmax_t limit) override;
+  std::optional<std::string> ReadStart(const DiscPath& file, size_t bytes) override;
   bool WriteAtomic(const DiscPath& file, std::string_view bytes, std::string& error) override;
   bool MakeFolder(const DiscPath& folder, std::string& error) override;
 

@@ -130,22 +130,35 @@ std::vector<std::string> CompareWithDisc(const ImageListing& image, DiscPlatform
 }
 
 std::string DefaultLabel(const std::string& title) {
-  std::string out;
-  bool any = false;
-  for (char c : title) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const bool plain = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    if (plain) {
-      out += c;
-      any = true;
-    } else if (!out.empty() && out.back() != '_') {
-      out += '_';
-    }
-    if (out.size() == kVolumeIdBytes) break;
+  // Windows shows the Joliet volume name, 16 UCS-2 characters, Greek included. The title's first
+  // 16 characters, cut at a blank where one is near; characters a name can't hold become blanks.
+  std::u32string chars;
+  for (char32_t c : Utf8ToCodePoints(title)) {
+    const bool unfit = c < 0x20 || c == 0x7F || c >= 0x10000 || c == 0xFFFD ||
+                       std::u32string_view(U"*/:;?\\\"<>|").find(c) != std::u32string_view::npos;
+    chars += unfit ? U' ' : c;
   }
-  while (!out.empty() && out.back() == '_')
-    out.pop_back();
-  return any ? out : "ZORVIK";
+  const auto blank = [](char32_t c) { return c == U' '; };
+  std::u32string label;
+  for (char32_t c : chars) {
+    if (blank(c) && (label.empty() || blank(label.back()))) continue;
+    label += c;
+  }
+  if (label.size() > kJolietVolumeIdChars) {
+    const size_t cut = label.rfind(U' ', kJolietVolumeIdChars);
+    label.resize(cut != std::u32string::npos && cut >= kJolietVolumeIdChars / 2
+                     ? cut
+                     : kJolietVolumeIdChars);
+  }
+  while (!label.empty() && blank(label.back()))
+    label.pop_back();
+  std::string out = CodePointsToUtf8(label);
+  // The plain volume id holds the same bytes, 32 at most.
+  while (out.size() > kVolumeIdBytes) {
+    label.pop_back();
+    out = CodePointsToUtf8(label);
+  }
+  return out.empty() ? "ZORVIK" : out;
 }
 
 std::optional<std::string> LabelProblem(const std::string& label, std::string& warning) {
@@ -164,7 +177,9 @@ std::optional<std::string> LabelProblem(const std::string& label, std::string& w
   for (char c : label) {
     if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) {
       if (!warning.empty()) warning += "; ";
-      warning += "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label";
+      warning +=
+          "Windows shows it from the Joliet names; readers of plain ISO 9660 alone expect only "
+          "A-Z, 0-9 and _ in the label";
       break;
     }
   }

@@ -1,10 +1,13 @@
 #include "author/settings_fields.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <set>
 
 #include "author/names.h"
 #include "author/record_window.h"
+#include "author/viewer_pc.h"
 #include "core/text_util.h"
 #include "forms/language.h"
 #include "ui/options/command_line.h"
@@ -83,7 +86,8 @@ const std::vector<Field>& Fields() {
          [](R& r) -> int& { return r.panScan; }},
         {"start", Rule::Switch, "on | off", "start the movie at start-seconds", true, nullptr,
          [](R& r) -> int& { return r.startAt; }},
-        {"start-seconds", Rule::Seconds, "SECONDS", "where the movie starts", true,
+        {"start-seconds", Rule::Seconds, "SECONDS | M:SS",
+         "where the movie starts, up to 10 hours; the launcher starts the trailers there too", true,
          [](R& r) -> std::string& { return r.startPosition; }},
         {"resolution", Rule::Resolution, "Original | 640x480x16 | ... | 1600x1200x32",
          "the screen resolution while playing", true, nullptr,
@@ -93,8 +97,9 @@ const std::vector<Field>& Fields() {
         {"shutdown", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
          false, nullptr, [](R& r) -> int& { return r.shutDown; }},
         {"parameters", Rule::Text, "TEXT",
-         "the player's options as Play passes them; set by hand, or rebuilt when a playback "
-         "option changes",
+         "the player's options as Play passes them; typed, they set the playback options they "
+         "say; a playback option's change rebuilds them, keeping the options the options window "
+         "doesn't know",
          false, [](R& r) -> std::string& { return r.parameters; }},
         {"title", Rule::Text, "TEXT", "the movie's title on the main window", false,
          [](R& r) -> std::string& { return r.movieTitle; }},
@@ -216,6 +221,10 @@ std::string Backslashes(std::string v) {
   return v;
 }
 
+bool IsFullWindowsPath(const std::string& v) {
+  return v.size() >= 3 && IsDrivePath(v.substr(0, 2)) && v[2] == '\\';
+}
+
 bool HasDriveOrRoot(const std::string& v) {
   return (v.size() >= 2 && v[1] == ':') || (!v.empty() && v[0] == '\\');
 }
@@ -248,11 +257,139 @@ std::optional<int> ParseChoice(const std::vector<std::string>& choices, const st
   return std::nullopt;
 }
 
+int ParseChoiceIndex(const std::vector<std::string>& choices, const std::string& v) {
+  return ParseChoice(choices, v).value_or(-1);
+}
+
 std::string Join(const std::vector<std::string>& items, const char* separator) {
   std::string out;
   for (const std::string& s : items)
     out += (out.empty() ? "" : separator) + s;
   return out;
+}
+
+// A start time as seconds, minutes:seconds or hours:minutes:seconds, given back as the seconds
+// the player's option takes.
+std::optional<std::string> StartSeconds(const std::string& value, std::string& why) {
+  const std::string v = TrimBlanks(value);
+  double seconds = 0;
+  std::string text;
+  if (v.find(':') != std::string::npos) {
+    long total = 0;
+    size_t parts = 0, start = 0;
+    while (start <= v.size()) {
+      size_t end = v.find(':', start);
+      if (end == std::string::npos) end = v.size();
+      const std::string part = v.substr(start, end - start);
+      const bool digits = !part.empty() && part.size() <= 5 &&
+                          part.find_first_not_of("0123456789") == std::string::npos &&
+                          (parts == 0 || part.size() == 2);
+      if (!digits || ++parts > 3 || (parts > 1 && std::stol(part) > 59)) {
+        why = "is not a time as M:SS or H:MM:SS";
+        return std::nullopt;
+      }
+      total = total * 60 + std::stol(part);
+      start = end + 1;
+    }
+    seconds = static_cast<double>(total);
+    text = std::to_string(total);
+  } else {
+    if (!IsNumeric(v)) {
+      why = "is not a number of seconds (or M:SS)";
+      return std::nullopt;
+    }
+    seconds = std::strtod(v.c_str(), nullptr);  // too many digits: HUGE_VAL, refused below
+    text = v[0] == '+' ? v.substr(1) : v;
+  }
+  if (seconds < 0) {
+    why = "is before the start of the movie";
+    return std::nullopt;
+  }
+  if (seconds > kLatestStart) {
+    why = "is past " + std::to_string(kLatestStart / 3600) + " hours, longer than any movie";
+    return std::nullopt;
+  }
+  return text;
+}
+
+// The player's options as the options window makes them: the switch each one starts with, and
+// the settings field that says it.
+struct Switch {
+  const char* prefix;  // ends in '=' when a value follows
+  const char* field;
+};
+constexpr Switch kSwitches[] = {
+    {"-skin=", "skin"},   {"-nsub", "subtitles-off"}, {"-fs", "fullscreen"},
+    {"-ar=", "aspect"},   {"-stime=", "start"},       {"-eend", "close-at-end"},
+    {"-pan", "pan-scan"}, {"-res=", "resolution"},
+};
+
+struct ParameterWord {
+  const Switch* known = nullptr;  // nothing: an option the options window doesn't know
+  std::string text;
+  std::string value;
+};
+
+std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordWindow& window) {
+  std::vector<ParameterWord> out;
+  std::vector<std::string> words;
+  size_t i = 0;
+  while (i < parameters.size()) {
+    while (i < parameters.size() && parameters[i] == ' ')
+      ++i;
+    const size_t end = std::min(parameters.find(' ', i), parameters.size());
+    if (end > i) words.push_back(parameters.substr(i, end - i));
+    i = end;
+  }
+  for (size_t w = 0; w < words.size(); ++w) {
+    ParameterWord word{nullptr, words[w], ""};
+    for (const Switch& sw : kSwitches) {
+      const std::string prefix = sw.prefix;
+      const bool valued = prefix.back() == '=';
+      if (valued ? !word.text.starts_with(prefix) : word.text != prefix) continue;
+      word.value = word.text.substr(prefix.size());
+      // A skin's name may hold blanks; the option string has them unquoted.
+      if (prefix == "-skin=") {
+        while (w + 1 < words.size() && !words[w + 1].starts_with("-")) {
+          word.text += " " + words[++w];
+          word.value += " " + words[w];
+        }
+      }
+      const bool fits = prefix == "-ar=" ? ParseChoiceIndex(window.AspectChoices(), word.value) > 0
+                        : prefix == "-res="
+                            ? ParseChoiceIndex(window.ResolutionChoices(), word.value) > 0
+                        : prefix == "-stime=" ? IsNumeric(word.value)
+                        : prefix == "-skin="  ? !TrimBlanks(word.value).empty()
+                                              : true;
+      if (fits) word.known = &sw;
+      break;
+    }
+    out.push_back(std::move(word));
+  }
+  return out;
+}
+
+// The options a hand-typed parameter text says, put into the fields that say them in the options
+// window, so that the window and a later rebuild agree with what Play passes.
+void TakeParameters(R& r, const std::vector<ParameterWord>& words, RecordWindow& window) {
+  r.skin = window.NoSkinWord();
+  r.disableSubs = r.fullScreen = r.endAtEnd = r.panScan = r.startAt = kUnchecked;
+  r.aspect = r.resolution = 0;
+  for (const ParameterWord& w : words) {
+    if (!w.known) continue;
+    const std::string prefix = w.known->prefix;
+    if (prefix == "-skin=") r.skin = w.value;
+    if (prefix == "-nsub") r.disableSubs = kChecked;
+    if (prefix == "-fs") r.fullScreen = kChecked;
+    if (prefix == "-ar=") r.aspect = ParseChoiceIndex(window.AspectChoices(), w.value);
+    if (prefix == "-stime=") {
+      r.startAt = kChecked;
+      r.startPosition = w.value;
+    }
+    if (prefix == "-eend") r.endAtEnd = kChecked;
+    if (prefix == "-pan") r.panScan = kChecked;
+    if (prefix == "-res=") r.resolution = ParseChoiceIndex(window.ResolutionChoices(), w.value);
+  }
 }
 
 // Sets one field; false with the reason when the value doesn't fit it.
@@ -338,11 +475,11 @@ bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window
       }
       break;
     case Rule::Seconds:
-      if (!IsNumeric(v)) {
-        why = "is not a number of seconds";
+      if (const std::optional<std::string> seconds = StartSeconds(v, why)) {
+        v = *seconds;
+      } else {
         return false;
       }
-      v = TrimBlanks(v);
       break;
     default:
       break;
@@ -376,7 +513,15 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
   RecordWindow window(record);
   R r = record;
   std::set<std::string> seen;
-  bool rebuild = false, handParameters = false;
+  bool rebuild = false;
+  std::vector<ParameterWord> before = ParameterWords(record.parameters, window);
+  for (const std::string& argument : arguments) {
+    if (argument.starts_with("parameters=")) {
+      // Typed parameters say the options first; options named beside them then change those.
+      before = ParameterWords(argument.substr(11), window);
+      TakeParameters(r, before, window);
+    }
+  }
   for (const std::string& argument : arguments) {
     const size_t eq = argument.find('=');
     if (eq == std::string::npos || eq == 0) {
@@ -400,14 +545,52 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
       return result;
     }
     rebuild = rebuild || f->playerOption;
-    handParameters = handParameters || name == "parameters";
   }
   if (r.startAt == kChecked && !IsNumeric(r.startPosition)) {
     result.error =
         "start=on: the movie's start needs start-seconds=SECONDS (now \"" + r.startPosition + "\")";
     return result;
   }
-  if (rebuild && !handParameters) r.parameters = RecordWindow(r).OptionString();
+  const bool findNamed = seen.contains("find") || seen.contains("movie");
+  if (findNamed && r.typedPath && !IsFullWindowsPath(r.movieFile)) {
+    result.error =
+        "find=path needs movie= the movie's full path as the viewer's Windows sees it "
+        "(D:\\film.avi), not \"" +
+        r.movieFile + "\"";
+    return result;
+  }
+  if (findNamed && r.autoDetect && r.movieFile.find('\\') != std::string::npos) {
+    result.error =
+        "with find=auto the launcher finds the movie beside itself: movie= is a file "
+        "name on the disc's top, not \"" +
+        r.movieFile + "\"";
+    return result;
+  }
+  if (rebuild) {
+    // A rebuild keeps the options the options window doesn't know, after its own; one it knows
+    // that only the typed text held would be lost, so that is refused.
+    const std::string built = RecordWindow(r).OptionString();
+    std::vector<ParameterWord> now = ParameterWords(built, window);
+    std::string extras, lost;
+    for (const ParameterWord& w : before) {
+      if (!w.known) {
+        extras += " " + w.text;
+        continue;
+      }
+      const bool named = seen.contains(w.known->field) ||
+                         (std::string(w.known->field) == "start" && seen.contains("start-seconds"));
+      const bool kept = std::any_of(now.begin(), now.end(),
+                                    [&w](const ParameterWord& n) { return n.text == w.text; });
+      if (!named && !kept) lost += (lost.empty() ? "" : ", ") + w.text;
+    }
+    if (!lost.empty()) {
+      result.error = "the parameters hold " + lost +
+                     ", which the playback options don't say, so rebuilding them would lose it: "
+                     "name the option as well, or give parameters= with the whole text";
+      return result;
+    }
+    r.parameters = built + extras;
+  }
 
   RecordWindow after(r);
   for (const Field& f : Fields()) {

@@ -10,6 +10,9 @@
 
 namespace zorvik::author {
 
+// The latest start time `set` takes, in seconds: longer than any movie on a disc.
+inline constexpr int kLatestStart = 36000;
+
 enum class FieldKind { Text, Switch, Choice };
 
 struct FieldHelp {

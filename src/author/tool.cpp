@@ -10,6 +10,7 @@
 #include "author/host_folder.h"
 #include "author/iso_image.h"
 #include "author/json.h"
+#include "author/names.h"
 #include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "core/launcher.h"
@@ -57,9 +58,10 @@ Lays out a disc folder, making it if it is missing:
   More\Settings.sav    the launcher's factory settings with the title and the language,
                        written as the launcher writes it
 The launcher is taken from --launcher PATH, else from $ZORVIK_LAUNCHER, else from beside
-this tool. A folder that already has a settings file is refused unless --force is given.
+this tool, else from ../windows/bin beside this tool's folder (where the windows preset
+builds it, for build/native/zorvik-disc and build/author/zorvik-disc). A folder that already has a settings file is refused unless --force is given.
 Put the movie (.avi, .mpg, .mpeg, .ogm, .asf or .wma) beside Zorvik.exe and a cover
-picture (.jpg or .bmp, 214 x 308 pixels) in More.
+picture (.jpg or .bmp, 215 x 309 pixels) in More.
 
 Example:
   zorvik-disc init film --title "Τα Φαντάσματα" --language el
@@ -80,10 +82,17 @@ Runs the launcher's own start-up on the disc folder for a viewer's computer and 
 what the viewer sees, in order: every message box (title, icon, text); the menus with
 what is shown, enabled and checked; the title; the cover and the banner; the exact
 parameter text Play and each trailer give the player (the launcher's own launch, with
-Play pressed and each trailer chosen as a person would). Then the disc's problems: files
-the settings name that are missing or match only when case is ignored, names and paths
-past what a Joliet disc holds (64 characters a name), a cover that doesn't fit its box,
-texts stored as UTF-8, a missing or wrong autorun.inf. Nothing on the disc is changed.
+Play pressed and each trailer chosen as a person would). Then the disc's problems, those
+the viewer meets first (viewer:): each message box, and whether the disc carries the
+installer a prompt asks for; files the settings name that are missing; another video
+than the movie taking Play; a start time past a trailer's or the movie's length (the
+launcher gives the trailers the movie's start time too); a placeholder name in a menu;
+a find=path movie off the viewer's drive; a title that doesn't fit its place at the
+launcher's font, a menu name wider than a screen, characters the launcher's fonts can't
+draw; names and paths past what a Joliet disc holds (64 characters a name); a missing or
+wrong autorun.inf. Then warnings and notes: a cover that doesn't fit its box, texts stored
+as UTF-8, names that match only when case is ignored. With --json each problem has a
+stable code, as "prompt-without-installer". Nothing on the disc is changed.
 
 The disc folder is seen as Windows sees a CD: names ignore case and list in name order.
 The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
@@ -91,7 +100,7 @@ The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
   bare                  no player, no codecs
   player=PATH|none      the player's path in its registry key, or no key at all
   player-date=DATE      the player program's date, YYYY-MM-DD; missing: no file there
-  codecs=LIST           xvid, divx, ffdshow joined by +; none; all
+  codecs=LIST           xvid, divx, ffdshow (in any case) joined by +; none; all
   windows=PATH          the Windows folder (C:\WINDOWS)
   disc=PATH             where the viewer's Windows sees the disc: a drive (D:, the
                         default) or a folder
@@ -106,13 +115,17 @@ Examples:
   zorvik-disc check film --pc "player=C:\Program Files\BSplayer\bplay.exe,disc=E:" --json
 )";
 
-const char* const kIsoHelp = R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--xorriso PATH]
+const char* const kIsoHelp =
+    R"(zorvik-disc iso DIR OUT.iso [--label LABEL] [--pc COMPUTER] [--xorriso PATH] [--force]
 
 Masters an ISO 9660 image of the disc folder with Joliet names (which Windows reads) and
 Rock Ridge names, with xorriso, then lists the image's Joliet tree back and compares it,
-name, folder and size, with the folder. Names past what Joliet holds are refused first.
-The label (volume name) defaults to the title in capitals, digits and _, or ZORVIK; it
-holds at most 32 bytes, and Windows shows 16 characters of it.
+name, folder and size, with the folder. Names past what Joliet holds are refused first,
+and so is a disc that zorvik-disc check finds something wrong with for the viewer, and an
+OUT.iso that is already there; --force masters the one and replaces the other. The check
+is for the viewer's computer --pc describes, as for zorvik-disc check (ready by default).
+The label (volume name) defaults to the title's first 16 characters, Greek included, as
+Windows shows them, or ZORVIK; it holds at most 32 bytes, and Windows shows 16 characters.
 
 xorriso is taken from --xorriso PATH, else $ZORVIK_XORRISO, else PATH (Debian: apt-get
 install xorriso). Windows doesn't come with xorriso: the Windows build of this tool uses
@@ -130,8 +143,11 @@ Changes the disc's settings file, More\Settings.sav, through the launcher's own 
 (the file stays readable by the launcher, Greek included). Every argument is checked
 first: an unknown name or a value that doesn't fit refuses the whole call and the file
 is left as it was. Paths on the disc are given from its top, with / or \. A change of a
-playback option rebuilds the player's parameters as the options window's Apply does;
-parameters=TEXT sets them by hand instead.
+playback option rebuilds the player's parameters as the options window's Apply does, and
+keeps the options it doesn't know (-vol=80); one it knows that only the parameters hold
+would be lost, so that is refused. parameters=TEXT sets them by hand, and the playback
+options follow what it says. With find=auto, movie= must be the video the launcher finds
+beside itself; with find=path, the movie's full path as the viewer's Windows sees it.
 
 )";
   for (const FieldHelp& f : SettingsFieldHelp()) {
@@ -250,14 +266,26 @@ std::optional<std::string> LauncherBytes(Command& c, const Parsed& args, std::st
     path = HostPath(*env);
     how = "named by $ZORVIK_LAUNCHER";
   } else {
+    // Beside this tool, as the Windows build leaves them, else where the windows preset builds
+    // the launcher when this tool was built by another preset of the same checkout.
     path = c.Host().toolFolder / kLauncherName;
     how = "beside this tool";
+    const fs::path built = c.Host().toolFolder.parent_path() / "windows" / "bin" / kLauncherName;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) && fs::is_regular_file(built, ec)) {
+      path = built;
+      how = "built by the windows preset";
+    }
   }
   from = HostText(path);
   std::optional<std::string> bytes = ReadHostFile(path, kLauncherLimit);
   if (!bytes) {
     c.Refuse("the launcher " + std::string(kLauncherName) + " was not found at " + from + " (" +
-             how + "); give it with --launcher PATH or $ZORVIK_LAUNCHER");
+             how + ")" +
+             (how == "beside this tool"
+                  ? " nor in ../windows/bin (cmake --preset windows builds it)"
+                  : "") +
+             "; give it with --launcher PATH or $ZORVIK_LAUNCHER");
     return std::nullopt;
   }
   if (!bytes->starts_with("MZ")) {
@@ -362,6 +390,19 @@ int Set(Command& c, const std::vector<std::string>& all) {
 
   const SetResult result = ApplySettings(*record, {rest.begin() + 1, rest.end()});
   if (!result.record) return c.Refuse(result.error + "; nothing was changed");
+  const std::string& movie = result.record->movieFile;
+  if (result.record->autoDetect && !movie.empty() && movie != record->movieFile) {
+    // With find=auto the launcher takes the video it finds, whatever the file names: a movie is
+    // pinned only when it is the one found.
+    const std::string found = MovieFoundBesideLauncher(folder);
+    if (!found.empty() && !SameName(found, movie)) {
+      return c.Refuse("movie=" + movie + ": with find=auto the launcher plays " + found +
+                      ", the video it finds beside itself (" + kVideoOrder + "), so " + movie +
+                      " would not play: move " + found +
+                      " into a folder (trailers\\ is the place for a trailer) or rename it; "
+                      "nothing was changed");
+    }
+  }
   if (result.changes.empty()) {
     c.Out() << "Nothing to change: the settings already hold these values.\n";
     return kExitDone;
@@ -382,6 +423,23 @@ int Set(Command& c, const std::vector<std::string>& all) {
   }
   if (result.record->autoDetect && record->movieFile != result.record->movieFile) {
     c.Out() << "note: with find=auto the launcher looks for the movie itself at each start\n";
+  }
+  const SettingsRecord factory = FactoryRecord();
+  for (size_t n = 0; n < result.record->trailers.size(); ++n) {
+    const NamedPath& t = result.record->trailers[n];
+    const NamedPath& was = record->trailers[n];
+    if (!t.path.empty() && t.name == factory.trailers[n].name && !(t == was)) {
+      c.Out() << "note: the Video File menu shows " << t.path << " as \"" << t.name
+              << "\": name it with trailer" << n + 1 << ".name=...\n";
+    }
+  }
+  if (result.record->startAt == kChecked) {
+    for (const NamedPath& t : result.record->trailers) {
+      if (t.path.empty()) continue;
+      c.Out() << "note: the launcher gives the trailers the movie's options, so " << t.path
+              << " starts at " << result.record->startPosition
+              << " seconds too (zorvik-disc check says whether it is that long)\n";
+    }
   }
   return kExitDone;
 }
@@ -457,7 +515,8 @@ bool Inside(const fs::path& file, const fs::path& folder) {
 
 int Iso(Command& c, const std::vector<std::string>& all) {
   std::string error;
-  const std::optional<Parsed> args = ParseArgs(all, 2, {"--label", "--xorriso"}, {}, error);
+  const std::optional<Parsed> args =
+      ParseArgs(all, 2, {"--label", "--xorriso", "--pc"}, {"--force"}, error);
   if (!args) return c.Refuse(error);
   if (args->help) {
     c.Out() << kIsoHelp;
@@ -470,6 +529,12 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   if (!root) return kExitRefused;
   const fs::path image = fs::absolute(HostPath(args->positional[1]));
   if (Inside(image, *root)) return c.Refuse("put the image outside the disc folder");
+  const bool force = args->flags.contains("--force");
+  std::error_code ec;
+  if (fs::is_directory(image, ec)) return c.Refuse(args->positional[1] + " is a folder");
+  if (fs::exists(image, ec) && !force) {
+    return c.Refuse(args->positional[1] + " exists: give --force to replace it");
+  }
 
   HostFolder folder(*root);
   DiscPlatform p(folder, ViewerPc{});
@@ -482,6 +547,25 @@ int Iso(Command& c, const std::vector<std::string>& all) {
     for (const std::string& r : refused)
       text += "\n  " + r;
     return c.Refuse(text);
+  }
+
+  // The image waits for a disc that check passes.
+  const std::optional<ViewerPc> pc =
+      ParseViewerPc(args->options.contains("--pc") ? args->options.at("--pc") : "", error);
+  if (!pc) return c.Refuse("--pc: " + error);
+  const CheckReport report = CheckDisc(folder, *pc);
+  if (report.ReachesViewer()) {
+    std::string text = "check finds what reaches the viewer of this disc";
+    for (const MessageBoxShown& box : report.startBoxes)
+      text += "\n  a message box at start-up: " + box.prompt;
+    for (const Problem& problem : report.problems) {
+      if (problem.severity == Severity::Viewer) text += "\n  " + problem.text;
+    }
+    if (!force) {
+      return c.Refuse(text + "\n(zorvik-disc check " + dir +
+                      " says more; --force masters the image all the same)");
+    }
+    c.Err() << "note: " << text << "\nnote: mastered all the same, as --force asks\n";
   }
 
   std::string label;
@@ -507,7 +591,6 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   }
   fs::path temp = image;
   temp += HostPath(".zorvik-new");
-  std::error_code ec;
   fs::remove(temp, ec);
   const ProgramRun master = c.Host().runner->Run(
       xorriso, MasterArguments(HostText(fs::absolute(*root)), HostText(temp), label));
@@ -541,6 +624,11 @@ int Iso(Command& c, const std::vector<std::string>& all) {
     return kExitViewerProblem;
   }
   fs::rename(temp, image, ec);
+  if (ec && force) {
+    // Some systems don't rename over a file; the old image goes only once the new one is whole.
+    fs::remove(image, ec);
+    fs::rename(temp, image, ec);
+  }
   if (ec) return c.Refuse("can't name the image " + HostText(image) + ": " + ec.message());
 
   std::uintmax_t bytes = 0;

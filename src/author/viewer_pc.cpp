@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/text_util.h"
+
 namespace zorvik::author {
 
 namespace {
@@ -76,15 +78,16 @@ bool Apply(ViewerPc& pc, const std::string& item, std::string& error) {
     }
   } else if (key == "codecs") {
     bool xvid = false, divx = false, ffdshow = false;
-    if (value == "all") {
+    // The names as check prints them (XviD, DivX, FFdshow) or in any other case.
+    if (EqualsIgnoreCase(value, "all")) {
       xvid = divx = ffdshow = true;
-    } else if (value != "none") {
+    } else if (!EqualsIgnoreCase(value, "none")) {
       for (const std::string& codec : Split(value, '+')) {
-        if (codec == "xvid") {
+        if (EqualsIgnoreCase(codec, "xvid")) {
           xvid = true;
-        } else if (codec == "divx") {
+        } else if (EqualsIgnoreCase(codec, "divx")) {
           divx = true;
-        } else if (codec == "ffdshow") {
+        } else if (EqualsIgnoreCase(codec, "ffdshow")) {
           ffdshow = true;
         } else {
           error = "codecs=" + value + ": \"" + codec + "\" is not xvid, divx or ffdshow";

@@ -11,7 +11,7 @@ namespace zorvik {
 void AutoDetectVideo(Launcher& l) {
   const std::string folder = l.platform.LauncherFolder();
   FindRecord record;
-  for (const char* pattern : {"*.avi", "*.mpg", "*.mpeg", "*.ogm", "*.asf", "*.wma"}) {
+  for (const char* pattern : kVideoPatterns) {
     if (std::optional<FindRecord> found = l.platform.FindFirst(JoinPath(folder, pattern))) {
       record = *found;
     }

@@ -27,12 +27,29 @@ class DiscCheckTest : public ::testing::Test {
   }
   CheckReport Check() { return author::CheckDisc(disc, pc); }
 
-  // The problems of one severity that mention `text`.
+  // The problems of one severity that mention `text`; "code: text" asks for the code as well.
   static int Found(const CheckReport& r, Severity s, const std::string& text) {
+    const size_t colon = text.find(": ");
+    const bool coded = colon != std::string::npos &&
+                       text.find_first_not_of("abcdefghijklmnopqrstuvwxyz0-9-") == colon;
+    const std::string code = coded ? text.substr(0, colon) : "";
+    const std::string says = coded ? text.substr(colon + 2) : text;
     int n = 0;
     for (const author::Problem& p : r.problems)
-      n += p.severity == s && p.text.find(text) != std::string::npos;
+      n += p.severity == s && p.text.find(says) != std::string::npos && (!coded || p.code == code);
     return n;
+  }
+  // The start of an AVI file that says how long it plays.
+  static std::string Avi(int seconds) {
+    std::string b("RIFF\xE8\x03\0\0AVI LIST\xC8\0\0\0hdrlavih\x38\0\0\0", 32);
+    const auto le32 = [&b](unsigned v) {
+      for (int i = 0; i < 4; ++i)
+        b += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    le32(40000);  // 25 frames a second
+    le32(0), le32(0), le32(0);
+    le32(static_cast<unsigned>(seconds) * 25);
+    return b + std::string(36, '\0');
   }
   static std::string Everything(const CheckReport& r) {
     std::string out;
@@ -68,12 +85,17 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
   constexpr Severity V = Severity::Viewer, W = Severity::Warning;
   const std::string folder(40, 'f');
   const std::string autorun = "autorun.inf", codec = "codecs\\xvid_installer.exe";
+  const std::vector<std::string> trailerAt90 = {"trailer1=trailers/t.avi", "trailer1.name=T",
+                                                "start=on", "start-seconds=90"};
+  SettingsRecord early = Settings({"start=on", "start-seconds=90"});
+  early.startPosition = "-5";
+  const std::string backwards = FormatSettings(early);
   // clang-format off
   const Case cases[] = {
-      {"trailer missing", {}, {"trailer1=trailers/t.avi"}, V,
-       "trailer1 trailers\\t.avi is not on the disc"},
-      {"trailer by case", {{"Trailers\\T.avi", ""}}, {"trailer1=trailers/t.avi"}, W,
-       "matches Trailers\\T.avi only when case is ignored"},
+      {"trailer missing", {}, {"trailer1=trailers/t.avi", "trailer1.name=T"}, V,
+       "trailer-missing: trailer1 trailers\\t.avi is not on the disc"},
+      {"trailer by case", {{"Trailers\\T.avi", ""}}, {"trailer1=trailers/t.avi", "trailer1.name=T"},
+       W, "case-only: matches Trailers\\T.avi only when case is ignored"},
       {"no launcher", {{"Zorvik.exe", "text"}}, {}, V, "Zorvik.exe is not a Windows program"},
       {"no autorun", {{"autorun.inf/x", ""}}, {}, V, "there is no autorun.inf"},
       {"no section", {{autorun, "open=Zorvik.exe\r\n"}}, {}, V, "no [autorun] section"},
@@ -93,7 +115,7 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
       {"names by case", {{"Film.AVI", ""}}, {}, V, "Film.AVI and film.avi differ only in case"},
       {"colon", {{"a:b.txt", ""}}, {}, V, "holds \":\""},
       {"trailing dot", {{"notes.", ""}}, {}, V, "ends in a dot"},
-      {"not Greek", {}, {"title=Film ★"}, W,
+      {"not Greek", {}, {"title=Ça va"}, W,
        "title holds characters that Windows-1253 can't hold, so the settings file is stored as "
        "UTF-8 (the launcher reads it; older tools show other letters)"},
       {"ampersand", {}, {"trailer1.name=Tom & Jerry"}, W, "trailer1.name holds \"&\""},
@@ -119,6 +141,41 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
        "player-ini film.ini is not on the disc"},
       {"installer by case", {{"Codecs\\XviD.exe", "MZ"}}, {"installer.xvid=codecs/xvid.exe"}, W,
        "installer.xvid codecs\\xvid.exe matches Codecs\\XviD.exe only when case is ignored"},
+      {"parameters typed", {}, {"parameters=-fs -eend -vol=80"}, W,
+       "parameters-typed: Play passes the parameters as typed, [-fs -eend -vol=80]; the options "
+       "window builds [  -fs   -eend  ] from its boxes"},
+      // What embarrasses a disc: one row for each way.
+      {"a second video", {{"extra.mpg", ""}}, {}, V,
+       "several-videos: Play plays extra.mpg of the videos beside the launcher, never film.avi"},
+      {"the movie named is not found", {{"extra.mpg", ""}}, {"movie=film.avi"}, V,
+       "movie-not-meant: Play plays extra.mpg, not the movie film.avi the settings name"},
+      {"the movie named among others", {{"zz.avi", ""}}, {"movie=film.avi"}, W,
+       "several-videos: never zz.avi"},
+      {"start past a trailer", {{"trailers\\t.avi", Avi(60)}}, trailerAt90, V,
+       "start-past-trailer: trailers\\t.avi is 60 seconds long, and the launcher starts it at 90 "
+       "seconds too"},
+      {"start reaching a trailer", {{"trailers\\t.avi", Avi(91)}}, trailerAt90, W,
+       "start-reaches-trailers: starts the trailer trailers\\t.avi at 90 seconds too"},
+      {"start past the movie", {{"film.avi", Avi(89)}}, {"start=on", "start-seconds=1:30"}, V,
+       "start-past-movie: Play starts the movie at 90 seconds, but it is 89 seconds long"},
+      {"start beyond reason", {{"More\\Settings.sav", backwards}}, {}, V,
+       "start-beyond-reason: Play starts the movie at \"-5\" seconds"},
+      {"placeholder name", {{"trailers\\teaser.avi", ""}}, {"trailer3=trailers/teaser.avi"}, V,
+       "placeholder-name: the Video File menu shows \"Name Trailer 3\" for trailers\\teaser.avi"},
+      {"blank name", {{codec, "MZ"}, {"x.exe", "MZ"}}, {"program2=x.exe", "program2.name= "}, V,
+       "placeholder-name: the Programs menu shows an entry without a name for x.exe"},
+      {"another drive", {}, {"find=path", "movie=E:\\film.avi"}, V,
+       "movie-not-on-viewers-drive: Play is given E:\\film.avi, but this viewer's disc is at D:\\"},
+      {"a long title", {}, {"title=" + std::string(300, 'x')}, V,
+       "title-doesnt-fit: the title doesn't fit its place above the menu, 2 lines of 167 pixels "
+       "at 12 point: it takes 1, and a word is wider than a line"},
+      {"a title of many words", {}, {"title=The Ghosts of the Mountain and the Sea"}, V,
+       "title-doesnt-fit: it takes 3,"},
+      {"emoji", {}, {"title=Film 🎬"}, V,
+       "undrawable-characters: the title holds 🎬, which the launcher's fonts can't draw"},
+      {"a long menu name", {{"trailers\\t.avi", ""}},
+       {"trailer1=trailers/t.avi", "trailer1.name=" + std::string(80, 'W')}, V,
+       "menu-name-too-long: is wider than a screen of 640 pixels"},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -129,6 +186,44 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
     const CheckReport r = Check();
     EXPECT_EQ(Found(r, c.severity, c.says), 1) << c.what << ":\n" << Everything(r);
     EXPECT_EQ(r.ReachesViewer(), c.severity == V) << c.what << ":\n" << Everything(r);
+  }
+}
+
+TEST_F(DiscCheckTest, EachBoxAtStartUpSaysWhetherTheDiscCanAnswerIt) {
+  const std::string bsplayer = "DivX players\\BSplayer\\BSplay_installer.exe";
+  struct Case {
+    std::string pc;
+    std::vector<std::string> files;
+    std::string says;
+  };
+  const Case cases[] = {
+      {"bare",
+       {},
+       "prompt-without-installer: \"Please install the BSplayer\", but the disc carries "
+       "no BSplayer installer (" +
+           bsplayer + " is not there)"},
+      {"bare",
+       {bsplayer},
+       "install-prompt: \"Please install the BSplayer\": Play stays disabled "
+       "until it is installed from the Programs menu"},
+      {"codecs=none",
+       {"codecs\\xvid_installer.exe"},
+       "install-prompt: Please install the XviD codec"},
+      {"codecs=none",
+       {"codecs\\xvid_installer.exe"},
+       "prompt-without-installer: but the disc carries no DivX codec installer"},
+      {"player-date=2003-01-01", {}, "old-player: the box only warns, and Play still starts it"},
+      {"player=none", {bsplayer}, "message-box: \"Can't get registry access\" at start-up"},
+  };
+  for (const Case& c : cases) {
+    disc = author::MemoryDisc();
+    Lay();
+    for (const std::string& f : c.files)
+      disc.Add(f, "MZ");
+    std::string error;
+    pc = *author::ParseViewerPc(c.pc, error);
+    const CheckReport r = Check();
+    EXPECT_EQ(Found(r, Severity::Viewer, c.says), 1) << c.pc << ":\n" << Everything(r);
   }
 }
 
@@ -256,6 +351,7 @@ Play: C:\Program Files\BSplayer\bplay.exe is given [D:\film.avi  -fs -eend]
 Trailer "Το τρέιλερ": C:\Program Files\BSplayer\bplay.exe is given [D:\trailers\teaser.avi -fs -eend]
 
 Problems:
+  viewer:  the viewer is shown "You have an old version of BSplayer. Please update!": the player is older than the launcher expects; the box only warns, and Play still starts it
   viewer:  "Extras" in the Programs menu shows "The file wasn't found!"
 
 Result: 2 things reach the viewer that shouldn't.
@@ -288,7 +384,23 @@ TEST_F(DiscCheckTest, TheReportAsDataWhenTheLauncherStops) {
       "icon": "error"
     }
   ],
-  "problems": [],
+  "problems": [
+    {
+      "severity": "viewer",
+      "code": "message-box",
+      "text": "the viewer is shown \"Can't get registry access\" at start-up"
+    },
+    {
+      "severity": "viewer",
+      "code": "prompt-without-installer",
+      "text": "the viewer is shown \"Please install the BSplayer\", but the disc carries no BSplayer installer (DivX players\\BSplayer\\BSplay_installer.exe is not there), and Play stays disabled"
+    },
+    {
+      "severity": "viewer",
+      "code": "start-up-fails",
+      "text": "the viewer is shown \"The cover picture More\\cover.bmp can't be shown: the bitmap is damaged.\", and the launcher stops there"
+    }
+  ],
   "reachesViewer": true
 }
 )");
@@ -331,8 +443,11 @@ TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
   disc.Add("More\\cover.jpg", "?");
   text = author::CheckText(Check(), "film");
   EXPECT_TRUE(Holds(text,
-                    "\nThe launcher stops there: the viewer sees nothing more.\n\nProblems: none\n"
-                    "\nResult: 1 thing reaches the viewer that shouldn't.\n"));
+                    "\nThe launcher stops there: the viewer sees nothing more.\n\nProblems:\n"
+                    "  viewer:  the viewer is shown \"The cover picture More\\cover.jpg can't be "
+                    "shown: it is not a bitmap or JPEG picture.\", and the launcher stops there\n"
+                    "\nResult: 1 thing reaches the viewer that shouldn't.\n"))
+      << text;
 }
 
 TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {

@@ -176,7 +176,14 @@ TEST_F(DiscCommandsTest, InitFindsTheLauncherOrSaysWhereItLooked) {
   environment.clear();
   fs::rename(root / "tool" / "Zorvik.exe", root / "tool" / "Other.exe");
   EXPECT_EQ(Run({"init", Disc()}), kExitRefused);
-  EXPECT_TRUE(Holds(err.str(), "tool/Zorvik.exe (beside this tool)"));
+  EXPECT_TRUE(Holds(err.str(), "tool/Zorvik.exe (beside this tool) nor in ../windows/bin"));
+  fs::create_directories(root / "windows" / "bin");
+  std::ofstream(root / "windows" / "bin" / "Zorvik.exe", std::ios::binary) << "MZ built";
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone) << err.str();
+  EXPECT_EQ(Bytes("Zorvik.exe"), "MZ built");
+  EXPECT_TRUE(Holds(out.str(), "windows/bin/Zorvik.exe"));
+  fs::remove_all(root / "film");
+  fs::remove_all(root / "windows");
   EXPECT_EQ(Run({"init", Disc(), "--launcher", author::HostText(root / "tool")}), kExitRefused);
   EXPECT_TRUE(Holds(err.str(), "(given with --launcher)"));
   std::ofstream(root / "text.exe") << "text";
@@ -226,6 +233,27 @@ TEST_F(DiscCommandsTest, SetChangesAllOrNothingAndShowPrintsIt) {
   EXPECT_TRUE(Holds(err.str(), "can't be read as a settings file"));
 }
 
+TEST_F(DiscCommandsTest, SetPinsTheMovieOnlyWhereTheLauncherFindsIt) {
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  std::ofstream(root / "film" / "Ta Fantasmata (1998).avi") << "";
+  std::ofstream(root / "film" / "extra.mpg") << "";
+  const std::string before = Bytes("More/Settings.sav");
+  EXPECT_EQ(Run({"set", Disc(), "movie=Ta Fantasmata (1998).avi"}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "with find=auto the launcher plays extra.mpg"));
+  EXPECT_EQ(Bytes("More/Settings.sav"), before);
+  fs::remove(root / "film" / "extra.mpg");
+  EXPECT_EQ(Run({"set", Disc(), "movie=ta fantasmata (1998).avi", "trailer1=t.avi", "start=on",
+                 "start-seconds=1:30"}),
+            kExitDone)
+      << err.str();
+  EXPECT_TRUE(Holds(out.str(),
+                    "note: the launcher gives the trailers the movie's options, so "
+                    "t.avi starts at 90 seconds too"));
+  EXPECT_TRUE(Holds(out.str(),
+                    "note: the Video File menu shows t.avi as \"Name Trailer 1\": "
+                    "name it with trailer1.name=...\n"));
+}
+
 TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "Film"}), kExitDone);
   std::ofstream(root / "film" / "Big Movie.avi") << "";
@@ -240,16 +268,47 @@ TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
 
 TEST_F(DiscCommandsTest, IsoKeepsNoImageThatDoesntReadBackAsTheFolder) {
   ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
+  std::ofstream(root / "film" / "film.avi") << "";
   std::ofstream(root / "film" / "extra.txt") << "x";
-  xorriso.listing = "Volume Id    : THE_FILM\n";
+  xorriso.listing = "Volume Id    : The Film\n";
   EXPECT_EQ(Run({"iso", Disc(), author::HostText(root / "film.iso")}), kExitViewerProblem);
   EXPECT_TRUE(Holds(err.str(), "\n  /extra.txt is missing from the image\n"));
   EXPECT_FALSE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
 }
 
+TEST_F(DiscCommandsTest, IsoWaitsForADiscThatCheckPassesAndKeepsWhatIsThere) {
+  ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  const std::string image = author::HostText(root / "film.iso");
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "check finds what reaches the viewer of this disc\n"));
+  EXPECT_TRUE(Holds(err.str(), "\n  there is no movie beside the launcher"));
+  EXPECT_TRUE(xorriso.runs.empty());
+  EXPECT_EQ(Run({"iso", Disc(), image, "--force"}), kExitViewerProblem);
+  EXPECT_TRUE(Holds(err.str(), "note: mastered all the same, as --force asks"));
+  EXPECT_EQ(xorriso.runs.size(), 2u);
+
+  std::ofstream(root / "film" / "film.avi") << "";
+  std::ofstream(root / "precious.txt") << "keep";
+  const std::string precious = author::HostText(root / "precious.txt");
+  EXPECT_EQ(Run({"iso", Disc(), precious}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "precious.txt exists: give --force to replace it"));
+  EXPECT_EQ(author::ReadHostFile(root / "precious.txt", 10), "keep");
+  EXPECT_EQ(Run({"iso", Disc(), author::HostText(root)}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), " is a folder"));
+
+  // The check is for the computer described.
+  ASSERT_EQ(Run({"set", Disc(), "find=path", "movie=E:\\film.avi"}), kExitDone) << err.str();
+  EXPECT_EQ(Run({"iso", Disc(), image}), kExitRefused);
+  EXPECT_TRUE(Holds(err.str(), "but this viewer's disc is at D:\\"));
+  xorriso.runs.clear();
+  EXPECT_EQ(Run({"iso", Disc(), image, "--pc", "disc=E:"}), kExitViewerProblem);
+  EXPECT_EQ(xorriso.runs.size(), 2u);
+}
+
 TEST_F(DiscCommandsTest, IsoRefusesWhatCantBecomeAGoodImage) {
   ASSERT_EQ(Run({"init", Disc()}), kExitDone);
+  std::ofstream(root / "film" / "film.avi") << "";
   const std::string image = author::HostText(root / "film.iso");
   EXPECT_EQ(Run({"iso", Disc(), Disc() + "/film.iso"}), kExitRefused);
   EXPECT_TRUE(Holds(err.str(), "outside the disc folder"));
@@ -281,17 +340,20 @@ TEST_F(DiscCommandsTest, IsoMakesAJolietImageThatReadsBackWithXorriso) {
   author::SystemRunner system;
   if (!system.Run("xorriso", {"-version"}).started) GTEST_SKIP() << "xorriso isn't installed";
   host.runner = &system;
-  ASSERT_EQ(Run({"init", Disc(), "--title", "The Film"}), kExitDone);
+  ASSERT_EQ(Run({"init", Disc(), "--title", "Τα Φαντάσματα"}), kExitDone);
+  std::ofstream(root / "film" / "film.avi") << "";
   fs::create_directories(root / "film" / "trailers");
   std::ofstream(root / "film" / "trailers" / author::HostPath("Τρέιλερ 'ένα'.avi")) << "12345";
   const std::string image = author::HostText(root / "film.iso");
   ASSERT_EQ(Run({"iso", Disc(), image}), kExitDone) << err.str() << out.str();
   const size_t bytes = 11 + Bytes("More/Settings.sav").size() + Bytes("autorun.inf").size() + 5;
-  EXPECT_TRUE(Holds(out.str(), "Mastered " + image + ", volume THE_FILM: 4 files in 2 folders, " +
+  EXPECT_TRUE(Holds(out.str(), "Mastered " + image +
+                                   ", volume Τα Φαντάσματα: 5 files in 2 folders, " +
                                    std::to_string(bytes) + " bytes."));
   EXPECT_TRUE(Holds(out.str(), "  /trailers/Τρέιλερ 'ένα'.avi  5 bytes\n"));
   EXPECT_TRUE(fs::is_regular_file(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
+  EXPECT_EQ(Run({"iso", Disc(), image, "--force"}), kExitDone) << err.str();
 }
 
 }  // namespace

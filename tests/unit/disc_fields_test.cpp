@@ -51,7 +51,16 @@ TEST(DiscFields, ValuesAreStoredAsTheLauncherStoresThem) {
       {{"skin=Matrix", "skin=none"}, "skin", ""},  // refused below: given twice
       {{"start=on", "start-seconds= 90 "}, "parameters", "  -fs  -stime=90 -eend  "},
       {{"subtitles-off=1", "pan-scan=true"}, "parameters", " -nsub -fs   -eend -pan "},
-      {{"fullscreen=off", "parameters=-x"}, "parameters", "-x"},
+      {{"fullscreen=off", "parameters=-x"}, "parameters", "        -x"},
+      {{"parameters=-fs -eend -vol=80", "aspect=4:3"},
+       "parameters",
+       "  -fs -ar=4:3  -eend   -vol=80"},
+      {{"parameters=-ar=4:3 -vol=80"}, "aspect", "4:3"},
+      {{"parameters=-ar=4:3 -vol=80"}, "close-at-end", "off"},
+      {{"parameters=-skin=My Skin -fs"}, "skin", "My Skin"},
+      {{"start=on", "start-seconds=1:30"}, "start-seconds", "90"},
+      {{"start-seconds=1:02:03"}, "start-seconds", "3723"},
+      {{"find=path", "movie=D:/film.avi"}, "movie", "D:\\film.avi"},
       {{"language=el"}, "language", "el"},
       {{"find=ini", "player-ini=default"}, "find", "ini"},
       {{"player=C:/Players/bplay.exe"}, "player", "C:\\Players\\bplay.exe"},
@@ -83,7 +92,7 @@ TEST(DiscFields, WordsOfTheLauncherFollowTheLanguage) {
 TEST(DiscFields, SettingsOutsideThePlayersOptionsLeaveItsParametersAlone) {
   for (const char* argument :
        {"exit-after-launch=off", "hide-banner=on", "version-warning=on", "write-subtitle-style=on",
-        "write-subtitle-folder=on", "use-api=on", "shutdown=on", "find=path", "language=el",
+        "write-subtitle-folder=on", "use-api=on", "shutdown=on", "find=ini", "language=el",
         "player=C:\\bplay.exe", "movie=film.avi", "title=Film"}) {
     const SetResult r = ApplySettings(author::FactoryRecord(), {argument});
     ASSERT_TRUE(r.record) << argument << ": " << r.error;
@@ -127,6 +136,12 @@ TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
       {"program1=extras/../../t.exe", "not a path inside the disc"},
       {"player=bplay.exe", "not a full path on the viewer's computer"},
       {"start-seconds=soon", "not a number of seconds"},
+      {"start-seconds=-5", "is before the start of the movie"},
+      {"start-seconds=99999999999", "is past 10 hours"},
+      {"start-seconds=" + std::string(400, '9'), "is past 10 hours"},
+      {"start-seconds=1:75", "is not a time as M:SS"},
+      {"find=path", "find=path needs movie= the movie's full path"},
+      {"movie=extras\\film.avi", "with find=auto the launcher finds the movie beside itself"},
       {"skin=.bsz", "names no skin"},
       {"skin=   ", "names no skin"},
       {"start=on", "start=on: the movie's start needs start-seconds=SECONDS (now \"x seconds\")"},
@@ -137,6 +152,26 @@ TEST(DiscFields, RefusalsNameTheArgumentAndChangeNothing) {
     EXPECT_FALSE(r.record) << c.argument;
     EXPECT_NE(r.error.find(c.says), std::string::npos) << c.argument << ": " << r.error;
   }
+}
+
+TEST(DiscFields, ARebuildKeepsTheOptionsTheOptionsWindowDoesntKnowOrRefuses) {
+  const SetResult typed = ApplySettings(author::FactoryRecord(), {"parameters=-fs -eend -vol=80"});
+  ASSERT_TRUE(typed.record) << typed.error;
+  const SetResult aspect = ApplySettings(*typed.record, {"aspect=4:3"});
+  ASSERT_TRUE(aspect.record) << aspect.error;
+  EXPECT_EQ(aspect.record->parameters, "  -fs -ar=4:3  -eend   -vol=80");
+
+  // A file whose parameters were typed in the options window, saying more than its boxes.
+  SettingsRecord hand = author::FactoryRecord();
+  hand.parameters = "-fs -pan -vol=80";
+  const SetResult lost = ApplySettings(hand, {"aspect=4:3"});
+  EXPECT_FALSE(lost.record);
+  EXPECT_NE(lost.error.find("the parameters hold -pan, which the playback options don't say"),
+            std::string::npos)
+      << lost.error;
+  const SetResult named = ApplySettings(hand, {"aspect=4:3", "pan-scan=off"});
+  ASSERT_TRUE(named.record) << named.error;
+  EXPECT_EQ(named.record->parameters, "  -fs -ar=4:3  -eend   -vol=80");
 }
 
 TEST(DiscFields, ChangesAreListedWithOldAndNewValues) {

@@ -116,6 +116,9 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
   EXPECT_EQ(author::ParseViewerPc("disc=E:\\", error)->disc, "E:\\");
   EXPECT_EQ(author::ParseViewerPc("codecs=divx", error)->divx, true);
+  // The names as check prints them.
+  const author::ViewerPc printed = author::ParseViewerPc("bare,codecs=XviD+FFdshow", error).value();
+  EXPECT_TRUE(printed.xvid && printed.ffdshow && !printed.divx) << error;
   const author::ViewerPc none = author::ParseViewerPc("codecs=none", error).value();
   EXPECT_FALSE(none.xvid || none.divx || none.ffdshow);
   EXPECT_FALSE(author::ParseViewerPc("player-date=missing", error)->playerDate);
@@ -198,14 +201,24 @@ TEST(Json, TextsAreEscapedAndNestingIndented) {
 }
 
 TEST(IsoLabel, LabelsComeFromTheTitleAndAreChecked) {
-  EXPECT_EQ(author::DefaultLabel("The Film: Chapter 2!"), "THE_FILM_CHAPTER_2");
-  EXPECT_EQ(author::DefaultLabel("Τα Φαντάσματα"), "ZORVIK");
-  EXPECT_EQ(author::DefaultLabel(std::string(40, 'a')), std::string(32, 'A'));
+  // Windows shows the Joliet label: 16 UCS-2 characters, cut at a blank where one is near.
+  for (const auto& [title, label] : std::vector<std::pair<std::string, std::string>>{
+           {"Τα Φαντάσματα", "Τα Φαντάσματα"},
+           {"  Film:  Part 2 ", "Film Part 2"},
+           {"The Film of the Century", "The Film of the"},
+           {std::string(40, 'a'), std::string(16, 'a')},
+           {"ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣ", "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠ"},
+           {"\xF0\x9F\x8E\xAC", "ZORVIK"},
+           {"", "ZORVIK"}}) {
+    EXPECT_EQ(author::DefaultLabel(title), label) << title;
+  }
   std::string warning;
   EXPECT_FALSE(author::LabelProblem("THE_FILM", warning));
   EXPECT_EQ(warning, "");
   EXPECT_FALSE(author::LabelProblem("Τα Φαντάσματα", warning));
-  EXPECT_EQ(warning, "plain ISO 9660 readers expect only A-Z, 0-9 and _ in the label");
+  EXPECT_EQ(warning,
+            "Windows shows it from the Joliet names; readers of plain ISO 9660 alone expect only "
+            "A-Z, 0-9 and _ in the label");
   warning.clear();
   EXPECT_FALSE(author::LabelProblem(std::string(32, 'A'), warning));
   warning.clear();

@@ -15,7 +15,7 @@ authoring_tool_disc_plays_as_checked() {
   new_disc  # the player registered, FFdshow present, the player's log
   local here=$work/${scenario// /-}
   local source=$here/source image=$here/film.iso
-  rm -rf "$disc" "$source"
+  rm -rf "$disc" "$source" "$image"
   mkdir -p "$source/trailers" "$source/codecs"
   : >"$source/Big Movie.avi"
   : >"$source/trailers/teaser.avi"
@@ -26,7 +26,7 @@ authoring_tool_disc_plays_as_checked() {
     fail "init: $(cat "$here/init.txt")"
     return
   fi
-  convert -size 214x308 xc:navy "$source/More/cover.jpg"
+  convert -size 215x309 xc:navy "$source/More/cover.jpg"
   if ! LANG=C.UTF-8 "$tool" set "$source" "title=Τα Φαντάσματα του Βουνού" \
     trailer1=trailers/teaser.avi trailer1.name=Teaser \
     "trailer2=trailers/making of.avi" "trailer2.name=Τα παρασκήνια" \
@@ -37,8 +37,23 @@ authoring_tool_disc_plays_as_checked() {
   fi
 
   # The viewer: this Wine prefix, with the disc's files where the launcher will run from.
-  local pc="player=C:\\BSplayer\\bplay.exe,codecs=ffdshow,disc=$(disc_path)"
+  local pc="player=C:\\BSplayer\\bplay.exe,codecs=FFdshow,disc=$(disc_path)"
   local status=0
+
+  # A second video beside the movie takes Play over: check says so, by its code, and iso waits.
+  : >"$source/extra.mpg"
+  LANG=C.UTF-8 "$tool" check "$source" --pc "$pc" --json >"$here/check-extra.json" 2>&1 || status=$?
+  expect_eq "check fails a disc with a second video" 1 "$status"
+  expect_eq "check names the second video by its code" yes \
+    "$(grep -q '"code": "several-videos"' "$here/check-extra.json" && echo yes)"
+  expect_eq "check says Play gets the second video" yes \
+    "$(grep -q '"parameters": ".*extra.mpg' "$here/check-extra.json" && echo yes)"
+  status=0
+  "$tool" iso "$source" "$image" >"$here/iso-extra.txt" 2>&1 || status=$?
+  expect_eq "iso refuses the disc check fails" 2 "$status"
+  expect_eq "iso masters nothing then" no "$([ -e "$image" ] && echo yes || echo no)"
+  rm "$source/extra.mpg"
+  status=0
   LANG=C.UTF-8 "$tool" check "$source" --pc "$pc" >"$here/check.txt" 2>&1 || status=$?
   expect_eq "check finds nothing that reaches the viewer (see check.txt)" 0 "$status"
   local play teaser making
