@@ -25,7 +25,16 @@ class DiscCheckTest : public ::testing::Test {
     disc.Add("film.avi");
     disc.Add("More\\Settings.sav", FormatSettings(Settings(settings)));
   }
-  CheckReport Check() { return author::CheckDisc(disc, pc); }
+  // Each problem carries the code that --json gives it, for scripts to go by.
+  CheckReport Check() {
+    const CheckReport r = author::CheckDisc(disc, pc);
+    for (const author::Problem& p : r.problems) {
+      const bool word =
+          p.code.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-") == std::string::npos;
+      EXPECT_TRUE(word && !p.code.empty()) << p.code << ": " << p.text;
+    }
+    return r;
+  }
 
   // The problems of one severity that mention `text`; "code: text" asks for the code as well.
   static int Found(const CheckReport& r, Severity s, const std::string& text) {
@@ -438,6 +447,7 @@ TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
   Lay();
   disc.Add("More\\cover.jpg", JpegOfSize(215, 309));
   std::string text = author::CheckText(Check(), "film");
+  EXPECT_TRUE(Holds(text, "\n\nMessage boxes at start-up: none\n\nMenus (English):\n"));
   EXPECT_TRUE(
       Holds(text, "\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"));
   disc.Add("More\\cover.jpg", "?");
