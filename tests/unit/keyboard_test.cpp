@@ -121,31 +121,6 @@ TEST_F(MainKeysTest, AClickFromElsewhereGivesTheButtonTheFocus) {
   EXPECT_EQ(Main().FocusedButton(), Explore);
 }
 
-TEST_F(MainKeysTest, APressOfTheMouseGivesTheButtonTheFocus) {
-  using enum PictureButton;
-  // Labels and icons are pressed at their centres, the pictures at their top left corners,
-  // clear of labels and icons.
-  const std::tuple<const char*, PictureButton, const char*> cases[] = {
-      {"LblExplore", Explore, "ImgExplore(0)"}, {"ImgCancel(0)", Exit, "ImgExit(0)"},
-      {"ImgPlayIcon(0)", Play, "ImgPlay(0)"},   {"ImgExit(2)", Exit, "ImgExit(0)"},
-      {"LblPlay", Play, "ImgPlay(0)"},          {"ImgExplore(2)", Explore, "ImgExplore(0)"},
-      {"LblExit", Exit, "ImgExit(0)"},          {"ImgPlay(2)", Play, "ImgPlay(0)"}};
-  for (const auto& [name, focused, pressed] : cases) {
-    SCOPED_TRACE(name);
-    Start();
-    Event([&] { Main().FocusButton(focused == Explore ? Exit : Explore); });
-    for (const Control* c : Main().Controls()) {
-      if (c->DisplayName() != name) continue;
-      const Point p =
-          c->Kind() == ControlKind::Image && c->Index() == 2 ? At(*c, 30, 30) : Centre(*c);
-      ASSERT_EQ(Main().HitTest(p.x, p.y), c) << "the press lands on the control itself";
-      Press(p);
-    }
-    EXPECT_EQ(Main().FocusedButton(), focused);
-    EXPECT_EQ(Looks(), pressed);
-  }
-}
-
 TEST_F(MainKeysTest, TheButtonsAreNamedByTheirCaptionsInTheLanguageInEffect) {
   using enum PictureButton;
   const auto names = [&] {
