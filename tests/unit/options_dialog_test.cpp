@@ -52,30 +52,6 @@ TEST_F(OptionsDialogTest, ApplySavesThenDetectsThenValidatesThenChecksThenWrites
   EXPECT_FALSE(Opt().CmdApply.Enabled());
 }
 
-TEST_F(OptionsDialogTest, CancelAndTheCloseBoxDropWhatWasntSaved) {
-  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"0,0,0,0,1,1", "0,0,0,0,1,0"}}));
-  for (bool closeBox : {false, true}) {
-    SCOPED_TRACE(closeBox ? "close box" : "Cancel");
-    Start();
-    Click(Opt().ChkSave);
-    EXPECT_FALSE(Opt().cmdOK.Enabled() || Opt().CmdApply.Enabled());
-    Click(Opt().ChkFull);
-    Set([](FrmOpt& o) { o.TxtAviName.SetText("D:\\other.avi"); });
-    Press(Opt().CmdApply);  // applied, not saved
-    fake.calls.clear();
-    if (closeBox) Event([&] { Opt().Form_QueryClose(); });
-    if (!closeBox) Press(Opt().cmdCancel);
-    EXPECT_FALSE(launcher->OptLoaded());
-    FrmOpt& o = Opt();
-    ExpectInOrder(fake.calls, {"RegQuery SubD", "RegQuery SubDir", "ReadFile More\\Settings.sav"});
-    EXPECT_EQ(o.ChkFull.Value(), kChecked);
-    EXPECT_EQ(o.ChkEend.Value(), kUnchecked);
-    EXPECT_EQ(o.TxtAviName.Text(), "film.avi") << "the movie start-up found, not the typed one";
-    EXPECT_EQ(o.ChkSave.Value(), kChecked);
-    EXPECT_FALSE(o.CmdApply.Enabled());
-  }
-}
-
 TEST_F(OptionsDialogTest, DefaultReloadsTheFileKeepingTheListsWholeThePageAndManualMode) {
   Press(Opt().cmdOK);  // saves the factory defaults
   Click(Opt().ChkFull);

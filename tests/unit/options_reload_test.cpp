@@ -92,6 +92,10 @@ TEST_F(OptionsReloadTest, PlayAfterClosingWithoutSavingStartsThePlayerAsBefore) 
       EXPECT_EQ(Play(), after);
       EXPECT_EQ(Play(), after) << "and again";
       EXPECT_EQ(Prompts(), std::vector<std::string>{});
+      // The window comes back as the file or the defaults have it, saving on.
+      EXPECT_EQ(Opt().ChkSave.Value(), kChecked);
+      EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
+      EXPECT_TRUE(c.rebuilt || !Opt().CmdApply.Enabled()) << "Apply is grey again";
     }
   }
 }
