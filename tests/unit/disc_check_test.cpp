@@ -170,7 +170,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
       {"start beyond reason", {{"More\\Settings.sav", backwards}}, {}, V,
        "start-beyond-reason: Play starts the movie at \"-5\" seconds"},
       {"placeholder name", {{"trailers\\teaser.avi", ""}}, {"trailer3=trailers/teaser.avi"}, V,
-       "placeholder-name: the Video File menu shows \"Name Trailer 3\" for trailers\\teaser.avi"},
+       "placeholder-name: the Video File menu shows \"Name Trailer 3\" for trailers\\teaser.avi: give it "
+       "a name with zorvik-disc set trailer3.name=..."},
       {"blank name", {{codec, "MZ"}, {"x.exe", "MZ"}}, {"program2=x.exe", "program2.name= "}, V,
        "placeholder-name: the Programs menu shows an entry without a name for x.exe"},
       {"another drive", {}, {"find=path", "movie=E:\\film.avi"}, V,
@@ -195,6 +196,17 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
     const CheckReport r = Check();
     EXPECT_EQ(Found(r, c.severity, c.says), 1) << c.what << ":\n" << Everything(r);
     EXPECT_EQ(r.ReachesViewer(), c.severity == V) << c.what << ":\n" << Everything(r);
+  }
+  // Near misses: the player's settings on the disc or on the viewer's computer, a start at 0.
+  for (const std::vector<std::string>& settings :
+       {std::vector<std::string>{"find=ini", "player-ini=film.ini"},
+        {"find=ini", "player-ini=C:\\mine.ini"},
+        {"start=on", "start-seconds=0"}}) {
+    disc = author::MemoryDisc();
+    Lay(settings);
+    disc.Add("film.ini");
+    const CheckReport r = Check();
+    EXPECT_FALSE(r.ReachesViewer()) << settings[1] << ":\n" << Everything(r);
   }
 }
 

@@ -83,7 +83,7 @@ TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
 
   const author::AutorunInf other = author::ParseAutorun(
       "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n"
-      " OPEN = \"My Launcher.exe\" /x \nopen=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
+      " OPEN = \"My Launcher.exe\" /x \nopen=second.exe\nicon=\"disc.ico\" , 2\nLABEL=Film \t\n");
   EXPECT_TRUE(other.hasSection);
   EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
   EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");
