@@ -74,7 +74,8 @@ TEST_F(CoverBannerTest, TheHandleHidesAndShowsTheBanner) {
   EXPECT_EQ(Main().PicLogo2.GetPicture().name, "COVER_DEFAULT");
 }
 
-// The window's own pictures have the sizes the design gives them; the default cover fills its box.
+// The window's own pictures have the sizes the design gives them, the default cover filling its
+// box, and the picture buttons' labels their fonts.
 TEST_F(CoverBannerTest, TheWindowsPicturesHaveTheirDesignedSizes) {
   StartWith(-1, {});
   FrmMain& m = Main();
@@ -89,6 +90,9 @@ TEST_F(CoverBannerTest, TheWindowsPicturesHaveTheirDesignedSizes) {
     EXPECT_EQ(c.GetPicture().width, width) << c.DisplayName();
     EXPECT_EQ(c.GetPicture().height, height) << c.DisplayName();
   }
+  EXPECT_EQ(m.LblPlay.GetFont(), (Font{"Comic Sans MS", 9.75, true, true}));
+  EXPECT_EQ(m.LblExit.GetFont(), (Font{"Comic Sans MS", 9, true, true}));
+  EXPECT_EQ(m.LblExplore.GetFont(), m.LblExit.GetFont());
 }
 
 TEST_F(CoverBannerTest, UnreadableCoverEndsTheProgram) {

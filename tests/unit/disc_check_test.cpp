@@ -5,6 +5,7 @@
 #include "author/autorun_inf.h"
 #include "author/check_output.h"
 #include "author/disc_check.h"
+#include "author/text_fit.h"
 #include "support/disc_samples.h"
 
 namespace zorvik::test {
@@ -490,6 +491,14 @@ TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
   EXPECT_TRUE(Holds(json,
                     "\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
                     "\"noParameters\": true,\n"));
+}
+
+// Digits are all as wide, and every character counts, the first as well.
+TEST(DiscCheckText, TextIsMeasuredCharacterByCharacter) {
+  EXPECT_EQ(author::TextPixels(U"0000", 12), author::TextPixels(U"9999", 12));
+  EXPECT_GT(author::TextPixels(U"W", 12), author::TextPixels(U"i", 12));
+  const author::Wrapped w = author::WrapText("W", 12, author::TextPixels(U"W", 12) - 1);
+  EXPECT_TRUE(w.wordTooWide && w.lines == 1);
 }
 
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {
