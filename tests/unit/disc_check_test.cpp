@@ -496,6 +496,7 @@ TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
 // Digits are all as wide, and every character counts, the first as well.
 TEST(DiscCheckText, TextIsMeasuredCharacterByCharacter) {
   EXPECT_EQ(author::TextPixels(U"0000", 12), author::TextPixels(U"9999", 12));
+  EXPECT_EQ(author::TextPixels(U"", 12), 0);
   EXPECT_GT(author::TextPixels(U"W", 12), author::TextPixels(U"i", 12));
   const author::Wrapped w = author::WrapText("W", 12, author::TextPixels(U"W", 12) - 1);
   EXPECT_TRUE(w.wordTooWide && w.lines == 1);

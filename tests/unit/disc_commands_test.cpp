@@ -275,8 +275,8 @@ TEST_F(DiscCommandsTest, IsoKeepsNoImageThatDoesntReadBackAsTheFolder) {
   xorriso.listing = "Volume Id    : The Film\n";
   EXPECT_EQ(Run({"iso", Disc(), author::HostText(root / "film.iso")}), kExitViewerProblem);
   EXPECT_TRUE(Holds(err.str(),
-                    "the image did not read back as the disc folder, so it was "
-                    "removed:\n  /More is missing from the image\n"));
+                    "in the label\nzorvik-disc: the image did not read back as the disc "
+                    "folder, so it was removed:\n  /More is missing from the image\n"));
   EXPECT_TRUE(Holds(err.str(), "\n  /extra.txt is missing from the image\n"));
   EXPECT_FALSE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));
