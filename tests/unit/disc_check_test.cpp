@@ -218,25 +218,18 @@ TEST_F(DiscCheckTest, EachBoxAtStartUpSaysWhetherTheDiscCanAnswerIt) {
     std::vector<std::string> files;
     std::string says;
   };
+  // clang-format off
   const Case cases[] = {
-      {"bare",
-       {},
-       "prompt-without-installer: \"Please install the BSplayer\", but the disc carries "
-       "no BSplayer installer (" +
-           bsplayer + " is not there)"},
-      {"bare",
-       {bsplayer},
-       "install-prompt: \"Please install the BSplayer\": Play stays disabled "
-       "until it is installed from the Programs menu"},
-      {"codecs=none",
-       {"codecs\\xvid_installer.exe"},
-       "install-prompt: Please install the XviD codec"},
-      {"codecs=none",
-       {"codecs\\xvid_installer.exe"},
-       "prompt-without-installer: but the disc carries no DivX codec installer"},
+      {"bare", {}, "prompt-without-installer: \"Please install the BSplayer\", but the disc carries "
+                   "no BSplayer installer (" + bsplayer + " is not there)"},
+      {"bare", {bsplayer}, "install-prompt: \"Please install the BSplayer\": Play stays disabled "
+                           "until it is installed from the Programs menu"},
+      {"codecs=none", {"codecs\\xvid_installer.exe"}, "install-prompt: Please install the XviD codec"},
+      {"codecs=none", {"codecs\\xvid_installer.exe"}, "prompt-without-installer: but the disc carries no DivX codec installer"},
       {"player-date=2003-01-01", {}, "old-player: the box only warns, and Play still starts it"},
       {"player=none", {bsplayer}, "message-box: \"Can't get registry access\" at start-up"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     disc = author::MemoryDisc();
     Lay();
