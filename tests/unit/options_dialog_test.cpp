@@ -171,25 +171,6 @@ TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked)
   }
 }
 
-// Apply greys itself once done; OK leaves it as it was for the next showing of the window.
-TEST_F(OptionsDialogTest, OnlyApplyGreysApply) {
-  for (bool ok : {true, false}) {
-    Click(Opt().ChkFull);
-    ASSERT_TRUE(Opt().CmdApply.Enabled());
-    Press(ok ? Opt().cmdOK : Opt().CmdApply);
-    EXPECT_EQ(Opt().CmdApply.Enabled(), ok);
-  }
-}
-
-TEST_F(OptionsDialogTest, ApplyChecksThePlayersAgeOnlyWhenAskedTo) {
-  fake.AddFile(kPlayerPath, "", {2002, 5, 1});
-  Start();
-  fake.boxes.clear();
-  Click(Opt().ChkFull);
-  Press(Opt().CmdApply);
-  EXPECT_EQ(Prompts(), std::vector<std::string>{});
-}
-
 TEST_F(OptionsDialogTest, CtrlTabShowsTheNextPage) {
   struct Case {
     int from, shift, to;

@@ -99,16 +99,6 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
   }
 }
 
-TEST_F(StartupTest, AnExtraProgramDoesNotEnableAnEmptyProgramsMenu) {
-  QuietDisc();
-  WriteSettings({});
-  fake.AddFile("E:\\tools\\extra.exe");
-  Start();
-  EXPECT_TRUE(Main().Other1Name.Visible());
-  EXPECT_EQ(Main().Other1Name.Caption(), "Extra tool");
-  EXPECT_FALSE(Main().Programs.Enabled());
-}
-
 TEST_F(StartupTest, NoMovieSearchUnlessAutodetectionIsChosen) {
   QuietDisc();
   fake.AddFile(kSettingsPath,
@@ -187,25 +177,6 @@ TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
     EXPECT_EQ(fake.boxes[0].style, kMbCritical);
     EXPECT_TRUE(launcher->Ending());
   }
-}
-
-// The front end runs events inside a modal window's loop, and still looks at the window once its
-// loop ends: a window unloaded there lives until the outer event is over.
-TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {
-  StartQuiet();
-  fake.onModal = [&](Form& f) {
-    auto& o = static_cast<FrmOpt&>(f);
-    EXPECT_TRUE(o.Visible());
-    o.ChkFull.UserClick();
-    Event([&] { o.cmdCancel.RaiseClick(); });
-    EXPECT_EQ(f.Name(), "frmOpt");
-    EXPECT_FALSE(launcher->OptLoaded());
-  };
-  Event([&] { Main().General.UserClick(); });
-  EXPECT_EQ(fake.modal, std::vector<std::string>{"frmOpt"});
-  EXPECT_FALSE(launcher->OptLoaded());
-  EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
-  EXPECT_FALSE(Opt().Visible());
 }
 
 }  // namespace
