@@ -242,19 +242,6 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   EXPECT_FALSE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
 }
 
-TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
-  bool refuse = true;
-  form.Text.onValidate = [&](bool& cancel) { cancel = refuse; };
-  form.Text.onLostFocus = [&] { log.push_back("lost Text"); };
-  form.List.onGotFocus = [&] { log.push_back("got List"); };
-  ASSERT_TRUE(form.MoveFocus(&form.Text));
-  EXPECT_FALSE(form.MoveFocus(&form.List));
-  EXPECT_EQ(form.Focused(), &form.Text);
-  refuse = false;
-  EXPECT_TRUE(form.MoveFocus(&form.List));
-  EXPECT_EQ(log, (std::vector<std::string>{"lost Text", "got List"}));
-}
-
 class Observer : public FormObserver {
  public:
   void MainLoaded(FrmMain& f) override { events.push_back("loaded " + f.Name()); }

@@ -36,6 +36,7 @@ TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryField) {
     o.OptAutoIni[2].SetValue(true);
     o.TxtAviName.SetText("D:\\Ταινίες\\Η ταινία.avi");
     o.TxtBSini.SetText("D:\\Ρυθμίσεις.bsi");
+    o.TxtBSpath.SetText("D:\\Tools\\bplay.exe");  // not the registry's
     o.CmbAspect.SetListIndex(-1);
     o.CmbRes.SetListIndex(10);
     o.ChkSkin.SetCaption("Μπλε");
@@ -53,7 +54,7 @@ TEST_F(SettingsFileTest, SaveThenLoadRestoresEveryField) {
   const SettingsRecord saved = CaptureSettings(*launcher);
   const std::string bytes = fake.FileBytes(kSettingsPath);
   EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF")) << "Greek fits Windows-1253";
-  for (const char* record : {"\"Η ταινία\"\r\n", "\",0,2\r\n#FALSE#,#FALSE#,#TRUE#,\"C:",
+  for (const char* record : {"\"Η ταινία\"\r\n", "\",0,2\r\n#FALSE#,#FALSE#,#TRUE#,\"D:\\Tools",
                              "\r\n1,1,-1,1,0,2,\"Μπλε\",1,1,\"90\",10\r\n1,2\r\n"}) {
     EXPECT_NE(bytes.find(*Utf8ToCp1253(record)), std::string::npos) << record;
   }

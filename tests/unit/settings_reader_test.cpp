@@ -107,29 +107,6 @@ TEST(SettingsReader, AMarkedFileShowsBrokenSequencesAsReplacements) {
 
 using SettingsLoadTest = OptionsTest;
 
-TEST_F(SettingsLoadTest, EveryTrailerProgramAndInstallerComesFromTheFile) {
-  QuietDisc();
-  SettingsRecord r;
-  r.playerIni = "Default";
-  r.playerPath = "D:\\Tools\\bplay.exe";  // not the registry's
-  r.trailers = {{{"t\\one.avi", "One"}, {"t\\two.avi", "Two"}, {"t\\three.avi", "Three"}}};
-  r.others = {{{"x\\a.exe", "A"}, {"x\\b.exe", "B"}}};
-  for (int i = 0; i < kInstallerCount; ++i)
-    r.installers[i] = {"setup\\" + std::to_string(i) + ".exe", "Setup " + std::to_string(i)};
-  fake.AddFile(kSettingsPath, FormatSettings(r));
-  Start();
-  for (int n = 1; n <= 3; ++n) {
-    EXPECT_EQ(launcher->TrailerPath(n), r.trailers[n - 1].path);
-    EXPECT_TRUE(Main().TrailerEntry(n).Visible()) << n;
-  }
-  EXPECT_EQ(launcher->Other1Path + launcher->Other2Path, "x\\a.exex\\b.exe");
-  EXPECT_EQ(Opt().TxtBSpath.Text(), r.playerPath);
-  for (int i = 0; i < kInstallerCount; ++i) {
-    EXPECT_EQ(launcher->Installers[i].InstallerPath, r.installers[i].path);
-    EXPECT_EQ(launcher->Installers[i].InstallerName, r.installers[i].name);
-  }
-}
-
 // A file that is there but can't be read counts as none: the window takes its defaults.
 TEST_F(SettingsLoadTest, AnUnreadableFileGivesTheDefaults) {
   QuietDisc();
