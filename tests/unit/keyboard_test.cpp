@@ -246,6 +246,11 @@ TEST_F(OptionsKeysTest, EveryChangeOfPagePutsTheFocusOnThePageShown) {
       // Default stands on the first page: the button keeps the focus.
       {"Default", &o.CmdDefault, [&] { o.CmdDefault.RaiseClick(); }, 1, &o.CmdDefault},
       {"Ctrl+Tab from a button", &o.cmdOK, ctrlTab, 2, &o.ChkFull},
+      {"Ctrl+Tab again", &o.ChkFull, ctrlTab, 3, &o.ChkZorvikexit},
+      // Ctrl+Tab with other modifiers belongs to others.
+      {"Ctrl+Shift+Tab", &o.cmdOK, [&] { o.KeyDown(kKeyTab, kCtrlMask | kShiftMask); }, 3,
+       &o.cmdOK},
+      {"Ctrl+Alt+Tab", &o.cmdOK, [&] { o.KeyDown(kKeyTab, kCtrlMask | kAltMask); }, 3, &o.cmdOK},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
@@ -254,6 +259,11 @@ TEST_F(OptionsKeysTest, EveryChangeOfPagePutsTheFocusOnThePageShown) {
     EXPECT_EQ(o.tbsOptions.SelectedIndex(), c.page);
     EXPECT_EQ(o.Focused(), c.focus);
     EXPECT_TRUE(o.CanFocus(*o.Focused()));
+    // The other pages are out of sight and disabled, so Tab doesn't reach their controls.
+    for (int page = 1; page <= 4; ++page) {
+      EXPECT_EQ(o.Picoptions[page - 1].Left(), page == c.page ? 120 : -20000) << page;
+      EXPECT_EQ(o.Picoptions[page - 1].Enabled(), page == c.page) << page;
+    }
   }
 }
 

@@ -171,27 +171,5 @@ TEST_F(OptionsDialogTest, TheSubtitleBoxesTakeTextOnlyWhileTheirBoxesAreChecked)
   }
 }
 
-TEST_F(OptionsDialogTest, CtrlTabShowsTheNextPage) {
-  struct Case {
-    int from, shift, to;
-  };
-  const Case cases[] = {{1, kCtrlMask, 2},
-                        {2, kCtrlMask, 3},
-                        {4, kCtrlMask, 1},
-                        {2, kCtrlMask | kShiftMask, 2},
-                        {2, kCtrlMask | kAltMask, 2}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.from << " shift " << c.shift);
-    Event([&] { Opt().tbsOptions.Select(c.from); });
-    Event([&] { Opt().KeyDown(kKeyTab, c.shift); });
-    EXPECT_EQ(Opt().tbsOptions.SelectedIndex(), c.to);
-    // The other pages are out of sight and disabled, so Tab doesn't reach their controls.
-    for (int page = 1; page <= 4; ++page) {
-      EXPECT_EQ(Opt().Picoptions[page - 1].Left(), page == c.to ? 120 : -20000) << page;
-      EXPECT_EQ(Opt().Picoptions[page - 1].Enabled(), page == c.to) << page;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace zorvik::test
