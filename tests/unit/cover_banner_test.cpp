@@ -95,16 +95,5 @@ TEST_F(CoverBannerTest, TheWindowsPicturesHaveTheirDesignedSizes) {
   EXPECT_EQ(m.LblExplore.GetFont(), m.LblExit.GetFont());
 }
 
-TEST_F(CoverBannerTest, UnreadableCoverEndsTheProgram) {
-  QuietDisc();
-  fake.AddFile("More\\cover.jpg", "not a picture");
-  Start();
-  EXPECT_TRUE(launcher->Ending());
-  ASSERT_EQ(fake.boxes.size(), 1u);
-  EXPECT_EQ(fake.boxes[0].prompt,
-            "The cover picture More\\cover.jpg can't be shown: it is not a bitmap or JPEG picture");
-  EXPECT_EQ(fake.boxes[0].style, kMbCritical);
-}
-
 }  // namespace
 }  // namespace zorvik::test

@@ -46,28 +46,6 @@ TEST(Names, EveryLetterIsItsOtherCaseAndNoOtherLetter) {
   EXPECT_FALSE(EqualsIgnoreCase("ab", "abc") || author::SameName("ab", "abc"));
 }
 
-TEST(Names, PatternsMatchAsTheSystemsSearch) {
-  struct Case {
-    const char* pattern;
-    const char* name;
-    bool matches;
-  };
-  for (const Case& c : {Case{"*.AVI", "ταινία.avi", true},
-                        {"*.avi", "film.avi.txt", false},
-                        {"*", "", true},
-                        {"?.avi", "a.avi", true},
-                        {"?.avi", "ab.avi", false},
-                        {"a?", "a", false},
-                        {"a*b*c", "aXbYbZc", true},
-                        {"a*c", "abcd", false},
-                        {"**a", "ba", true},
-                        {"Ταινία*", "ΤΑΙΝΊΑ 2.avi", true}}) {
-    EXPECT_EQ(author::MatchesPattern(c.pattern, c.name), c.matches) << c.pattern << " " << c.name;
-  }
-  // A Joliet directory lists its names by their code units, capitals first.
-  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi") && !author::ListsBefore("a.avi", "Z.avi"));
-}
-
 // The Windows-1253 chart: the Greek capitals, then their small letters in the same order, then
 // the two letters that have no capital.
 constexpr char kChartCapitals[] =
