@@ -56,7 +56,8 @@ TEST(JpegEighth, EachPixelIsTheMeanOfItsBlockInEveryKindOfFile) {
         Case{"blocks-422-restarts.jpg", 16, false, 3},
         Case{"blocks-420-separate-scans.jpg", 16, false, 3},
         Case{"blocks-444-sequential-scans.jpg", 8, false, 3}, Case{"blocks-rgb.jpg", 8, false, 2},
-        Case{"blocks-gray.jpg", 8, true, 2}, Case{"blocks-cmyk.jpg", 8, false, 6}}) {
+        Case{"blocks-gray.jpg", 8, true, 2}, Case{"blocks-cmyk.jpg", 8, false, 6},
+        Case{"blocks-texture.jpg", 8, false, 8}}) {
     SCOPED_TRACE(c.file);
     const Read r = ReadAll(DataFile(c.file));
     ASSERT_TRUE(r.frame && r.frame->eighthPossible);
