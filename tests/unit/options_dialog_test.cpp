@@ -92,6 +92,8 @@ TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
     EXPECT_EQ(o.OptAutoIni[0].Caption(), way == 0 ? "Video AutoDetection is currently: ON"
                                                   : "Video AutoDetection is currently: OFF");
   }
+  Set([](FrmOpt& w) { w.TxtAviName.RaiseClick(); });  // a click in the box chooses its way
+  EXPECT_TRUE(o.OptAutoIni[2].Value() && o.CmdAvi.Enabled());
 }
 
 TEST_F(OptionsDialogTest, ManualModeTakesTheFocusIntoTheOptionString) {
