@@ -137,6 +137,8 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
       {"12-bit samples", twelveBit, true, false},
       {"a scan of a missing component", badScan, true, false},
       {"frame without scans", good.substr(0, sos) + "\xFF\xD9", true, false},
+      {"an empty scan header",
+       good.substr(0, sos) + std::string("\xFF\xDA\0\x02", 4) + good.substr(sos), true, false},
       {"lossless and arithmetic", lossless, true, false},
       {"a segment one byte long",
        good.substr(0, 2) + std::string("\xFF\xE1\x00\x01", 4) + good.substr(2), false, false},

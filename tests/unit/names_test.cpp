@@ -72,7 +72,6 @@ TEST(CodePage, GreekBytesAreTheGreekAlphabet) {
       EXPECT_EQ(Utf8ToCp1253(text), byte) << b;
     }
   }
-  EXPECT_EQ(Utf8ToCp1253("plain, 7-bit"), "plain, 7-bit");
   for (const char* foreign : {"\u0080", "Ж", "\uFFFD", "é"})
     EXPECT_FALSE(Utf8ToCp1253(foreign)) << foreign;
 }
