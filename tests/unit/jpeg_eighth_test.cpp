@@ -206,7 +206,7 @@ TEST(JpegEighth, UnusualButSoundFilesReadAsTheirPlainForms) {
   } cases[] = {
       {"tables at their limits", good.substr(0, 2) + limits + good.substr(2)},
       {"bytes between segments",
-       good.substr(0, 2) + std::string("\x12\xFF\x00\xFF\xFF", 5) + good.substr(2)},
+       good.substr(0, 2) + std::string("\0\x12\xFF\0\xFF\xFF", 6) + good.substr(2)},
       {"an APP14 that isn't Adobe's", good.substr(0, 2) + notAdobe + good.substr(2)},
       {"16-bit quantisation tables", wide},
       {"Huffman tables 2 and 3", renumbered},
