@@ -1,6 +1,6 @@
 #include "support/fake_platform.h"
 
-#include "author/names.h"
+#include "core/file_names.h"
 #include "core/form.h"
 
 namespace zorvik::test {
@@ -51,7 +51,7 @@ std::string FakePlatform::Full(const std::string& path) const {
 FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
   const std::string full = Full(path);
   for (Entry& e : entries_)
-    if (author::SameName(e.path, full)) return &e;
+    if (SameName(e.path, full)) return &e;
   return nullptr;
 }
 
@@ -81,10 +81,10 @@ FakePlatform& FakePlatform::SetReadOnly(const std::string& folder) {
 }
 
 bool FakePlatform::Writable(const std::string& full) const {
-  const std::u32string key = author::FoldCase(full);
+  const std::u32string key = FoldCase(full);
   for (const std::string& ro : readOnly_) {
-    const std::u32string prefix = author::FoldCase(ro.back() == '\\' ? ro : ro + '\\');
-    if (key == author::FoldCase(ro) || key.starts_with(prefix)) return false;
+    const std::u32string prefix = FoldCase(ro.back() == '\\' ? ro : ro + '\\');
+    if (key == FoldCase(ro) || key.starts_with(prefix)) return false;
   }
   return true;
 }
@@ -121,8 +121,8 @@ std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
   const std::string folder = Join(parts, parts.size() - 1);
   for (const Entry& e : entries_) {
     const std::vector<std::string> ep = Parts(e.path);
-    if (ep.size() != parts.size() || !author::SameName(Join(ep, ep.size() - 1), folder)) continue;
-    if (author::MatchesPattern(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
+    if (ep.size() != parts.size() || !SameName(Join(ep, ep.size() - 1), folder)) continue;
+    if (MatchesPattern(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
   }
   return std::nullopt;
 }
@@ -136,7 +136,7 @@ std::optional<FolderListing> FakePlatform::ListFolder(const std::string& folder)
   FolderListing out{full, {}};
   for (const Entry& entry : entries_) {
     const std::vector<std::string> ep = Parts(entry.path);
-    if (ep.size() == depth + 1 && Lower(Join(ep, depth)) == Lower(full)) {
+    if (ep.size() == depth + 1 && SameName(Join(ep, depth), full)) {
       out.entries.push_back({ep.back(), "", entry.folder, entry.lastWrite});
     }
   }
