@@ -5,16 +5,37 @@
 #include <functional>
 #include <set>
 
+#include "author/disc_files.h"
+#include "author/disc_platform.h"
 #include "author/names.h"
-#include "author/record_window.h"
 #include "author/viewer_pc.h"
+#include "core/launcher.h"
 #include "core/text_util.h"
 #include "forms/language.h"
-#include "ui/options/command_line.h"
+#include "persistence/player_options.h"
 
 namespace zorvik::author {
 
 namespace {
+
+// The lists and the words of the record's language, as the options window shows them.
+class RecordWords {
+ public:
+  explicit RecordWords(const SettingsRecord& r)
+      // A line that names neither language leaves the launcher's own, English.
+      : greek_(r.language == kGreekLanguageLine) {}
+  std::vector<std::string> AspectChoices() const {
+    return {kAspectRatios.begin(), kAspectRatios.end()};
+  }
+  std::vector<std::string> ResolutionChoices() const {
+    return {kResolutions.begin(), kResolutions.end()};
+  }
+  std::string NoSkinWord() const { return NoSkinCaption(greek_); }
+  std::string DefaultIniWord() const { return zorvik::DefaultIniWord(greek_); }
+
+ private:
+  bool greek_;
+};
 
 enum class Rule {
   Text,        // any text the file can hold
@@ -156,7 +177,7 @@ std::string ChoiceText(const std::vector<std::string>& choices, int index) {
   return choices[static_cast<size_t>(index)];
 }
 
-std::string Shown(const Field& f, const SettingsRecord& record, RecordWindow& window) {
+std::string Shown(const Field& f, const SettingsRecord& record, const RecordWords& window) {
   R& r = const_cast<R&>(record);
   switch (f.rule) {
     case Rule::Language:
@@ -330,7 +351,8 @@ struct ParameterWord {
   std::string value;
 };
 
-std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordWindow& window) {
+std::vector<ParameterWord> ParameterWords(const std::string& parameters,
+                                          const RecordWords& window) {
   std::vector<ParameterWord> out;
   std::vector<std::string> words;
   size_t i = 0;
@@ -371,7 +393,7 @@ std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordW
 
 // The options a hand-typed parameter text says, put into the fields that say them in the options
 // window, so that the window and a later rebuild agree with what Play passes.
-void TakeParameters(R& r, const std::vector<ParameterWord>& words, RecordWindow& window) {
+void TakeParameters(R& r, const std::vector<ParameterWord>& words, const RecordWords& window) {
   r.skin = window.NoSkinWord();
   r.disableSubs = r.fullScreen = r.endAtEnd = r.panScan = r.startAt = kUnchecked;
   r.aspect = r.resolution = 0;
@@ -393,8 +415,8 @@ void TakeParameters(R& r, const std::vector<ParameterWord>& words, RecordWindow&
 }
 
 // Sets one field; false with the reason when the value doesn't fit it.
-bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window, std::string& why,
-            std::vector<std::string>& discPaths) {
+bool Assign(const Field& f, R& r, const std::string& value, const RecordWords& window,
+            std::string& why, std::vector<std::string>& discPaths) {
   switch (f.rule) {
     case Rule::Switch: {
       const std::optional<int> v = ParseSwitch(value);
@@ -488,7 +510,21 @@ bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window
   return true;
 }
 
+ViewerPc NoPlayer() {
+  ViewerPc pc;
+  pc.player.clear();
+  return pc;
+}
+
 }  // namespace
+
+SettingsRecord FactoryRecord() {
+  MemoryDisc empty;
+  DiscPlatform platform(empty, NoPlayer());
+  Launcher launcher(platform);
+  launcher.Start();
+  return CaptureSettings(launcher);
+}
 
 const std::vector<FieldHelp>& SettingsFieldHelp() {
   static const std::vector<FieldHelp> help = [] {
@@ -501,7 +537,7 @@ const std::vector<FieldHelp>& SettingsFieldHelp() {
 }
 
 std::vector<ShownField> ShowSettings(const SettingsRecord& record) {
-  RecordWindow window(record);
+  const RecordWords window(record);
   std::vector<ShownField> out;
   for (const Field& f : Fields())
     out.push_back({f.name, Shown(f, record, window), KindOf(f.rule)});
@@ -510,7 +546,7 @@ std::vector<ShownField> ShowSettings(const SettingsRecord& record) {
 
 SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::string>& arguments) {
   SetResult result;
-  RecordWindow window(record);
+  const RecordWords window(record);
   R r = record;
   std::set<std::string> seen;
   bool rebuild = false;
@@ -569,7 +605,7 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
   if (rebuild) {
     // A rebuild keeps the options the options window doesn't know, after its own; one it knows
     // that only the typed text held would be lost, so that is refused.
-    const std::string built = RecordWindow(r).OptionString();
+    const std::string built = PlayerOptionString(r);
     std::vector<ParameterWord> now = ParameterWords(built, window);
     std::string extras, lost;
     for (const ParameterWord& w : before) {
@@ -592,7 +628,7 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
     r.parameters = built + extras;
   }
 
-  RecordWindow after(r);
+  const RecordWords after(r);
   for (const Field& f : Fields()) {
     const std::string before = Shown(f, record, window);
     const std::string now = Shown(f, r, after);

@@ -310,9 +310,7 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes) {
   return r;
 }
 
-SettingsRecord CaptureSettings(Launcher& l) {
-  MainWindowControls& m = l.MainControls();
-  OptionsWindowControls& o = l.OptControls();
+SettingsRecord CaptureOptionControls(const OptionsWindowControls& o) {
   SettingsRecord r;
   for (const Field& f : kFields) {
     switch (f.holder) {
@@ -328,17 +326,23 @@ SettingsRecord CaptureSettings(Launcher& l) {
       case Holder::Method:
         r.*f.flag = o.OptAutoIni[f.method].Value();
         break;
-      case Holder::Language:
-        r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
-        break;
       case Holder::Skin:
         r.skin = o.ChkSkin.Caption();
         break;
+      case Holder::Language:
       case Holder::MovieTitle:
-        r.movieTitle = m.LblMovieName.Caption();
         break;
     }
   }
+  return r;
+}
+
+SettingsRecord CaptureSettings(Launcher& l) {
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
+  SettingsRecord r = CaptureOptionControls(o);
+  r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
+  r.movieTitle = m.LblMovieName.Caption();
   for (int n = 1; n <= 3; ++n) {
     r.trailers[n - 1] = {l.TrailerPath(n), m.TrailerEntry(n).Caption()};
   }

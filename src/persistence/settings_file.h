@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/launcher.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
@@ -67,6 +68,8 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes);
 
 // The record as the controls and the launcher hold it now.
 SettingsRecord CaptureSettings(Launcher& l);
+// Only the fields the options window's controls hold; the others keep the record's defaults.
+SettingsRecord CaptureOptionControls(const OptionsWindowControls& o);
 
 // Writes the file. A failure is reported to the user, turns saving off while the options
 // window stays loaded (OK then closes it keeping the values unsaved), and leaves any previous

@@ -58,14 +58,10 @@ void FrmOpt::Form_Load() {
   ReadSubStyle(l);
   ReadSubDir(l);
 
-  const char* resolutions[] = {"Original",    "640x480x16",   "640x480x32",  "800x600x16",
-                               "800x600x32",  "1024x768x16",  "1024x768x32", "1280x720x16",
-                               "1280x720x32", "1600x1200x16", "1600x1200x32"};
-  const char* aspects[] = {"Original", "16:9", "4:3"};
-  for (int i = 0; i < 11; ++i)
-    CmbRes.SetListEntry(i, resolutions[i]);
-  for (int i = 0; i < 3; ++i)
-    CmbAspect.SetListEntry(i, aspects[i]);
+  for (size_t i = 0; i < kResolutions.size(); ++i)
+    CmbRes.SetListEntry(static_cast<int>(i), kResolutions[i]);
+  for (size_t i = 0; i < kAspectRatios.size(); ++i)
+    CmbAspect.SetListEntry(static_cast<int>(i), kAspectRatios[i]);
 
   if (!(l.platform.FileExists(kSettingsReadPath) && LoadSettings(l))) {
     ChkVersion.SetValue(kUnchecked);
