@@ -7,15 +7,6 @@
 
 namespace zorvik {
 
-namespace {
-
-template <size_t N>
-std::string Entry(const std::array<const char*, N>& list, int index) {
-  return index >= 0 && index < static_cast<int>(N) ? list[static_cast<size_t>(index)] : "";
-}
-
-}  // namespace
-
 std::string JoinCommandLine(const std::array<std::string, 8>& pieces) {
   std::string out;
   for (size_t i = 0; i < pieces.size(); ++i) {
@@ -27,17 +18,34 @@ std::string JoinCommandLine(const std::array<std::string, 8>& pieces) {
 
 std::string PlayerOptionString(const SettingsRecord& r) {
   std::array<std::string, 8> pieces;
-  if (!IsNoSkinCaption(r.skin)) pieces[0] = "-skin=" + r.skin;
-  if (r.disableSubs != kUnchecked) pieces[1] = "-nsub";
-  if (r.fullScreen == kChecked) pieces[2] = "-fs";
-  if (r.aspect != 0) pieces[3] = "-ar=" + Entry(kAspectRatios, r.aspect);
-  // The start time goes to the player only as a number; the placeholder stays out.
-  if (r.startAt == kChecked && IsNumeric(r.startPosition)) {
-    pieces[4] = "-stime=" + TrimBlanks(r.startPosition);
+  for (const Setting& f : kSettings) {
+    std::string& piece = pieces[static_cast<size_t>(f.slot)];
+    switch (f.piece) {
+      case Piece::None:
+        break;
+      case Piece::Marked:
+        if (r.*f.number != kUnchecked) piece = f.option;
+        break;
+      case Piece::Checked:
+        if (r.*f.number == kChecked) piece = f.option;
+        break;
+      case Piece::ListEntry: {
+        const int i = r.*f.number;
+        const bool listed = i >= 0 && i < static_cast<int>(f.entries.size());
+        if (i != 0) piece = f.option + std::string(listed ? f.entries[size_t(i)] : "");
+        break;
+      }
+      case Piece::Skin:
+        if (!IsNoSkinCaption(r.*f.text)) piece = f.option + r.*f.text;
+        break;
+      case Piece::StartTime:
+        // The start time goes to the player only as a number; the placeholder stays out.
+        if (r.*f.number == kChecked && IsNumeric(r.startPosition)) {
+          piece = f.option + TrimBlanks(r.startPosition);
+        }
+        break;
+    }
   }
-  if (r.endAtEnd == kChecked) pieces[5] = "-eend";
-  if (r.panScan == kChecked) pieces[6] = "-pan";
-  if (r.resolution != 0) pieces[7] = "-res=" + Entry(kResolutions, r.resolution);
   return JoinCommandLine(pieces);
 }
 

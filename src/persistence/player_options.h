@@ -1,19 +1,13 @@
-// The player's option string, made from a settings record, and the lists of the options window
-// whose entries go into it.
+// The player's option string, made from a settings record by the table's pieces.
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "persistence/settings_file.h"
+#include "persistence/settings_table.h"
 
 namespace zorvik {
-
-// The entries of the resolution and aspect-ratio lists; the first of each is the player's own.
-inline constexpr std::array<const char*, 11> kResolutions = {
-    "Original",    "640x480x16",  "640x480x32",  "800x600x16",   "800x600x32",  "1024x768x16",
-    "1024x768x32", "1280x720x16", "1280x720x32", "1600x1200x16", "1600x1200x32"};
-inline constexpr std::array<const char*, 3> kAspectRatios = {"Original", "16:9", "4:3"};
 
 // Trims blanks around each piece and joins the eight with one blank each; empty pieces keep
 // their place, so the result always holds seven separating blanks.

@@ -71,6 +71,10 @@ SettingsRecord CaptureSettings(Launcher& l);
 // Only the fields the options window's controls hold; the others keep the record's defaults.
 SettingsRecord CaptureOptionControls(const OptionsWindowControls& o);
 
+// Puts the factory settings into the options window's controls, as Default does when there is
+// no file; iniWord is the "player's own settings" word of the current language.
+void SetFactorySettings(OptionsWindowControls& o, const std::string& iniWord);
+
 // Writes the file. A failure is reported to the user, turns saving off while the options
 // window stays loaded (OK then closes it keeping the values unsaved), and leaves any previous
 // file as it was.

@@ -6,6 +6,7 @@
 #include "media/video_discovery.h"
 #include "persistence/player_registry.h"
 #include "persistence/settings_file.h"
+#include "persistence/settings_table.h"
 #include "ui/main/frm_main.h"
 #include "ui/options/command_line.h"
 
@@ -64,25 +65,9 @@ void FrmOpt::Form_Load() {
     CmbAspect.SetListEntry(static_cast<int>(i), kAspectRatios[i]);
 
   if (!(l.platform.FileExists(kSettingsReadPath) && LoadSettings(l))) {
-    ChkVersion.SetValue(kUnchecked);
-    ChkBanner.SetValue(kUnchecked);
-    TxtAviName.SetText("");
-    TxtBSini.SetText(l.TextDefault);
-    ChkSubs.SetValue(kUnchecked);
-    ChkSubPath.SetValue(kUnchecked);
-    TxtSec.SetText(kSecondsPlaceholder);
+    SetFactorySettings(*this, l.TextDefault);
     TxtSec.SetEnabled(false);
     ChkSave.SetValue(kChecked);
-    ChkFull.SetValue(kChecked);
-    ChkEend.SetValue(kChecked);
-    ChkSubsDisable.SetValue(kUnchecked);
-    ChkZorvikexit.SetValue(kChecked);
-    ChkPanScan.SetValue(kUnchecked);
-    ChkStart.SetValue(kUnchecked);
-    CmbAspect.SetListIndex(0);
-    CmbRes.SetListIndex(0);
-    TxtParam.SetText("-fs -eend");
-    OptAutoIni[kAutoDetect].SetValue(true);
   }
 
   if (OptAutoIni[kAutoDetect].Value()) {
