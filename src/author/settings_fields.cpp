@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <set>
 
 #include "author/disc_files.h"
@@ -55,11 +56,13 @@ using R = SettingsRecord;
 const std::vector<Field>& Fields() {
   static const std::vector<Field> fields = [] {
     std::vector<Field> f;
-    for (const Setting& row : kSettings) {
-      if (!row.name) continue;
+    for (size_t i = 0; i < std::size(kSettings); ++i) {
+      const Setting& row = kSettings[i];
+      const SettingWords& words = kSettingWords[i];
+      if (!words.name) continue;
       // The start time is a piece of the option string with its box.
-      Field field{row.name, row.rule, row.values, row.help,
-                  row.piece != Piece::None || row.rule == Rule::Seconds};
+      Field field{words.name, words.rule, words.values, words.help,
+                  row.piece != Piece::None || words.rule == Rule::Seconds};
       if (row.text) field.text = [&row](R& r) -> std::string& { return r.*row.text; };
       if (row.number) field.number = [&row](R& r) -> int& { return r.*row.number; };
       f.push_back(std::move(field));
@@ -545,7 +548,7 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
         extras += " " + w.text;
         continue;
       }
-      const bool named = seen.contains(w.known->name) ||
+      const bool named = seen.contains(kSettingWords[w.known - kSettings].name) ||
                          (w.known->piece == Piece::StartTime && seen.contains("start-seconds"));
       const bool kept = std::any_of(now.begin(), now.end(),
                                     [&w](const ParameterWord& n) { return n.text == w.text; });

@@ -20,7 +20,7 @@ inline constexpr std::array<const char*, 11> kResolutions = {
 inline constexpr std::array<const char*, 3> kAspectRatios = {"Original", "16:9", "4:3"};
 
 // Where a setting lives while the program runs.
-enum class Holder {
+enum class Holder : unsigned char {
   Check,       // a check box's value
   Text,        // a text box's text
   List,        // a list's chosen index
@@ -31,10 +31,10 @@ enum class Holder {
 };
 
 // What follows a setting in the file.
-enum class After { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
+enum class After : unsigned char { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
 
 // What the options window's Default puts into the control when there is no file.
-enum class Factory {
+enum class Factory : unsigned char {
   Keep,     // nothing: the control keeps what it holds
   Number,   // the row's factoryNumber
   Text,     // the row's factoryText
@@ -42,7 +42,7 @@ enum class Factory {
 };
 
 // The values `zorvik-disc set` takes for a setting.
-enum class ValueRule {
+enum class ValueRule : unsigned char {
   Text,        // any text the file can hold
   DiscFile,    // a path inside the disc
   PlayerPath,  // a full path on the viewer's computer, or nothing
@@ -58,7 +58,7 @@ enum class ValueRule {
 };
 
 // How a setting goes into the player's option string.
-enum class Piece {
+enum class Piece : unsigned char {
   None,
   Marked,     // the option when the box is checked or greyed
   Checked,    // the option when the box is checked
@@ -67,13 +67,13 @@ enum class Piece {
   StartTime,  // the option and the start time when checked and the time is a number
 };
 
+// Where a setting is, what the options window's Default puts there and what it adds to the
+// player's option string: what the launcher needs of a row.
 struct Setting {
   // The record's member: one of the three.
   std::string SettingsRecord::*text = nullptr;
   int SettingsRecord::*number = nullptr;
   bool SettingsRecord::*flag = nullptr;
-  // The name `set` takes and `show` prints; none for a setting named together with another.
-  const char* name = nullptr;
   Holder holder = Holder::Text;
   CheckBox OptionsWindowControls::*check = nullptr;
   TextBox OptionsWindowControls::*box = nullptr;
@@ -82,98 +82,139 @@ struct Setting {
   After after = After::Comma;
   // Loading sets the controls in this order (lowest first), and each control's reaction runs as
   // a user's change would: the order is part of what a load does.
-  int loadStep = 0;
+  signed char loadStep = 0;
   Factory factory = Factory::Keep;
-  int factoryNumber = 0;
+  signed char factoryNumber = 0;
   const char* factoryText = "";
-  ValueRule rule = ValueRule::Text;
-  const char* values = "";  // what the value may be, as the help shows it
-  const char* help = "";
   Piece piece = Piece::None;
-  int slot = 0;                            // the piece's place among the option string's eight
+  signed char slot = 0;                    // the piece's place among the option string's eight
   const char* option = "";                 // ends in '=' when a value follows
   std::span<const char* const> entries{};  // a list's entries
 };
 
+// A row's words for the authors' tool.
+struct SettingWords {
+  // The name `set` takes and `show` prints; none for a setting named together with another.
+  const char* name = nullptr;
+  ValueRule rule = ValueRule::Text;
+  const char* values = "";  // what the value may be, as the help shows it
+  const char* help = "";
+};
+
+// The rows in file order. Each row is ROW((member), (the tool's words), (the rest of Setting));
+// the launcher's table and the tool's words are made from the same rows, so that the launcher
+// carries none of the tool's texts.
+// clang-format off
+#define ZORVIK_SETTINGS(ROW) \
+  ROW((.text = &R::language), ("language", ValueRule::Language, "en | el", \
+      "the language the launcher starts in"), \
+      (.holder = Holder::Language, .after = After::LineEnd, .loadStep = -1)) \
+  ROW((.text = &R::movieFile), ("movie", ValueRule::Movie, "NAME | PATH", \
+      "the movie: a file name beside the launcher (find=auto) or a full path (find=path)"), \
+      (.box = &O::TxtAviName, .loadStep = 10, .factory = Factory::Text)) \
+  ROW((.number = &R::exitAfterLaunch), ("exit-after-launch", ValueRule::Switch, "on | off", \
+      "the launcher closes about a minute after Play"), \
+      (.holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7, \
+       .factory = Factory::Number, .factoryNumber = kChecked)) \
+  ROW((.number = &R::hideBanner), ("hide-banner", ValueRule::Switch, "on | off", \
+      "hide the cover banner when there is no cover"), \
+      (.holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6, \
+       .factory = Factory::Number)) \
+  ROW((.flag = &R::autoDetect), ("find", ValueRule::Find, "auto | path | ini", \
+      "how Play finds the movie: beside the launcher, a full path, or a player settings file"), \
+      (.holder = Holder::Method, .method = kAutoDetect, .loadStep = 12, \
+       .factory = Factory::Number, .factoryNumber = 1)) \
+  ROW((.flag = &R::iniFile), (nullptr), \
+      (.holder = Holder::Method, .method = kIniFile, .loadStep = 13)) \
+  ROW((.flag = &R::typedPath), (nullptr), \
+      (.holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14)) \
+  ROW((.text = &R::playerPath), ("player", ValueRule::PlayerPath, "PATH", \
+      "the player's path on the viewer's computer; empty: read from its registry key"), \
+      (.box = &O::TxtBSpath, .loadStep = 15)) \
+  ROW((.text = &R::playerIni), ("player-ini", ValueRule::PlayerIni, "PATH | default", \
+      "the player's .ini or .bsi file for find=ini; default: the player's own"), \
+      (.box = &O::TxtBSini, .loadStep = 9, .factory = Factory::IniWord)) \
+  ROW((.number = &R::detectVersion), ("version-warning", ValueRule::Switch, "on | off", \
+      "warn of an old player also after Apply in the options"), \
+      (.holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0, \
+       .factory = Factory::Number)) \
+  ROW((.number = &R::writeSubStyle), ("write-subtitle-style", ValueRule::Switch, "on | off", \
+      "Apply writes the subtitle style to the player's registry"), \
+      (.holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11, .factory = Factory::Number)) \
+  ROW((.number = &R::writeSubFolder), ("write-subtitle-folder", ValueRule::Switch, "on | off", \
+      "Apply writes the subtitle folder to the player's registry"), \
+      (.holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2, .factory = Factory::Number)) \
+  ROW((.number = &R::aspect), ("aspect", ValueRule::Aspect, "Original | 16:9 | 4:3", \
+      "the aspect ratio"), \
+      (.holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17, .factory = Factory::Number, \
+       .piece = Piece::ListEntry, .slot = 3, .option = "-ar=", .entries = kAspectRatios)) \
+  ROW((.number = &R::disableSubs), ("subtitles-off", ValueRule::Switch, "on | off", \
+      "play without subtitles"), \
+      (.holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8, \
+       .factory = Factory::Number, .piece = Piece::Marked, .slot = 1, .option = "-nsub")) \
+  ROW((.number = &R::fullScreen), ("fullscreen", ValueRule::Switch, "on | off", \
+      "play full screen"), \
+      (.holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18, .factory = Factory::Number, \
+       .factoryNumber = kChecked, .piece = Piece::Checked, .slot = 2, .option = "-fs")) \
+  ROW((.number = &R::endAtEnd), ("close-at-end", ValueRule::Switch, "on | off", \
+      "the player closes at the end of the movie"), \
+      (.holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19, .factory = Factory::Number, \
+       .factoryNumber = kChecked, .piece = Piece::Checked, .slot = 5, .option = "-eend")) \
+  ROW((.text = &R::skin), ("skin", ValueRule::Skin, "NAME | none", \
+      "the player's skin"), \
+      (.holder = Holder::Skin, .loadStep = 20, .piece = Piece::Skin, .slot = 0, .option = "-skin=")) \
+  ROW((.number = &R::panScan), ("pan-scan", ValueRule::Switch, "on | off", \
+      "pan-scan display"), \
+      (.holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21, \
+       .factory = Factory::Number, .piece = Piece::Checked, .slot = 6, .option = "-pan")) \
+  ROW((.number = &R::startAt), ("start", ValueRule::Switch, "on | off", \
+      "start the movie at start-seconds"), \
+      (.holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22, .factory = Factory::Number, \
+       .piece = Piece::StartTime, .slot = 4, .option = "-stime=")) \
+  ROW((.text = &R::startPosition), ("start-seconds", ValueRule::Seconds, "SECONDS | M:SS", \
+      "where the movie starts, up to 10 hours; the launcher starts the trailers there too"), \
+      (.box = &O::TxtSec, .loadStep = 24, .factory = Factory::Text, \
+       .factoryText = kSecondsPlaceholder)) \
+  ROW((.number = &R::resolution), ("resolution", ValueRule::Resolution, \
+      "Original | 640x480x16 | ... | 1600x1200x32", "the screen resolution while playing"), \
+      (.holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23, \
+       .factory = Factory::Number, .piece = Piece::ListEntry, .slot = 7, .option = "-res=", \
+       .entries = kResolutions)) \
+  ROW((.number = &R::useApi), ("use-api", ValueRule::Switch, "on | off", \
+      "kept for the options window; Play doesn't use it"), \
+      (.holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3)) \
+  ROW((.number = &R::shutDown), ("shutdown", ValueRule::Switch, "on | off", \
+      "kept for the options window; Play doesn't use it"), \
+      (.holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4)) \
+  ROW((.text = &R::parameters), ("parameters", ValueRule::Text, "TEXT", \
+      "the player's options as Play passes them; typed, they set the playback options they " \
+      "say; a playback option's change rebuilds them, keeping the options the options window " \
+      "doesn't know"), \
+      (.box = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16, \
+       .factory = Factory::Text, .factoryText = "-fs -eend")) \
+  ROW((.text = &R::movieTitle), ("title", ValueRule::Text, "TEXT", \
+      "the movie's title on the main window"), \
+      (.holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1))
+// clang-format on
+
+#define ZORVIK_SETTING_FIELDS(...) __VA_ARGS__
+#define ZORVIK_SETTING(member, words, rest) \
+  Setting{ZORVIK_SETTING_FIELDS member, ZORVIK_SETTING_FIELDS rest},
+#define ZORVIK_SETTING_WORDS(member, words, rest) SettingWords{ZORVIK_SETTING_FIELDS words},
+
 namespace settings_rows {
 using R = SettingsRecord;
 using O = OptionsWindowControls;
-// clang-format off
-inline constexpr Setting kSettings[] = {
-    {.text = &R::language, .name = "language", .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1,
-     .rule = ValueRule::Language, .values = "en | el", .help = "the language the launcher starts in"},
-    {.text = &R::movieFile, .name = "movie", .box = &O::TxtAviName, .loadStep = 10,
-     .factory = Factory::Text, .rule = ValueRule::Movie, .values = "NAME | PATH",
-     .help = "the movie: a file name beside the launcher (find=auto) or a full path (find=path)"},
-    {.number = &R::exitAfterLaunch, .name = "exit-after-launch", .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7,
-     .factory = Factory::Number, .factoryNumber = kChecked, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "the launcher closes about a minute after Play"},
-    {.number = &R::hideBanner, .name = "hide-banner", .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "hide the cover banner when there is no cover"},
-    {.flag = &R::autoDetect, .name = "find", .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12,
-     .factory = Factory::Number, .factoryNumber = 1, .rule = ValueRule::Find, .values = "auto | path | ini",
-     .help = "how Play finds the movie: beside the launcher, a full path, or a player settings file"},
-    {.flag = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
-    {.flag = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
-    {.text = &R::playerPath, .name = "player", .box = &O::TxtBSpath, .loadStep = 15,
-     .rule = ValueRule::PlayerPath, .values = "PATH",
-     .help = "the player's path on the viewer's computer; empty: read from its registry key"},
-    {.text = &R::playerIni, .name = "player-ini", .box = &O::TxtBSini, .loadStep = 9,
-     .factory = Factory::IniWord, .rule = ValueRule::PlayerIni, .values = "PATH | default",
-     .help = "the player's .ini or .bsi file for find=ini; default: the player's own"},
-    {.number = &R::detectVersion, .name = "version-warning", .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "warn of an old player also after Apply in the options"},
-    {.number = &R::writeSubStyle, .name = "write-subtitle-style", .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "Apply writes the subtitle style to the player's registry"},
-    {.number = &R::writeSubFolder, .name = "write-subtitle-folder", .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "Apply writes the subtitle folder to the player's registry"},
-    {.number = &R::aspect, .name = "aspect", .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17,
-     .factory = Factory::Number, .rule = ValueRule::Aspect, .values = "Original | 16:9 | 4:3", .help = "the aspect ratio",
-     .piece = Piece::ListEntry, .slot = 3, .option = "-ar=", .entries = kAspectRatios},
-    {.number = &R::disableSubs, .name = "subtitles-off", .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off", .help = "play without subtitles",
-     .piece = Piece::Marked, .slot = 1, .option = "-nsub"},
-    {.number = &R::fullScreen, .name = "fullscreen", .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18,
-     .factory = Factory::Number, .factoryNumber = kChecked, .rule = ValueRule::Switch, .values = "on | off", .help = "play full screen",
-     .piece = Piece::Checked, .slot = 2, .option = "-fs"},
-    {.number = &R::endAtEnd, .name = "close-at-end", .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19,
-     .factory = Factory::Number, .factoryNumber = kChecked, .rule = ValueRule::Switch, .values = "on | off",
-     .help = "the player closes at the end of the movie",
-     .piece = Piece::Checked, .slot = 5, .option = "-eend"},
-    {.text = &R::skin, .name = "skin", .holder = Holder::Skin, .loadStep = 20,
-     .rule = ValueRule::Skin, .values = "NAME | none", .help = "the player's skin",
-     .piece = Piece::Skin, .slot = 0, .option = "-skin="},
-    {.number = &R::panScan, .name = "pan-scan", .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off", .help = "pan-scan display",
-     .piece = Piece::Checked, .slot = 6, .option = "-pan"},
-    {.number = &R::startAt, .name = "start", .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22,
-     .factory = Factory::Number, .rule = ValueRule::Switch, .values = "on | off", .help = "start the movie at start-seconds",
-     .piece = Piece::StartTime, .slot = 4, .option = "-stime="},
-    {.text = &R::startPosition, .name = "start-seconds", .box = &O::TxtSec, .loadStep = 24,
-     .factory = Factory::Text, .factoryText = kSecondsPlaceholder, .rule = ValueRule::Seconds, .values = "SECONDS | M:SS",
-     .help = "where the movie starts, up to 10 hours; the launcher starts the trailers there too"},
-    {.number = &R::resolution, .name = "resolution", .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23,
-     .factory = Factory::Number, .rule = ValueRule::Resolution, .values = "Original | 640x480x16 | ... | 1600x1200x32",
-     .help = "the screen resolution while playing",
-     .piece = Piece::ListEntry, .slot = 7, .option = "-res=", .entries = kResolutions},
-    {.number = &R::useApi, .name = "use-api", .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3,
-     .rule = ValueRule::Switch, .values = "on | off", .help = "kept for the options window; Play doesn't use it"},
-    {.number = &R::shutDown, .name = "shutdown", .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4,
-     .rule = ValueRule::Switch, .values = "on | off", .help = "kept for the options window; Play doesn't use it"},
-    {.text = &R::parameters, .name = "parameters", .box = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16,
-     .factory = Factory::Text, .factoryText = "-fs -eend", .rule = ValueRule::Text, .values = "TEXT",
-     .help = "the player's options as Play passes them; typed, they set the playback options they say; a playback "
-             "option's change rebuilds them, keeping the options the options window doesn't know"},
-    {.text = &R::movieTitle, .name = "title", .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1,
-     .rule = ValueRule::Text, .values = "TEXT", .help = "the movie's title on the main window"},
-};
-// clang-format on
+inline constexpr Setting kSettings[] = {ZORVIK_SETTINGS(ZORVIK_SETTING)};
+inline constexpr SettingWords kSettingWords[] = {ZORVIK_SETTINGS(ZORVIK_SETTING_WORDS)};
 }  // namespace settings_rows
 using settings_rows::kSettings;
+using settings_rows::kSettingWords;
+
+#undef ZORVIK_SETTING_WORDS
+#undef ZORVIK_SETTING
+#undef ZORVIK_SETTING_FIELDS
+#undef ZORVIK_SETTINGS
 
 inline constexpr int kLastLoadStep = 24;
 
