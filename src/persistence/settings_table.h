@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <span>
 
 #include "forms/options_window_controls.h"
@@ -210,6 +211,15 @@ inline constexpr SettingWords kSettingWords[] = {ZORVIK_SETTINGS(ZORVIK_SETTING_
 }  // namespace settings_rows
 using settings_rows::kSettings;
 using settings_rows::kSettingWords;
+
+// The authors' tool reads a typed option back into the setting that says it, by its name.
+constexpr bool EveryPieceNamed() {
+  for (size_t i = 0; i < std::size(kSettings); ++i) {
+    if (kSettings[i].piece != Piece::None && !kSettingWords[i].name) return false;
+  }
+  return true;
+}
+static_assert(EveryPieceNamed());
 
 #undef ZORVIK_SETTING_WORDS
 #undef ZORVIK_SETTING
