@@ -6,18 +6,17 @@
 
 #include "author/autorun_inf.h"
 #include "author/names.h"
-#include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "author/text_fit.h"
 #include "author/video_header.h"
 #include "core/launcher.h"
 #include "core/text_util.h"
+#include "forms/main_window_controls.h"
+#include "forms/options_window_controls.h"
 #include "media/video_discovery.h"
 #include "media/video_launch.h"
+#include "persistence/player_options.h"
 #include "persistence/settings_file.h"
-#include "ui/main/frm_main.h"
-#include "ui/options/command_line.h"
-#include "ui/options/frm_opt.h"
 
 namespace zorvik::author {
 
@@ -113,7 +112,7 @@ class Checker {
 
   // Texts that don't fit their place, or hold what the launcher's fonts can't draw.
   void CheckTexts() {
-    const Label& title = l_.Main().LblMovieName;
+    const Label& title = l_.MainControls().LblMovieName;
     const int width = title.Width() / kTwipsPerPixel, height = title.Height() / kTwipsPerPixel;
     const Wrapped w = WrapText(rep_.title, rep_.titleSize, width);
     const int lines = std::max(1, height / LinePixels(rep_.titleSize));
@@ -151,7 +150,7 @@ class Checker {
   }
 
   void Observe() {
-    FrmMain& m = l_.Main();
+    MainWindowControls& m = l_.MainControls();
     rep_.language = l_.GreekLanguage ? "Greek" : "English";
     rep_.title = m.LblMovieName.Caption();
     rep_.titleSize = m.LblMovieName.GetFont().size;
@@ -202,7 +201,7 @@ class Checker {
 
   // Presses the Play button where a person would, in the middle of its picture.
   PlayView Press(const std::string& what) {
-    FrmMain& m = l_.Main();
+    MainWindowControls& m = l_.MainControls();
     PlayView v;
     v.what = what;
     Twips x = 0, y = 0;
@@ -234,7 +233,7 @@ class Checker {
 
   // Chooses every entry of the disc's programs and documents, then each trailer and Play.
   void ChooseEntries() {
-    FrmMain& m = l_.Main();
+    MainWindowControls& m = l_.MainControls();
     std::vector<MenuItem*> entries;
     for (MenuItem* menu : {&m.Movie, &m.Programs}) {
       for (MenuItem* item : menu->Children()) {
@@ -420,7 +419,7 @@ class Checker {
       }
     }
 
-    const std::string built = RecordWindow(*record).OptionString();
+    const std::string built = PlayerOptionString(*record);
     if (Words(built) != Words(record->parameters)) {
       Add(Severity::Warning, "parameters-typed",
           "Play passes the parameters as typed, [" + record->parameters +
@@ -456,7 +455,7 @@ class Checker {
         CaseOnly("player-ini", value("player-ini"), ini);
       }
     } else if (find == "auto" && rep_.startedUp) {
-      const std::string found = l_.Opt().TxtAviName.Text();
+      const std::string found = l_.OptControls().TxtAviName.Text();
       const std::vector<std::string> videos = VideosBesideLauncher(p_);
       std::string others;
       for (const std::string& v : videos) {
@@ -517,7 +516,7 @@ class Checker {
       const std::string path = value(name);
       if (path.empty()) continue;
       placeholder(name, record->others[n - 1].name, factory.others[n - 1].name, "Programs");
-      if (rep_.startedUp && !l_.Main().Programs.Enabled()) {
+      if (rep_.startedUp && !l_.MainControls().Programs.Enabled()) {
         Add(Severity::Viewer, "program-unreachable",
             name +
                 " can't be reached: the Programs menu is disabled because the "
@@ -545,8 +544,8 @@ class Checker {
       return head ? VideoSeconds(*head) : std::nullopt;
     };
     const std::string at = TrimBlanks(start) + " seconds";
-    if (movieBeside && !l_.Opt().TxtAviName.Text().empty()) {
-      const std::optional<long long> movie = length(l_.Opt().TxtAviName.Text());
+    if (movieBeside && !l_.OptControls().TxtAviName.Text().empty()) {
+      const std::optional<long long> movie = length(l_.OptControls().TxtAviName.Text());
       if (movie && seconds >= static_cast<double>(*movie)) {
         Add(Severity::Viewer, "start-past-movie",
             "Play starts the movie at " + at + ", but it is " + std::to_string(*movie) +
@@ -694,7 +693,7 @@ std::string MovieFoundBesideLauncher(DiscFiles& disc) {
   DiscPlatform p(disc, ViewerPc{});
   Launcher l(p);
   AutoDetectVideo(l);
-  return l.Opt().TxtAviName.Text();
+  return l.OptControls().TxtAviName.Text();
 }
 
 std::vector<std::string> VideosBesideLauncher(DiscPlatform& platform) {

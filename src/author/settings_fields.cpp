@@ -3,33 +3,43 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <set>
 
+#include "author/disc_files.h"
+#include "author/disc_platform.h"
 #include "author/names.h"
-#include "author/record_window.h"
 #include "author/viewer_pc.h"
+#include "core/launcher.h"
 #include "core/text_util.h"
 #include "forms/language.h"
-#include "ui/options/command_line.h"
+#include "persistence/player_options.h"
+#include "persistence/settings_table.h"
 
 namespace zorvik::author {
 
 namespace {
 
-enum class Rule {
-  Text,        // any text the file can hold
-  DiscFile,    // a path inside the disc
-  PlayerPath,  // a full path on the viewer's computer, or nothing
-  Movie,
-  PlayerIni,
-  Skin,
-  Seconds,
-  Switch,
-  Language,
-  Find,
-  Aspect,
-  Resolution,
+// The lists and the words of the record's language, as the options window shows them.
+class RecordWords {
+ public:
+  explicit RecordWords(const SettingsRecord& r)
+      // A line that names neither language leaves the launcher's own, English.
+      : greek_(r.language == kGreekLanguageLine) {}
+  std::vector<std::string> AspectChoices() const {
+    return {kAspectRatios.begin(), kAspectRatios.end()};
+  }
+  std::vector<std::string> ResolutionChoices() const {
+    return {kResolutions.begin(), kResolutions.end()};
+  }
+  std::string NoSkinWord() const { return NoSkinCaption(greek_); }
+  std::string DefaultIniWord() const { return zorvik::DefaultIniWord(greek_); }
+
+ private:
+  bool greek_;
 };
+
+using Rule = ValueRule;
 
 struct Field {
   const char* name;
@@ -45,65 +55,18 @@ using R = SettingsRecord;
 
 const std::vector<Field>& Fields() {
   static const std::vector<Field> fields = [] {
-    std::vector<Field> f = {
-        {"language", Rule::Language, "en | el", "the language the launcher starts in"},
-        {"movie", Rule::Movie, "NAME | PATH",
-         "the movie: a file name beside the launcher (find=auto) or a full path (find=path)", false,
-         [](R& r) -> std::string& { return r.movieFile; }},
-        {"exit-after-launch", Rule::Switch, "on | off",
-         "the launcher closes about a minute after Play", false, nullptr,
-         [](R& r) -> int& { return r.exitAfterLaunch; }},
-        {"hide-banner", Rule::Switch, "on | off", "hide the cover banner when there is no cover",
-         false, nullptr, [](R& r) -> int& { return r.hideBanner; }},
-        {"find", Rule::Find, "auto | path | ini",
-         "how Play finds the movie: beside the launcher, a full path, or a player settings file"},
-        {"player", Rule::PlayerPath, "PATH",
-         "the player's path on the viewer's computer; empty: read from its registry key", false,
-         [](R& r) -> std::string& { return r.playerPath; }},
-        {"player-ini", Rule::PlayerIni, "PATH | default",
-         "the player's .ini or .bsi file for find=ini; default: the player's own", false,
-         [](R& r) -> std::string& { return r.playerIni; }},
-        {"version-warning", Rule::Switch, "on | off",
-         "warn of an old player also after Apply in the options", false, nullptr,
-         [](R& r) -> int& { return r.detectVersion; }},
-        {"write-subtitle-style", Rule::Switch, "on | off",
-         "Apply writes the subtitle style to the player's registry", false, nullptr,
-         [](R& r) -> int& { return r.writeSubStyle; }},
-        {"write-subtitle-folder", Rule::Switch, "on | off",
-         "Apply writes the subtitle folder to the player's registry", false, nullptr,
-         [](R& r) -> int& { return r.writeSubFolder; }},
-        {"aspect", Rule::Aspect, "Original | 16:9 | 4:3", "the aspect ratio", true, nullptr,
-         [](R& r) -> int& { return r.aspect; }},
-        {"subtitles-off", Rule::Switch, "on | off", "play without subtitles", true, nullptr,
-         [](R& r) -> int& { return r.disableSubs; }},
-        {"fullscreen", Rule::Switch, "on | off", "play full screen", true, nullptr,
-         [](R& r) -> int& { return r.fullScreen; }},
-        {"close-at-end", Rule::Switch, "on | off", "the player closes at the end of the movie",
-         true, nullptr, [](R& r) -> int& { return r.endAtEnd; }},
-        {"skin", Rule::Skin, "NAME | none", "the player's skin", true,
-         [](R& r) -> std::string& { return r.skin; }},
-        {"pan-scan", Rule::Switch, "on | off", "pan-scan display", true, nullptr,
-         [](R& r) -> int& { return r.panScan; }},
-        {"start", Rule::Switch, "on | off", "start the movie at start-seconds", true, nullptr,
-         [](R& r) -> int& { return r.startAt; }},
-        {"start-seconds", Rule::Seconds, "SECONDS | M:SS",
-         "where the movie starts, up to 10 hours; the launcher starts the trailers there too", true,
-         [](R& r) -> std::string& { return r.startPosition; }},
-        {"resolution", Rule::Resolution, "Original | 640x480x16 | ... | 1600x1200x32",
-         "the screen resolution while playing", true, nullptr,
-         [](R& r) -> int& { return r.resolution; }},
-        {"use-api", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
-         false, nullptr, [](R& r) -> int& { return r.useApi; }},
-        {"shutdown", Rule::Switch, "on | off", "kept for the options window; Play doesn't use it",
-         false, nullptr, [](R& r) -> int& { return r.shutDown; }},
-        {"parameters", Rule::Text, "TEXT",
-         "the player's options as Play passes them; typed, they set the playback options they "
-         "say; a playback option's change rebuilds them, keeping the options the options window "
-         "doesn't know",
-         false, [](R& r) -> std::string& { return r.parameters; }},
-        {"title", Rule::Text, "TEXT", "the movie's title on the main window", false,
-         [](R& r) -> std::string& { return r.movieTitle; }},
-    };
+    std::vector<Field> f;
+    for (size_t i = 0; i < std::size(kSettings); ++i) {
+      const Setting& row = kSettings[i];
+      const SettingWords& words = kSettingWords[i];
+      if (!words.name) continue;
+      // The start time is a piece of the option string with its box.
+      Field field{words.name, words.rule, words.values, words.help,
+                  row.piece != Piece::None || words.rule == Rule::Seconds};
+      if (row.text) field.text = [&row](R& r) -> std::string& { return r.*row.text; };
+      if (row.number) field.number = [&row](R& r) -> int& { return r.*row.number; };
+      f.push_back(std::move(field));
+    }
     for (int n = 0; n < 3; ++n) {
       static const char* names[3][2] = {{"trailer1", "trailer1.name"},
                                         {"trailer2", "trailer2.name"},
@@ -156,7 +119,7 @@ std::string ChoiceText(const std::vector<std::string>& choices, int index) {
   return choices[static_cast<size_t>(index)];
 }
 
-std::string Shown(const Field& f, const SettingsRecord& record, RecordWindow& window) {
+std::string Shown(const Field& f, const SettingsRecord& record, const RecordWords& window) {
   R& r = const_cast<R&>(record);
   switch (f.rule) {
     case Rule::Language:
@@ -312,25 +275,17 @@ std::optional<std::string> StartSeconds(const std::string& value, std::string& w
   return text;
 }
 
-// The player's options as the options window makes them: the switch each one starts with, and
-// the settings field that says it.
-struct Switch {
-  const char* prefix;  // ends in '=' when a value follows
-  const char* field;
-};
-constexpr Switch kSwitches[] = {
-    {"-skin=", "skin"},   {"-nsub", "subtitles-off"}, {"-fs", "fullscreen"},
-    {"-ar=", "aspect"},   {"-stime=", "start"},       {"-eend", "close-at-end"},
-    {"-pan", "pan-scan"}, {"-res=", "resolution"},
-};
+std::vector<std::string> Entries(const Setting& row) {
+  return {row.entries.begin(), row.entries.end()};
+}
 
 struct ParameterWord {
-  const Switch* known = nullptr;  // nothing: an option the options window doesn't know
+  const Setting* known = nullptr;  // nothing: an option the options window doesn't know
   std::string text;
   std::string value;
 };
 
-std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordWindow& window) {
+std::vector<ParameterWord> ParameterWords(const std::string& parameters) {
   std::vector<ParameterWord> out;
   std::vector<std::string> words;
   size_t i = 0;
@@ -343,25 +298,25 @@ std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordW
   }
   for (size_t w = 0; w < words.size(); ++w) {
     ParameterWord word{nullptr, words[w], ""};
-    for (const Switch& sw : kSwitches) {
-      const std::string prefix = sw.prefix;
+    for (const Setting& row : kSettings) {
+      if (row.piece == Piece::None) continue;
+      const std::string prefix = row.option;
       const bool valued = prefix.back() == '=';
       if (valued ? !word.text.starts_with(prefix) : word.text != prefix) continue;
       word.value = word.text.substr(prefix.size());
       // A skin's name may hold blanks; the option string has them unquoted.
-      if (prefix == "-skin=") {
+      if (row.piece == Piece::Skin) {
         while (w + 1 < words.size() && !words[w + 1].starts_with("-")) {
           word.text += " " + words[++w];
           word.value += " " + words[w];
         }
       }
-      const bool fits = prefix == "-ar=" ? ParseChoiceIndex(window.AspectChoices(), word.value) > 0
-                        : prefix == "-res="
-                            ? ParseChoiceIndex(window.ResolutionChoices(), word.value) > 0
-                        : prefix == "-stime=" ? IsNumeric(word.value)
-                        : prefix == "-skin="  ? !TrimBlanks(word.value).empty()
-                                              : true;
-      if (fits) word.known = &sw;
+      const bool fits = row.piece == Piece::ListEntry
+                            ? ParseChoiceIndex(Entries(row), word.value) > 0
+                        : row.piece == Piece::StartTime ? IsNumeric(word.value)
+                        : row.piece == Piece::Skin      ? !TrimBlanks(word.value).empty()
+                                                        : true;
+      if (fits) word.known = &row;
       break;
     }
     out.push_back(std::move(word));
@@ -371,30 +326,32 @@ std::vector<ParameterWord> ParameterWords(const std::string& parameters, RecordW
 
 // The options a hand-typed parameter text says, put into the fields that say them in the options
 // window, so that the window and a later rebuild agree with what Play passes.
-void TakeParameters(R& r, const std::vector<ParameterWord>& words, RecordWindow& window) {
-  r.skin = window.NoSkinWord();
-  r.disableSubs = r.fullScreen = r.endAtEnd = r.panScan = r.startAt = kUnchecked;
-  r.aspect = r.resolution = 0;
+void TakeParameters(R& r, const std::vector<ParameterWord>& words, const RecordWords& window) {
+  for (const Setting& row : kSettings) {
+    if (row.piece == Piece::Skin) r.*row.text = window.NoSkinWord();
+    if (row.piece == Piece::ListEntry) r.*row.number = 0;
+    if (row.piece == Piece::Marked || row.piece == Piece::Checked ||
+        row.piece == Piece::StartTime) {
+      r.*row.number = kUnchecked;
+    }
+  }
   for (const ParameterWord& w : words) {
     if (!w.known) continue;
-    const std::string prefix = w.known->prefix;
-    if (prefix == "-skin=") r.skin = w.value;
-    if (prefix == "-nsub") r.disableSubs = kChecked;
-    if (prefix == "-fs") r.fullScreen = kChecked;
-    if (prefix == "-ar=") r.aspect = ParseChoiceIndex(window.AspectChoices(), w.value);
-    if (prefix == "-stime=") {
-      r.startAt = kChecked;
-      r.startPosition = w.value;
+    const Setting& row = *w.known;
+    if (row.piece == Piece::Skin) {
+      r.*row.text = w.value;
+    } else if (row.piece == Piece::ListEntry) {
+      r.*row.number = ParseChoiceIndex(Entries(row), w.value);
+    } else {
+      r.*row.number = kChecked;
+      if (row.piece == Piece::StartTime) r.startPosition = w.value;
     }
-    if (prefix == "-eend") r.endAtEnd = kChecked;
-    if (prefix == "-pan") r.panScan = kChecked;
-    if (prefix == "-res=") r.resolution = ParseChoiceIndex(window.ResolutionChoices(), w.value);
   }
 }
 
 // Sets one field; false with the reason when the value doesn't fit it.
-bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window, std::string& why,
-            std::vector<std::string>& discPaths) {
+bool Assign(const Field& f, R& r, const std::string& value, const RecordWords& window,
+            std::string& why, std::vector<std::string>& discPaths) {
   switch (f.rule) {
     case Rule::Switch: {
       const std::optional<int> v = ParseSwitch(value);
@@ -488,7 +445,21 @@ bool Assign(const Field& f, R& r, const std::string& value, RecordWindow& window
   return true;
 }
 
+ViewerPc NoPlayer() {
+  ViewerPc pc;
+  pc.player.clear();
+  return pc;
+}
+
 }  // namespace
+
+SettingsRecord FactoryRecord() {
+  MemoryDisc empty;
+  DiscPlatform platform(empty, NoPlayer());
+  Launcher launcher(platform);
+  launcher.Start();
+  return CaptureSettings(launcher);
+}
 
 const std::vector<FieldHelp>& SettingsFieldHelp() {
   static const std::vector<FieldHelp> help = [] {
@@ -501,7 +472,7 @@ const std::vector<FieldHelp>& SettingsFieldHelp() {
 }
 
 std::vector<ShownField> ShowSettings(const SettingsRecord& record) {
-  RecordWindow window(record);
+  const RecordWords window(record);
   std::vector<ShownField> out;
   for (const Field& f : Fields())
     out.push_back({f.name, Shown(f, record, window), KindOf(f.rule)});
@@ -510,15 +481,15 @@ std::vector<ShownField> ShowSettings(const SettingsRecord& record) {
 
 SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::string>& arguments) {
   SetResult result;
-  RecordWindow window(record);
+  const RecordWords window(record);
   R r = record;
   std::set<std::string> seen;
   bool rebuild = false;
-  std::vector<ParameterWord> before = ParameterWords(record.parameters, window);
+  std::vector<ParameterWord> before = ParameterWords(record.parameters);
   for (const std::string& argument : arguments) {
     if (argument.starts_with("parameters=")) {
       // Typed parameters say the options first; options named beside them then change those.
-      before = ParameterWords(argument.substr(11), window);
+      before = ParameterWords(argument.substr(11));
       TakeParameters(r, before, window);
     }
   }
@@ -569,16 +540,16 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
   if (rebuild) {
     // A rebuild keeps the options the options window doesn't know, after its own; one it knows
     // that only the typed text held would be lost, so that is refused.
-    const std::string built = RecordWindow(r).OptionString();
-    std::vector<ParameterWord> now = ParameterWords(built, window);
+    const std::string built = PlayerOptionString(r);
+    std::vector<ParameterWord> now = ParameterWords(built);
     std::string extras, lost;
     for (const ParameterWord& w : before) {
       if (!w.known) {
         extras += " " + w.text;
         continue;
       }
-      const bool named = seen.contains(w.known->field) ||
-                         (std::string(w.known->field) == "start" && seen.contains("start-seconds"));
+      const bool named = seen.contains(kSettingWords[w.known - kSettings].name) ||
+                         (w.known->piece == Piece::StartTime && seen.contains("start-seconds"));
       const bool kept = std::any_of(now.begin(), now.end(),
                                     [&w](const ParameterWord& n) { return n.text == w.text; });
       if (!named && !kept) lost += (lost.empty() ? "" : ", ") + w.text;
@@ -592,7 +563,7 @@ SetResult ApplySettings(const SettingsRecord& record, const std::vector<std::str
     r.parameters = built + extras;
   }
 
-  RecordWindow after(r);
+  const RecordWords after(r);
   for (const Field& f : Fields()) {
     const std::string before = Shown(f, record, window);
     const std::string now = Shown(f, r, after);

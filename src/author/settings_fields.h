@@ -13,6 +13,10 @@ namespace zorvik::author {
 // The latest start time `set` takes, in seconds: longer than any movie on a disc.
 inline constexpr int kLatestStart = 36000;
 
+// The launcher's factory settings: what its start-up holds on a disc without a settings file, on
+// a computer without the player.
+SettingsRecord FactoryRecord();
+
 enum class FieldKind { Text, Switch, Choice };
 
 struct FieldHelp {

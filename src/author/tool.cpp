@@ -11,7 +11,6 @@
 #include "author/iso_image.h"
 #include "author/json.h"
 #include "author/names.h"
-#include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "core/launcher.h"
 #include "core/text_util.h"

@@ -311,4 +311,12 @@ bool IsDefaultIniWord(const std::string& text) {
   return text == kEnglish.TextDefault || text == kGreek.TextDefault;
 }
 
+const char* NoSkinCaption(bool greek) {
+  return greek ? kGreek.TextChangeSkin : kEnglish.TextChangeSkin;
+}
+
+const char* DefaultIniWord(bool greek) {
+  return greek ? kGreek.TextDefault : kEnglish.TextDefault;
+}
+
 }  // namespace zorvik

@@ -20,5 +20,8 @@ std::string AutoDetectCaption(Launcher& l);
 // An empty skin name is no skin either.
 bool IsNoSkinCaption(const std::string& caption);
 bool IsDefaultIniWord(const std::string& text);
+// Those words in one language.
+const char* NoSkinCaption(bool greek);
+const char* DefaultIniWord(bool greek);
 
 }  // namespace zorvik

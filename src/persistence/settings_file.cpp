@@ -8,6 +8,7 @@
 #include "forms/language.h"
 #include "forms/main_window_controls.h"
 #include "forms/options_window_controls.h"
+#include "persistence/settings_table.h"
 
 namespace zorvik {
 
@@ -15,82 +16,17 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// Where a field of the file lives while the program runs.
-enum class Holder {
-  Check,       // a check box's value
-  Text,        // a text box's text
-  List,        // a list's chosen index
-  Method,      // one of the three ways of finding the movie
-  Language,    // the language menu
-  Skin,        // the skin box's caption: a skin's name or the "no skin" word
-  MovieTitle,  // the main window's title
-};
-
-// What follows a field in the file.
-enum class After { Comma, LineEnd, SharedLine, LineEndAndEmptyLine };
-
-// One field of the file and the control that holds it: the file's writer and reader, the capture
-// of the controls and the load into them all walk this table, so a setting is bound in one row.
-struct Field {
-  // The record's member: one of the three.
-  std::string SettingsRecord::*text = nullptr;
-  int SettingsRecord::*number = nullptr;
-  bool SettingsRecord::*flag = nullptr;
-  Holder holder;
-  CheckBox OptionsWindowControls::*check = nullptr;
-  TextBox OptionsWindowControls::*box = nullptr;
-  ComboBox OptionsWindowControls::*list = nullptr;
-  FindMethod method = kAutoDetect;
-  After after = After::Comma;
-  // Loading sets the controls in this order (lowest first), and each control's reaction runs as
-  // a user's change would: the order is part of what a load does.
-  int loadStep = 0;
-};
-
-using R = SettingsRecord;
-using O = OptionsWindowControls;
-// clang-format off
-constexpr Field kFields[] = {
-    {.text = &R::language, .holder = Holder::Language, .after = After::LineEnd, .loadStep = -1},
-    {.text = &R::movieFile, .holder = Holder::Text, .box = &O::TxtAviName, .loadStep = 10},
-    {.number = &R::exitAfterLaunch, .holder = Holder::Check, .check = &O::ChkZorvikexit, .loadStep = 7},
-    {.number = &R::hideBanner, .holder = Holder::Check, .check = &O::ChkBanner, .after = After::LineEnd, .loadStep = 6},
-    {.flag = &R::autoDetect, .holder = Holder::Method, .method = kAutoDetect, .loadStep = 12},
-    {.flag = &R::iniFile, .holder = Holder::Method, .method = kIniFile, .loadStep = 13},
-    {.flag = &R::typedPath, .holder = Holder::Method, .method = kTypedPath, .after = After::SharedLine, .loadStep = 14},
-    {.text = &R::playerPath, .holder = Holder::Text, .box = &O::TxtBSpath, .loadStep = 15},
-    {.text = &R::playerIni, .holder = Holder::Text, .box = &O::TxtBSini, .loadStep = 9},
-    {.number = &R::detectVersion, .holder = Holder::Check, .check = &O::ChkVersion, .after = After::LineEnd, .loadStep = 0},
-    {.number = &R::writeSubStyle, .holder = Holder::Check, .check = &O::ChkSubs, .loadStep = 11},
-    {.number = &R::writeSubFolder, .holder = Holder::Check, .check = &O::ChkSubPath, .loadStep = 2},
-    {.number = &R::aspect, .holder = Holder::List, .list = &O::CmbAspect, .loadStep = 17},
-    {.number = &R::disableSubs, .holder = Holder::Check, .check = &O::ChkSubsDisable, .loadStep = 8},
-    {.number = &R::fullScreen, .holder = Holder::Check, .check = &O::ChkFull, .loadStep = 18},
-    {.number = &R::endAtEnd, .holder = Holder::Check, .check = &O::ChkEend, .loadStep = 19},
-    {.text = &R::skin, .holder = Holder::Skin, .loadStep = 20},
-    {.number = &R::panScan, .holder = Holder::Check, .check = &O::ChkPanScan, .loadStep = 21},
-    {.number = &R::startAt, .holder = Holder::Check, .check = &O::ChkStart, .loadStep = 22},
-    {.text = &R::startPosition, .holder = Holder::Text, .box = &O::TxtSec, .loadStep = 24},
-    {.number = &R::resolution, .holder = Holder::List, .list = &O::CmbRes, .after = After::LineEnd, .loadStep = 23},
-    {.number = &R::useApi, .holder = Holder::Check, .check = &O::ChkAPI, .loadStep = 3},
-    {.number = &R::shutDown, .holder = Holder::Check, .check = &O::ChkShutDown, .after = After::LineEnd, .loadStep = 4},
-    {.text = &R::parameters, .holder = Holder::Text, .box = &O::TxtParam, .after = After::LineEndAndEmptyLine, .loadStep = 16},
-    {.text = &R::movieTitle, .holder = Holder::MovieTitle, .after = After::LineEnd, .loadStep = 1},
-};
-// clang-format on
-constexpr int kLastLoadStep = 24;
-
 // Each field has its own step, so the load sets every one of them once.
 constexpr bool StepsDistinct() {
   int seen = 0;
   for (int step = -1; step <= kLastLoadStep; ++step) {
     int n = 0;
-    for (const Field& f : kFields)
+    for (const Setting& f : kSettings)
       n += f.loadStep == step ? 1 : 0;
     if (n > 1) return false;
     seen += n;
   }
-  return seen == static_cast<int>(std::size(kFields));
+  return seen == static_cast<int>(std::size(kSettings));
 }
 static_assert(StepsDistinct());
 
@@ -99,7 +35,7 @@ static_assert(StepsDistinct());
 // the reader, so that the two agree field for field.
 template <class V>
 void Walk(V& v, SettingsRecord& r) {
-  for (const Field& f : kFields) {
+  for (const Setting& f : kSettings) {
     if (f.text) v.Text(r.*f.text);
     if (f.number) v.Number(r.*f.number);
     if (f.flag) v.Boolean(r.*f.flag);
@@ -254,13 +190,15 @@ bool InRange(int v, int lo, int hi) {
 
 // Whether every value fits the control it goes to.
 bool Fits(const SettingsRecord& r) {
-  for (int v :
-       {r.exitAfterLaunch, r.hideBanner, r.detectVersion, r.writeSubStyle, r.writeSubFolder,
-        r.disableSubs, r.fullScreen, r.endAtEnd, r.panScan, r.startAt, r.useApi, r.shutDown}) {
-    if (!InRange(v, kUnchecked, kGrayed)) return false;
+  int methods = 0;
+  for (const Setting& f : kSettings) {
+    if (f.holder == Holder::Check && !InRange(r.*f.number, kUnchecked, kGrayed)) return false;
+    if (f.holder == Holder::List && !InRange(r.*f.number, -1, int(f.entries.size()) - 1)) {
+      return false;
+    }
+    if (f.holder == Holder::Method) methods += int(r.*f.flag);
   }
-  const int selected = int(r.autoDetect) + int(r.iniFile) + int(r.typedPath);
-  return selected == 1 && InRange(r.aspect, -1, 2) && InRange(r.resolution, -1, 10);
+  return methods == 1;
 }
 
 void FailedSave(Launcher& l, const std::string& file) {
@@ -311,11 +249,9 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes) {
   return r;
 }
 
-SettingsRecord CaptureSettings(Launcher& l) {
-  MainWindowControls& m = l.MainControls();
-  OptionsWindowControls& o = l.OptControls();
+SettingsRecord CaptureOptionControls(const OptionsWindowControls& o) {
   SettingsRecord r;
-  for (const Field& f : kFields) {
+  for (const Setting& f : kSettings) {
     switch (f.holder) {
       case Holder::Check:
         r.*f.number = (o.*f.check).Value();
@@ -329,17 +265,23 @@ SettingsRecord CaptureSettings(Launcher& l) {
       case Holder::Method:
         r.*f.flag = o.OptAutoIni[f.method].Value();
         break;
-      case Holder::Language:
-        r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
-        break;
       case Holder::Skin:
         r.skin = o.ChkSkin.Caption();
         break;
+      case Holder::Language:
       case Holder::MovieTitle:
-        r.movieTitle = m.LblMovieName.Caption();
         break;
     }
   }
+  return r;
+}
+
+SettingsRecord CaptureSettings(Launcher& l) {
+  MainWindowControls& m = l.MainControls();
+  OptionsWindowControls& o = l.OptControls();
+  SettingsRecord r = CaptureOptionControls(o);
+  r.language = m.Greek.Checked() ? kGreekLanguageLine : kEnglishLanguageLine;
+  r.movieTitle = m.LblMovieName.Caption();
   for (int n = 1; n <= 3; ++n) {
     r.trailers[n - 1] = {l.TrailerPath(n), m.TrailerEntry(n).Caption()};
   }
@@ -349,6 +291,28 @@ SettingsRecord CaptureSettings(Launcher& l) {
   r.others[0] = {l.Other1Path, m.Other1Name.Caption()};
   r.others[1] = {l.Other2Path, m.Other2Name.Caption()};
   return r;
+}
+
+void SetFactorySettings(OptionsWindowControls& o, const std::string& iniWord) {
+  for (const Setting& f : kSettings) {
+    if (f.factory == Factory::Keep) continue;
+    switch (f.holder) {
+      case Holder::Check:
+        (o.*f.check).SetValue(f.factoryNumber);
+        break;
+      case Holder::Text:
+        (o.*f.box).SetText(f.factory == Factory::IniWord ? iniWord : f.factoryText);
+        break;
+      case Holder::List:
+        (o.*f.list).SetListIndex(f.factoryNumber);
+        break;
+      case Holder::Method:
+        o.OptAutoIni[f.method].SetValue(f.factoryNumber != 0);
+        break;
+      default:
+        break;
+    }
+  }
 }
 
 void SaveSettings(Launcher& l) {
@@ -393,9 +357,10 @@ bool LoadSettings(Launcher& l) {
   // file's language.
   const auto o = [&l]() -> OptionsWindowControls& { return l.OptControls(); };
   for (int step = -1; step <= kLastLoadStep; ++step) {
-    const Field* f = std::find_if(std::begin(kFields), std::end(kFields),
-                                  [step](const Field& field) { return field.loadStep == step; });
-    if (f == std::end(kFields)) continue;
+    const Setting* f =
+        std::find_if(std::begin(kSettings), std::end(kSettings),
+                     [step](const Setting& field) { return field.loadStep == step; });
+    if (f == std::end(kSettings)) continue;
     switch (f->holder) {
       case Holder::Check:
         (o().*f->check).SetValue(r.*f->number);

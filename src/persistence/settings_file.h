@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/launcher.h"
+#include "forms/options_window_controls.h"
 
 namespace zorvik {
 
@@ -67,6 +68,12 @@ std::optional<SettingsRecord> ParseSettings(std::string_view bytes);
 
 // The record as the controls and the launcher hold it now.
 SettingsRecord CaptureSettings(Launcher& l);
+// Only the fields the options window's controls hold; the others keep the record's defaults.
+SettingsRecord CaptureOptionControls(const OptionsWindowControls& o);
+
+// Puts the factory settings into the options window's controls, as Default does when there is
+// no file; iniWord is the "player's own settings" word of the current language.
+void SetFactorySettings(OptionsWindowControls& o, const std::string& iniWord);
 
 // Writes the file. A failure is reported to the user, turns saving off while the options
 // window stays loaded (OK then closes it keeping the values unsaved), and leaves any previous

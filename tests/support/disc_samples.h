@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "author/record_window.h"
 #include "author/settings_fields.h"
 
 namespace zorvik::test {

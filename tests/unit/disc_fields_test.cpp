@@ -1,7 +1,6 @@
 // The authors' tool's names for the settings: what show prints, what set takes and refuses.
 #include <gtest/gtest.h>
 
-#include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "support/disc_samples.h"
 #include "support/settings_samples.h"

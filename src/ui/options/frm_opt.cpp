@@ -6,6 +6,7 @@
 #include "media/video_discovery.h"
 #include "persistence/player_registry.h"
 #include "persistence/settings_file.h"
+#include "persistence/settings_table.h"
 #include "ui/main/frm_main.h"
 #include "ui/options/command_line.h"
 
@@ -58,35 +59,15 @@ void FrmOpt::Form_Load() {
   ReadSubStyle(l);
   ReadSubDir(l);
 
-  const char* resolutions[] = {"Original",    "640x480x16",   "640x480x32",  "800x600x16",
-                               "800x600x32",  "1024x768x16",  "1024x768x32", "1280x720x16",
-                               "1280x720x32", "1600x1200x16", "1600x1200x32"};
-  const char* aspects[] = {"Original", "16:9", "4:3"};
-  for (int i = 0; i < 11; ++i)
-    CmbRes.SetListEntry(i, resolutions[i]);
-  for (int i = 0; i < 3; ++i)
-    CmbAspect.SetListEntry(i, aspects[i]);
+  for (size_t i = 0; i < kResolutions.size(); ++i)
+    CmbRes.SetListEntry(static_cast<int>(i), kResolutions[i]);
+  for (size_t i = 0; i < kAspectRatios.size(); ++i)
+    CmbAspect.SetListEntry(static_cast<int>(i), kAspectRatios[i]);
 
   if (!(l.platform.FileExists(kSettingsReadPath) && LoadSettings(l))) {
-    ChkVersion.SetValue(kUnchecked);
-    ChkBanner.SetValue(kUnchecked);
-    TxtAviName.SetText("");
-    TxtBSini.SetText(l.TextDefault);
-    ChkSubs.SetValue(kUnchecked);
-    ChkSubPath.SetValue(kUnchecked);
-    TxtSec.SetText(kSecondsPlaceholder);
+    SetFactorySettings(*this, l.TextDefault);
     TxtSec.SetEnabled(false);
     ChkSave.SetValue(kChecked);
-    ChkFull.SetValue(kChecked);
-    ChkEend.SetValue(kChecked);
-    ChkSubsDisable.SetValue(kUnchecked);
-    ChkZorvikexit.SetValue(kChecked);
-    ChkPanScan.SetValue(kUnchecked);
-    ChkStart.SetValue(kUnchecked);
-    CmbAspect.SetListIndex(0);
-    CmbRes.SetListIndex(0);
-    TxtParam.SetText("-fs -eend");
-    OptAutoIni[kAutoDetect].SetValue(true);
   }
 
   if (OptAutoIni[kAutoDetect].Value()) {
