@@ -7,6 +7,8 @@
 #include "author/picture_header.h"
 #include "core/form.h"
 #include "core/text_util.h"
+#include "pictures/jpeg_eighth.h"
+#include "pictures/picture_plan.h"
 
 namespace zorvik::author {
 
@@ -317,7 +319,8 @@ void DiscPlatform::ShowModal(Form& form) {
   dialogs.push_back(form.Name());
 }
 
-Picture DiscPlatform::LoadPicture(const std::string& path, Twips, Twips, std::string& error) {
+Picture DiscPlatform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                  std::string& error) {
   const std::optional<std::string> bytes = ReadFile(path, kReadLimit);
   if (!bytes) {
     error = "the file can't be read.";
@@ -326,6 +329,16 @@ Picture DiscPlatform::LoadPicture(const std::string& path, Twips, Twips, std::st
   const PictureHeader h = ReadPictureHeader(*bytes);
   if (!h.ok) {
     error = h.error + ".";
+    return {};
+  }
+  // The launcher plans its reading as on a screen of 96 dots per inch here, and refuses what it
+  // can't read within its memory; a JPEG it can read at an eighth is planned that way.
+  MemorySource source(*bytes);
+  JpegEighth jpeg(source);
+  const std::optional<JpegFrame> frame = jpeg.ReadFrame();
+  if (PlanReading({h.width, h.height}, BoxPixels(boxWidth, boxHeight),
+                  frame && frame->eighthPossible) == PictureReading::TooLarge) {
+    error = kPictureTooLarge;
     return {};
   }
   return Picture{path, h.width, h.height, {}};
