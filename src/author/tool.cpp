@@ -10,10 +10,10 @@
 #include "author/host_folder.h"
 #include "author/iso_image.h"
 #include "author/json.h"
-#include "author/names.h"
 #include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "core/launcher.h"
+#include "core/names.h"
 #include "core/text_util.h"
 #include "persistence/settings_file.h"
 
@@ -556,7 +556,7 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   const CheckReport report = CheckDisc(folder, *pc);
   if (report.ReachesViewer()) {
     std::string text = "check finds what reaches the viewer of this disc";
-    for (const MessageBoxShown& box : report.startBoxes)
+    for (const MessageBoxCall& box : report.startBoxes)
       text += "\n  a message box at start-up: " + box.prompt;
     for (const Problem& problem : report.problems) {
       if (problem.severity == Severity::Viewer) text += "\n  " + problem.text;

@@ -5,7 +5,7 @@
 #include "author/autorun_inf.h"
 #include "author/check_output.h"
 #include "author/disc_check.h"
-#include "support/disc_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "author/record_window.h"
 #include "author/settings_fields.h"
-#include "support/disc_samples.h"
 #include "support/settings_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "author/json.h"
 #include "author/picture_header.h"
 #include "author/viewer_pc.h"
-#include "support/disc_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zorvik::author {
+namespace zorvik {
 
 std::u32string FoldCase(std::string_view utf8);
 bool SameName(std::string_view a, std::string_view b);
@@ -14,4 +14,4 @@ bool MatchesPattern(std::string_view pattern, std::string_view name);
 // The order a Joliet directory lists its names in: by their UTF-16 code units.
 bool ListsBefore(std::string_view a, std::string_view b);
 
-}  // namespace zorvik::author
+}  // namespace zorvik

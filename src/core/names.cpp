@@ -1,8 +1,8 @@
-#include "author/names.h"
+#include "core/names.h"
 
 #include "core/text_util.h"
 
-namespace zorvik::author {
+namespace zorvik {
 
 namespace {
 
@@ -70,4 +70,4 @@ bool ListsBefore(std::string_view a, std::string_view b) {
   return Utf8ToCodePoints(a) < Utf8ToCodePoints(b);
 }
 
-}  // namespace zorvik::author
+}  // namespace zorvik
