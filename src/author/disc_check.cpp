@@ -5,12 +5,12 @@
 #include <cstdlib>
 
 #include "author/autorun_inf.h"
+#include "author/names.h"
 #include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "author/text_fit.h"
 #include "author/video_header.h"
 #include "core/launcher.h"
-#include "core/names.h"
 #include "core/text_util.h"
 #include "media/video_discovery.h"
 #include "media/video_launch.h"

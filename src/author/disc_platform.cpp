@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "author/names.h"
 #include "author/picture_header.h"
 #include "core/form.h"
-#include "core/names.h"
 #include "core/text_util.h"
 #include "pictures/jpeg_eighth.h"
 #include "pictures/picture_plan.h"

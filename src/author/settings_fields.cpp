@@ -5,9 +5,9 @@
 #include <functional>
 #include <set>
 
+#include "author/names.h"
 #include "author/record_window.h"
 #include "author/viewer_pc.h"
-#include "core/names.h"
 #include "core/text_util.h"
 #include "forms/language.h"
 #include "ui/options/command_line.h"

@@ -10,10 +10,10 @@
 #include "author/host_folder.h"
 #include "author/iso_image.h"
 #include "author/json.h"
+#include "author/names.h"
 #include "author/record_window.h"
 #include "author/settings_fields.h"
 #include "core/launcher.h"
-#include "core/names.h"
 #include "core/text_util.h"
 #include "persistence/settings_file.h"
 

@@ -6,17 +6,20 @@
 
 namespace zorvik {
 
-Launcher::Launcher(Platform& p) : platform(p) {}
+Launcher::Launcher(Platform& p) : disc_(p), platform(disc_) {}
 
 Launcher::~Launcher() = default;
 
 void Launcher::Start() {
+  disc_.SetListing(true);
   Dispatch([this] {
     FrmMain& m = Main();
     m.Form_Load();
+    disc_.SetListing(false);
     started_ = true;
     if (!ending_) m.Show();
   });
+  disc_.SetListing(false);
 }
 
 std::string UnexpectedErrorText(const char* what) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/listed_disc.h"
 #include "core/platform.h"
 
 namespace zorvik {
@@ -31,10 +33,21 @@ struct InstallerEntry {
 // The program's title, shown by message boxes that have none of their own.
 inline constexpr const char* kAppTitle = "Zorvik";
 
-// A failure whose text is written for the user; it ends the program like any other.
-class UserError : public std::runtime_error {
+// A failure and what it was. (The library's exception classes with a text keep it in a string of
+// their own kind, which brings some 40 KB of the library into Zorvik.exe.)
+class Failure : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit Failure(std::string what) : what_(std::move(what)) {}
+  const char* what() const noexcept override { return what_.c_str(); }
+
+ private:
+  std::string what_;
+};
+
+// A failure whose text is written for the user; it ends the program like any other.
+class UserError : public Failure {
+ public:
+  using Failure::Failure;
 };
 
 // What the user reads when an unexpected failure ends the program; `what` describes the failure,
@@ -52,6 +65,10 @@ class FormObserver {
 };
 
 class Launcher {
+  // The platform as every procedure sees it: while the main window loads, it answers from one
+  // listing of each of the disc's folders.
+  ListedDisc disc_;
+
  public:
   explicit Launcher(Platform& platform);
   ~Launcher();

@@ -29,6 +29,19 @@ struct FindRecord {
   LocalDate lastWrite;
 };
 
+// One entry of a folder's listing.
+struct FolderEntry {
+  std::string name;       // as the file system keeps it
+  std::string shortName;  // its 8.3 alias, when the system made one; a search matches either
+  bool folder = false;
+  LocalDate lastWrite;
+};
+
+struct FolderListing {
+  std::string folder;                // the folder listed, in full, as LauncherFolder() gives it
+  std::vector<FolderEntry> entries;  // in the file system's listing order
+};
+
 enum class RegAccess { Read, SetValue };
 using RegKey = std::uintptr_t;
 // Registry status codes (0 is success; the others are the Windows error numbers).
@@ -69,6 +82,11 @@ class Platform {
   virtual bool WriteFileAtomic(const std::string& path, std::string_view bytes) = 0;
   // The first entry matching a pattern (or a plain path), in the file system's listing order.
   virtual std::optional<FindRecord> FindFirst(const std::string& pattern) = 0;
+  // Every entry of a folder at once ("" is the current folder), or nothing when it can't be
+  // listed. A platform without it answers each question about a file by itself.
+  virtual std::optional<FolderListing> ListFolder(const std::string& /*folder*/) {
+    return std::nullopt;
+  }
   // The Windows folder, without a trailing backslash ("C:\WINDOWS").
   virtual std::string WindowsFolder() = 0;
   // The folder of the running program, without a trailing backslash unless it is a drive's root.

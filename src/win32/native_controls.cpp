@@ -1,7 +1,6 @@
 #include "win32/native_controls.h"
 
-#include <stdexcept>
-
+#include "core/launcher.h"
 #include "win32/unicode.h"
 #include "win32/units.h"
 
@@ -80,7 +79,7 @@ void ToolTips::Set(HWND owner, HWND control, const std::string& tip, const std::
 void NativeControl::Create(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle) {
   hwnd_ = CreateWindowExW(exStyle, className, L"", kChild | style, 0, 0, 0, 0, parent,
                           IdParameter(id_), GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) throw std::runtime_error("the control " + model_.DisplayName() + " can't be made.");
+  if (!hwnd_) throw Failure("the control " + model_.DisplayName() + " can't be made.");
   Carry(hwnd_);
 }
 

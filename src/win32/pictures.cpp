@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
+#include "core/launcher.h"
 #include "pictures/jpeg_eighth.h"
 #include "pictures/shrink.h"
 #include "win32/unicode.h"
@@ -267,6 +267,30 @@ DecodedPicture DecodePicture(std::string_view bytes, PixelSize box, int dpi, std
 
 DecodedPicture DecodePictureFile(const std::wstring& path, PixelSize box, int dpi,
                                  std::string& error) {
+  // A picture of a usual size is read in one go: the decoders go back to the start of the file,
+  // which on a CD costs a seek each time.
+  constexpr LONGLONG kReadWhole = 4 << 20;
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = "the file can't be read.";
+    return {};
+  }
+  LARGE_INTEGER size{};
+  const bool small = GetFileSizeEx(file, &size) && size.QuadPart <= kReadWhole;
+  std::string bytes(small ? static_cast<size_t>(size.QuadPart) : 0, '\0');
+  DWORD got = 0;
+  const bool read = small &&
+                    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+                    got == bytes.size();
+  CloseHandle(file);
+  if (small && !read) {
+    error = "the file can't be read.";
+    return {};
+  }
+  if (small) return DecodePicture(bytes, box, dpi, error);
+
   Com<IWICStream> stream;
   IWICImagingFactory* factory = Factory();
   if (!factory || FAILED(factory->CreateStream(stream.Out())) ||
@@ -295,13 +319,13 @@ Pixels PictureStore::Get(const Picture& picture) {
     HRSRC resource = FindResourceW(self, Widen(picture.name).c_str(), RT_RCDATA);
     HGLOBAL loaded = resource ? LoadResource(self, resource) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data) throw std::runtime_error("the picture " + picture.name + " is missing.");
+    if (!data) throw Failure("the picture " + picture.name + " is missing.");
     std::string error;
     DecodedPicture decoded = DecodePicture(
         std::string_view(static_cast<const char*>(data), SizeofResource(self, resource)), {}, 96,
         error);
     if (!decoded.image) {
-      throw std::runtime_error("the picture " + picture.name + " can't be shown: " + error);
+      throw Failure("the picture " + picture.name + " can't be shown: " + error);
     }
     found = resources_.emplace(picture.name, std::move(decoded.image)).first;
   }

@@ -126,6 +126,15 @@ std::wstring EnvironmentValue(const wchar_t* name) {
 
 constexpr const char* kPlayerKey = "Software\\BST\\bsplayer";
 
+LocalDate LocalDateOf(const FILETIME& time) {
+  FILETIME local{};
+  SYSTEMTIME date{};
+  if (FileTimeToLocalFileTime(&time, &local) && FileTimeToSystemTime(&local, &date)) {
+    return {date.wYear, date.wMonth, date.wDay};
+  }
+  return {};
+}
+
 }  // namespace
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -258,16 +267,30 @@ std::optional<FindRecord> Win32Platform::FindFirst(const std::string& pattern) {
   const HANDLE search = FindFirstFileW(FilePath(pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return std::nullopt;
   FindClose(search);
+  return FindRecord{Narrow(found.cFileName), LocalDateOf(found.ftLastWriteTime)};
+}
 
-  FindRecord record;
-  record.name = Narrow(found.cFileName);
-  FILETIME local{};
-  SYSTEMTIME date{};
-  if (FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
-      FileTimeToSystemTime(&local, &date)) {
-    record.lastWrite = {date.wYear, date.wMonth, date.wDay};
+std::optional<FolderListing> Win32Platform::ListFolder(const std::string& folder) {
+  const std::wstring full = WithoutTrailingSlash(FilePath(folder.empty() ? "." : folder));
+  if (full.empty()) return std::nullopt;
+  FolderListing listing{Narrow(full), {}};
+  WIN32_FIND_DATAW found{};
+  const HANDLE search =
+      FindFirstFileW((full.back() == L'\\' ? full + L"*" : full + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    // Only a drive's root can hold nothing at all, not even "." and "..".
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return listing;
+    return std::nullopt;
   }
-  return record;
+  do {
+    listing.entries.push_back({Narrow(found.cFileName), Narrow(found.cAlternateFileName),
+                               (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                               LocalDateOf(found.ftLastWriteTime)});
+  } while (FindNextFileW(search, &found));
+  const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
+  FindClose(search);
+  if (!whole) return std::nullopt;
+  return listing;
 }
 
 std::string Win32Platform::WindowsFolder() {

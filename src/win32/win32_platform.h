@@ -36,6 +36,7 @@ class Win32Platform : public Platform {
   std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::optional<FolderListing> ListFolder(const std::string& folder) override;
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
   std::vector<std::string> ProgramFilesFolders() override;

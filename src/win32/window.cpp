@@ -1,9 +1,9 @@
 #include "win32/window.h"
 
 #include <exception>
-#include <stdexcept>
 
 #include "core/form.h"
+#include "core/launcher.h"
 #include "win32/units.h"
 
 namespace zorvik::win32 {
@@ -40,7 +40,7 @@ void Window::RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HICON 
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = name;
   if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error("the window class can't be registered");
+    throw Failure("the window class can't be registered");
   }
 }
 
@@ -52,7 +52,7 @@ HWND Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, HWND p
                     const RECT& rect) {
   CreateWindowExW(exStyle, className, L"", style, rect.left, rect.top, rect.right - rect.left,
                   rect.bottom - rect.top, parent, menu, GetModuleHandleW(nullptr), this);
-  if (!hwnd_) throw std::runtime_error("a window can't be created");
+  if (!hwnd_) throw Failure("a window can't be created");
   return hwnd_;
 }
 

@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "core/file_names.h"
 #include "core/form.h"
-#include "core/names.h"
 
 namespace zorvik::test {
 
@@ -133,6 +133,22 @@ std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
     if (MatchesPattern(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
   }
   return std::nullopt;
+}
+
+std::optional<FolderListing> FakePlatform::ListFolder(const std::string& folder) {
+  Log("ListFolder " + folder);
+  const std::string full = Full(folder);
+  const Entry* e = Lookup(full);
+  if (!listsFolders || !e || !e->folder) return std::nullopt;
+  const size_t depth = Parts(full).size();
+  FolderListing out{full, {}};
+  for (const Entry& entry : entries_) {
+    const std::vector<std::string> ep = Parts(entry.path);
+    if (ep.size() == depth + 1 && Lower(Join(ep, depth)) == Lower(full)) {
+      out.entries.push_back({ep.back(), "", entry.folder, entry.lastWrite});
+    }
+  }
+  return out;
 }
 
 FileDialogResult FakePlatform::OpenFileDialog(const std::string& filter,

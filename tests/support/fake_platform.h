@@ -46,6 +46,8 @@ class FakePlatform : public StandInWindows {
   bool failWrites = false;
   // Makes reads of files fail although they exist, as a file locked by another program would.
   bool failReads = false;
+  // Lists a folder at once, as Windows does; without it the launcher asks about each file.
+  bool listsFolders = false;
 
   // Logs and scripted answers, besides those of StandInWindows.
   std::vector<std::string> calls;              // every request, in order, as "Operation argument"
@@ -68,6 +70,7 @@ class FakePlatform : public StandInWindows {
   std::optional<std::string> ReadFile(const std::string& path, size_t largest) override;
   bool WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   std::optional<FindRecord> FindFirst(const std::string& pattern) override;
+  std::optional<FolderListing> ListFolder(const std::string& folder) override;
   std::string WindowsFolder() override {
     Log("WindowsFolder");
     return windowsFolder;

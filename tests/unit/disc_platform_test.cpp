@@ -9,8 +9,8 @@
 #include "author/disc_check.h"
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
+#include "author/names.h"
 #include "author/run_program.h"
-#include "core/names.h"
 #include "unit/disc_samples.h"
 
 namespace zorvik::test {
@@ -136,11 +136,11 @@ TEST_F(DiscPlatformTest, NamesIgnoreCaseAsWindowsDoes) {
        {Case{"ÀÉÎÕÜÞ", "àéîõüþ", true}, Case{"×", "÷", false}, Case{"ΑΒΓΩΪΫ", "αβγωϊϋ", true},
         Case{"ΆΈΉΊΌΎΏ", "άέήίόύώ", true}, Case{"ΤΑΙΝΊΑΣ", "ταινίας", true},
         Case{"АЯЀЏ", "аяѐџ", true}, Case{"Ͱ", "ͱ", false}, Case{"a", "b", false}}) {
-    EXPECT_EQ(SameName(c.a, c.b), c.same) << c.a << " " << c.b;
+    EXPECT_EQ(author::SameName(c.a, c.b), c.same) << c.a << " " << c.b;
   }
-  EXPECT_TRUE(MatchesPattern("*.AVI", "ταινία.avi"));
-  EXPECT_TRUE(ListsBefore("Z.avi", "a.avi"));
-  EXPECT_FALSE(ListsBefore("a.avi", "Z.avi"));
+  EXPECT_TRUE(author::MatchesPattern("*.AVI", "ταινία.avi"));
+  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi"));
+  EXPECT_FALSE(author::ListsBefore("a.avi", "Z.avi"));
 }
 
 TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {

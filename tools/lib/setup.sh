@@ -2,7 +2,8 @@
 # shellcheck shell=bash
 
 ZORVIK_PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
-  g++-mingw-w64-i686 xvfb wine wine32:i386 wine64 x11-utils imagemagick xorriso)
+  g++-mingw-w64-i686 xvfb wine wine32:i386 wine64 x11-utils imagemagick xorriso python3
+  python3-fusepy)
 
 # Checkouts side by side on one machine each keep their own Wine prefixes, so that their tests
 # can run at the same time.

@@ -53,6 +53,25 @@ read_only_disc_keeps_what_was_applied() {
     return
   fi
   mounted=$disc
+  keeps_what_was_applied
+  umount "$disc"
+  mounted=''
+}
+
+# The same disc as a CD (tools/slow-cd).
+read_only_cd_keeps_what_was_applied() {
+  new_disc
+  disc_settings
+  local state=$work/${scenario// /-}/cd-state
+  local cd=$work/${scenario// /-}/cd
+  tools/slow-cd mount "$disc" "$cd" "$state" --seek-ms 10 --mb-per-s 50
+  disc=$cd mounted=$cd
+  keeps_what_was_applied
+  tools/slow-cd unmount "$cd" "$state"
+  mounted=''
+}
+
+keeps_what_was_applied() {
   zorvik_up
   open_options
   act button Settings 'Full Screen'
@@ -66,8 +85,6 @@ read_only_disc_keeps_what_was_applied() {
   expect_eq "the file on the disc is untouched" '"  -fs   -eend -pan "' "$(saved_options)"
   expect_play "$(disc_path)\\film.avi       -eend -pan "
   exit_zorvik
-  umount "$disc"
-  mounted=''
 }
 
 programs_that_cant_start_show_no_box() {
@@ -141,6 +158,7 @@ long_registry_values_whole() {
 
 run_scenario "Play after closing the options without saving" play_after_closing_without_saving
 run_scenario "a read-only disc keeps what was applied" read_only_disc_keeps_what_was_applied
+run_scenario "a read-only CD keeps what was applied" read_only_cd_keeps_what_was_applied
 run_scenario "programs that can't start show no box" programs_that_cant_start_show_no_box
 run_scenario "FFdshow in Program Files (x86) plays" ffdshow_in_program_files_x86_plays
 run_scenario "long registry values whole" long_registry_values_whole

@@ -11,7 +11,5 @@ std::u32string FoldCase(std::string_view utf8);
 bool SameName(std::string_view a, std::string_view b);
 // A search pattern's last part against a name: * any run of characters, ? one character.
 bool MatchesPattern(std::string_view pattern, std::string_view name);
-// The order a Joliet directory lists its names in: by their UTF-16 code units.
-bool ListsBefore(std::string_view a, std::string_view b);
 
 }  // namespace zorvik

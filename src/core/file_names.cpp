@@ -1,4 +1,4 @@
-#include "core/names.h"
+#include "core/file_names.h"
 
 #include "core/text_util.h"
 
@@ -64,10 +64,6 @@ bool SameName(std::string_view a, std::string_view b) {
 
 bool MatchesPattern(std::string_view pattern, std::string_view name) {
   return Match(FoldCase(pattern), FoldCase(name));
-}
-
-bool ListsBefore(std::string_view a, std::string_view b) {
-  return Utf8ToCodePoints(a) < Utf8ToCodePoints(b);
 }
 
 }  // namespace zorvik
