@@ -104,9 +104,12 @@ constexpr int kUnchecked = 0;
 constexpr int kChecked = 1;
 constexpr int kGrayed = 2;
 
+// The index of a control that is not an element of a control array.
+constexpr int kNoIndex = -1;
+
 class Control {
  public:
-  Control(Form& form, ControlKind kind, std::string name, int index = -1);
+  Control(Form& form, ControlKind kind, std::string name, int index = kNoIndex);
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -212,7 +215,8 @@ class Control {
 
 class Image : public Control {
  public:
-  Image(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Image, name, index) {}
+  Image(Form& f, std::string name, int index = kNoIndex)
+      : Control(f, ControlKind::Image, name, index) {}
   // A thin frame drawn around the picture.
   bool Border() const { return border_; }
   void SetBorder(bool v) { Set(border_, v); }
@@ -223,7 +227,8 @@ class Image : public Control {
 
 class Label : public Control {
  public:
-  Label(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Label, name, index) {}
+  Label(Form& f, std::string name, int index = kNoIndex)
+      : Control(f, ControlKind::Label, name, index) {}
   bool Centered() const { return centered_; }
   void SetCentered(bool v) { Set(centered_, v); }
   // The text's capitals are centred on the box's middle line, as a picture button's caption
@@ -238,19 +243,20 @@ class Label : public Control {
 
 class PictureBox : public Control {
  public:
-  PictureBox(Form& f, std::string name, int index = -1)
+  PictureBox(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::PictureBox, name, index) {}
 };
 
 class Frame : public Control {
  public:
-  Frame(Form& f, std::string name, int index = -1) : Control(f, ControlKind::Frame, name, index) {}
+  Frame(Form& f, std::string name, int index = kNoIndex)
+      : Control(f, ControlKind::Frame, name, index) {}
 };
 
 // Enter presses the default button of a window, and Escape its cancel button.
 class CommandButton : public Control {
  public:
-  CommandButton(Form& f, std::string name, int index = -1)
+  CommandButton(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::CommandButton, name, index) {}
   bool Default() const { return default_; }
   void SetDefault(bool v) { Set(default_, v); }
@@ -265,7 +271,7 @@ class CommandButton : public Control {
 // Value 0 clear, 1 checked, 2 greyed. Any change of the value raises Click.
 class CheckBox : public Control {
  public:
-  CheckBox(Form& f, std::string name, int index = -1)
+  CheckBox(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::CheckBox, name, index) {}
   int Value() const { return value_; }
   void SetValue(int v);
@@ -280,7 +286,7 @@ class CheckBox : public Control {
 // Click of the one selected. Clearing one from code raises nothing.
 class OptionButton : public Control {
  public:
-  OptionButton(Form& f, std::string name, int index = -1)
+  OptionButton(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::OptionButton, name, index) {}
   bool Value() const { return value_; }
   void SetValue(bool v);
@@ -293,7 +299,7 @@ class OptionButton : public Control {
 // A single-line text box. Any change of the text raises Change.
 class TextBox : public Control {
  public:
-  TextBox(Form& f, std::string name, int index = -1)
+  TextBox(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::TextBox, name, index) {
     SetBackColor(SystemColor(syscolor::kWindow));
     SetForeColor(SystemColor(syscolor::kWindowText));
@@ -306,7 +312,7 @@ class TextBox : public Control {
 // entry, or empty with no selection.
 class ComboBox : public Control {
  public:
-  ComboBox(Form& f, std::string name, int index = -1)
+  ComboBox(Form& f, std::string name, int index = kNoIndex)
       : Control(f, ControlKind::ComboBox, name, index) {
     SetBackColor(SystemColor(syscolor::kWindow));
     SetForeColor(SystemColor(syscolor::kWindowText));

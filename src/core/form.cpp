@@ -71,7 +71,7 @@ void Form::Deliver(Control* target, void (Control::*raise)(const MouseArgs&), Mo
     if (raise == &Control::RaiseMouseMove && onMouseMove && HandlersAllowed()) onMouseMove(a);
     return;
   }
-  Twips cx = 0, cy = 0;
+  Twips cx, cy;
   FormPosition(*target, cx, cy);
   a.x -= cx;
   a.y -= cy;

@@ -211,8 +211,9 @@ class Reader {
       ++pos_;
     }
   }
+  // Reads on after a failure too: the record is then thrown away whole, so nothing read after
+  // it is ever seen.
   bool Next(std::string& out) {
-    if (!ok_) return false;
     while (pos_ < s_.size() && (s_[pos_] == ' ' || s_[pos_] == '\t'))
       ++pos_;
     if (pos_ >= s_.size()) {

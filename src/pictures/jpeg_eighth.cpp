@@ -162,7 +162,7 @@ struct JpegEighth::State {
           total += s[i + 1 + n];
         if (kind > 1 || id > 3 || total > 256 || s.size() - i - 17 < size_t(total)) return false;
         Huffman& t = (kind ? acTables : dcTables)[static_cast<size_t>(id)];
-        if (!t.Build(&s[i + 1], &s[i + 17], total)) return false;
+        if (!t.Build(s.data() + i + 1, s.data() + i + 17, total)) return false;
         i += 17 + static_cast<size_t>(total);
       }
     } else if (marker == kDri) {

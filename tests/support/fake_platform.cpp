@@ -1,19 +1,11 @@
 #include "support/fake_platform.h"
 
-#include <cctype>
-
 #include "core/file_names.h"
 #include "core/form.h"
 
 namespace zorvik::test {
 
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 // Splits at backslashes, dropping empty parts and "." and resolving "..".
 std::vector<std::string> Parts(const std::string& full) {
@@ -57,9 +49,9 @@ std::string FakePlatform::Full(const std::string& path) const {
 }
 
 FakePlatform::Entry* FakePlatform::Lookup(const std::string& path) const {
-  const std::string key = Lower(Full(path));
+  const std::string full = Full(path);
   for (Entry& e : entries_)
-    if (Lower(e.path) == key) return &e;
+    if (SameName(e.path, full)) return &e;
   return nullptr;
 }
 
@@ -84,15 +76,15 @@ FakePlatform& FakePlatform::AddFile(const std::string& path, const std::string& 
 }
 
 FakePlatform& FakePlatform::SetReadOnly(const std::string& folder) {
-  readOnly_.push_back(Lower(Full(folder)));
+  readOnly_.push_back(Full(folder));
   return *this;
 }
 
 bool FakePlatform::Writable(const std::string& full) const {
-  const std::string key = Lower(full);
+  const std::u32string key = FoldCase(full);
   for (const std::string& ro : readOnly_) {
-    const std::string prefix = ro.back() == '\\' ? ro : ro + '\\';
-    if (key == ro || key.starts_with(prefix)) return false;
+    const std::u32string prefix = FoldCase(ro.back() == '\\' ? ro : ro + '\\');
+    if (key == FoldCase(ro) || key.starts_with(prefix)) return false;
   }
   return true;
 }
@@ -126,10 +118,10 @@ std::optional<FindRecord> FakePlatform::FindFirst(const std::string& pattern) {
   Log("FindFirst " + pattern);
   const std::vector<std::string> parts = Parts(Full(pattern));
   if (parts.size() < 2) return std::nullopt;
-  const std::string folder = Lower(Join(parts, parts.size() - 1));
+  const std::string folder = Join(parts, parts.size() - 1);
   for (const Entry& e : entries_) {
     const std::vector<std::string> ep = Parts(e.path);
-    if (ep.size() != parts.size() || Lower(Join(ep, ep.size() - 1)) != folder) continue;
+    if (ep.size() != parts.size() || !SameName(Join(ep, ep.size() - 1), folder)) continue;
     if (MatchesPattern(parts.back(), ep.back())) return FindRecord{ep.back(), e.lastWrite};
   }
   return std::nullopt;
@@ -144,7 +136,7 @@ std::optional<FolderListing> FakePlatform::ListFolder(const std::string& folder)
   FolderListing out{full, {}};
   for (const Entry& entry : entries_) {
     const std::vector<std::string> ep = Parts(entry.path);
-    if (ep.size() == depth + 1 && Lower(Join(ep, depth)) == Lower(full)) {
+    if (ep.size() == depth + 1 && SameName(Join(ep, depth), full)) {
       out.entries.push_back({ep.back(), "", entry.folder, entry.lastWrite});
     }
   }

@@ -1,7 +1,8 @@
-// An in-memory Windows for the tests: a disc and system folders whose names ignore case and
-// list in the order they were added, the player's registry key with failures to inject, and a
-// log of every request to the shell, message box, file dialog and modal window. The registry,
-// the code page, the shell and the message boxes are those of StandInWindows.
+// An in-memory Windows for the tests: a disc and system folders whose names ignore case, of
+// every letter as Windows does, and list in the order they were added, the player's registry key
+// with failures to inject, and a log of every request to the shell, message box, file dialog and
+// modal window. The registry, the code page, the shell and the message boxes are those of
+// StandInWindows.
 #pragma once
 
 #include <deque>

@@ -23,18 +23,15 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
   const Case cases[] = {
       {"nothing", "", 0, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
       {"factory defaults", "", 0, {0, 1, 0, 1, 0}, "", 0, 0, "  -fs   -eend  "},
-      {"every option",
-       "Blue.bsz",
-       1,
-       {1, 1, 1, 1, 1},
-       "90",
-       1,
-       4,
+      // clang-format off
+      {"every option", "Blue.bsz", 1, {1, 1, 1, 1, 1}, "90", 1, 4,
        "-skin=Blue -nsub -fs -ar=16:9 -stime=90 -eend -pan -res=800x600x32"},
+      // clang-format on
       {"skin with blanks", "My Skin .bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "-skin=My Skin       "},
       {"greyed boxes", "Blue.bsz", 2, {2, 2, 2, 2, 2}, "90", 0, 0, "-skin=Blue -nsub      "},
       {"skin dialog cancelled", "", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
       {"skin name too short", "a.bs", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
+      {"skin of one letter", "a.bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "-skin=a       "},
       {"skin extension only", ".bsz", 1, {0, 0, 0, 0, 0}, "", 0, 0, "       "},
       {"start time in blanks", "", 0, {0, 0, 1, 0, 0}, " 90 ", 0, 0, "    -stime=90   "},
       {"start time not typed", "", 0, {0, 0, 1, 0, 0}, "", 0, 0, "       "},

@@ -78,20 +78,17 @@ TEST_F(ControlModelTest, CodeChangesRaiseEventsOnlyWhenTheValueChanges) {
   form.Text.SetText("a");
   form.List.SetListEntry(0, "x");
   form.List.SetListEntry(1, "y");
-  form.List.SetListIndex(1);
-  form.List.SetListIndex(1);
+  // An index outside -1 (none) .. the last entry is refused.
+  EXPECT_FALSE(form.List.SetListIndex(2) || form.List.SetListIndex(-2));
+  EXPECT_TRUE(form.List.SetListIndex(1) && form.List.SetListIndex(1));
   EXPECT_EQ(log,
             (std::vector<std::string>{"click Check", "click Check", "change Text", "click List"}));
   EXPECT_EQ(form.List.Text(), "y");
-}
-
-TEST_F(ControlModelTest, ListIndexOutsideTheListIsRefused) {
-  form.List.SetListEntry(0, "x");
-  EXPECT_FALSE(form.List.SetListIndex(1) || form.List.SetListIndex(-2));
-  EXPECT_TRUE(form.List.SetListIndex(-1));
-  EXPECT_EQ(form.List.ListIndex(), -1);
-  EXPECT_TRUE(log.empty());
-  EXPECT_TRUE(form.List.SetListIndex(0));
+  // A new text for the chosen entry is the list's text; entries past the end are refused.
+  for (int i : {-1, 3, 0, 1})
+    form.List.SetListEntry(i, "Y" + std::to_string(i));
+  EXPECT_EQ(form.List.List(), (std::vector<std::string>{"Y0", "Y1"}));
+  EXPECT_EQ(form.List.Text(), "Y1");
 }
 
 TEST_F(ControlModelTest, SelectingAnOptionClearsItsGroupAndRaisesOnlyItsClick) {
@@ -113,24 +110,15 @@ TEST_F(ControlModelTest, EventsGoToTheTopmostVisibleEnabledControl) {
     Twips x, y;
     const char* expected;
   };
+  // clang-format off
   const Case cases[] = {
-      {"label over images", [](TestForm&) {}, 1150, 1150, "move Caption"},
-      {"upper image of a stack", [](TestForm&) {}, 1800, 1800, "move Top"},
-      {"hidden image lets through", [](TestForm& f) { f.Top.SetVisible(false); }, 1800, 1800,
-       "move Bottom"},
-      {"disabled image lets through", [](TestForm& f) { f.Top.SetEnabled(false); }, 1800, 1800,
-       "move Bottom"},
+      {"hidden image lets through", [](TestForm& f) { f.Top.SetVisible(false); }, 1800, 1800, "move Bottom"},
+      {"disabled image lets through", [](TestForm& f) { f.Top.SetEnabled(false); }, 1800, 1800, "move Bottom"},
       {"nothing left: the container",
-       [](TestForm& f) {
-         f.Top.SetVisible(false);
-         f.Bottom.SetEnabled(false);
-       },
-       1800, 1800, "move Panel"},
-      {"container over a windowless control", [](TestForm&) {}, 2500, 2500, "move Panel"},
-      {"disabled container lets through", [](TestForm& f) { f.Panel.SetEnabled(false); }, 2500,
-       2500, "move Back"},
-      {"outside every control: the form", [](TestForm&) {}, 6000, 6000, "move form"},
+       [](TestForm& f) { f.Top.SetVisible(false); f.Bottom.SetEnabled(false); }, 1800, 1800, "move Panel"},
+      {"disabled container lets through", [](TestForm& f) { f.Panel.SetEnabled(false); }, 2500, 2500, "move Back"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     test::FakePlatform fakeCase;
     Launcher l(fakeCase);
@@ -142,22 +130,43 @@ TEST_F(ControlModelTest, EventsGoToTheTopmostVisibleEnabledControl) {
   }
 }
 
+// The first and last twip of each control both ways, and the twip beyond each of its sides.
+TEST_F(ControlModelTest, AControlReceivesFromItsFirstTwipToItsLast) {
+  struct Edge {
+    Twips x, y;
+    const char* hit;
+  };
+  // Top fills the panel's first 1000 twips from 1000; the caption over it spans 1100..1599 and
+  // 1100..1299; the group 3000..3999 holds only empty option buttons; Back 0..4999.
+  for (const Edge& e : {Edge{1000, 1000, "Top"}, {999, 1000, "Back"},   {1000, 999, "Back"},
+                        {1999, 1999, "Top"},     {2000, 1999, "Panel"}, {1999, 2000, "Panel"},
+                        {1100, 1100, "Caption"}, {1099, 1100, "Top"},   {1100, 1099, "Top"},
+                        {1599, 1299, "Caption"}, {1600, 1299, "Top"},   {1599, 1300, "Top"},
+                        {2999, 2999, "Panel"},   {3000, 2999, "Back"},  {2999, 3000, "Back"},
+                        {3000, 3000, "Group"},   {3999, 3999, "Group"}, {4000, 3999, "Back"},
+                        {3999, 4000, "Back"},    {0, 0, "Back"},        {4999, 4999, "Back"},
+                        {-1, 0, "form"},         {0, -1, "form"},       {5000, 4999, "form"},
+                        {4999, 5000, "form"}}) {
+    const Control* c = form.HitTest(e.x, e.y);
+    EXPECT_EQ(c ? c->DisplayName() : "form", e.hit) << e.x << "," << e.y;
+  }
+}
+
+// After a press the pressed control gets the moves and the release; a release over it with the
+// left button is also a Click.
 TEST_F(ControlModelTest, ThePressedControlGetsMovesAndReleaseUntilLetGo) {
   form.MouseDown(MouseButton::Right, 0, 1800, 1800);
   form.MouseMove(0, 4500, 4500);
   form.MouseUp(MouseButton::Right, 0, 4500, 4500);
   form.MouseMove(0, 4500, 4500);
-  EXPECT_EQ(log, (std::vector<std::string>{"down Top", "move Top", "up Top", "move Back"}));
-}
-
-TEST_F(ControlModelTest, ClickNeedsTheLeftButtonReleasedOverThePressedControl) {
-  form.MouseDown(MouseButton::Left, 0, 1800, 1800);
-  form.MouseUp(MouseButton::Left, 0, 1700, 1700);
-  form.MouseDown(MouseButton::Left, 0, 1800, 1800);
-  form.MouseUp(MouseButton::Left, 0, 4500, 4500);
-  form.MouseDown(MouseButton::Middle, 0, 1800, 1800);
-  form.MouseUp(MouseButton::Middle, 0, 1800, 1800);
-  EXPECT_EQ(log, (std::vector<std::string>{"down Top", "up Top", "click Top", "down Top", "up Top",
+  for (const auto& [button, x] : {std::pair{MouseButton::Left, 1700},
+                                  {MouseButton::Left, 4500},
+                                  {MouseButton::Middle, 1800}}) {
+    form.MouseDown(button, 0, 1800, 1800);
+    form.MouseUp(button, 0, x, x);
+  }
+  EXPECT_EQ(log, (std::vector<std::string>{"down Top", "move Top", "up Top", "move Back",
+                                           "down Top", "up Top", "click Top", "down Top", "up Top",
                                            "down Top", "up Top"}));
 }
 
@@ -218,22 +227,10 @@ TEST_F(ControlModelTest, OnlyRealChangesAdvanceTheRevision) {
   EXPECT_TRUE(changes([&] { form.Check.SetValue(kChecked); }));
   EXPECT_TRUE(changes([&] { form.Opt[1].SetValue(true); }));
   EXPECT_TRUE(changes([&] { form.Text.SetText("new"); }));
+  EXPECT_TRUE(changes([&] { form.List.SetListEntry(0, "entry"); }));
   EXPECT_TRUE(changes([&] { form.Top.SetPicture({"A", 10, 10, {}}); }));
   EXPECT_TRUE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
   EXPECT_FALSE(changes([&] { form.Top.SetPicture({"B", 10, 10, {}}); }));
-}
-
-TEST_F(ControlModelTest, ValidateCanKeepTheFocus) {
-  bool refuse = true;
-  form.Text.onValidate = [&](bool& cancel) { cancel = refuse; };
-  form.Text.onLostFocus = [&] { log.push_back("lost Text"); };
-  form.List.onGotFocus = [&] { log.push_back("got List"); };
-  ASSERT_TRUE(form.MoveFocus(&form.Text));
-  EXPECT_FALSE(form.MoveFocus(&form.List));
-  EXPECT_EQ(form.Focused(), &form.Text);
-  refuse = false;
-  EXPECT_TRUE(form.MoveFocus(&form.List));
-  EXPECT_EQ(log, (std::vector<std::string>{"lost Text", "got List"}));
 }
 
 class Observer : public FormObserver {
@@ -257,10 +254,9 @@ TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancel
   };
   const Case cases[] = {
       {"Enter", [](TestForm&) {}, true, {"click Ok"}},
-      {"Enter on another button",
-       [](TestForm& f) { f.MoveFocus(&f.Other); },
-       true,
-       {"click Other"}},
+      // clang-format off
+      {"Enter on another button", [](TestForm& f) { f.MoveFocus(&f.Other); }, true, {"click Other"}},
+      // clang-format on
       {"Enter on a text box", [](TestForm& f) { f.MoveFocus(&f.Text); }, true, {"click Ok"}},
       {"Enter, default disabled", [](TestForm& f) { f.Ok.SetEnabled(false); }, true, {}},
       {"Enter, default hidden", [](TestForm& f) { f.Ok.SetVisible(false); }, true, {}},

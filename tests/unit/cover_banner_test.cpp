@@ -74,15 +74,25 @@ TEST_F(CoverBannerTest, TheHandleHidesAndShowsTheBanner) {
   EXPECT_EQ(Main().PicLogo2.GetPicture().name, "COVER_DEFAULT");
 }
 
-TEST_F(CoverBannerTest, UnreadableCoverEndsTheProgram) {
-  QuietDisc();
-  fake.AddFile("More\\cover.jpg", "not a picture");
-  Start();
-  EXPECT_TRUE(launcher->Ending());
-  ASSERT_EQ(fake.boxes.size(), 1u);
-  EXPECT_EQ(fake.boxes[0].prompt,
-            "The cover picture More\\cover.jpg can't be shown: it is not a bitmap or JPEG picture");
-  EXPECT_EQ(fake.boxes[0].style, kMbCritical);
+// The window's own pictures have the sizes the design gives them, the default cover filling its
+// box, and the picture buttons' labels their fonts.
+TEST_F(CoverBannerTest, TheWindowsPicturesHaveTheirDesignedSizes) {
+  StartWith(-1, {});
+  FrmMain& m = Main();
+  // clang-format off
+  const std::tuple<const Control&, int, int> pictures[] = {
+      {m.ImgCancel[0], 20, 20}, {m.ImgCancel[1], 20, 20}, {m.ImgPlayIcon[0], 16, 16}, {m.ImgPlayIcon[1], 16, 16},
+      {m.ImgPlay[0], 102, 30}, {m.ImgPlay[1], 102, 30}, {m.ImgPlay[2], 102, 30}, {m.ImgShow[0], 10, 32},
+      {m.ImgShow[1], 10, 32}, {m.PicLogo2, 215, 309}, {m.ImgLogo, 41, 297}, {m.ImgHelp[0], 24, 24},
+      {m.ImgHelp[1], 24, 24}};
+  // clang-format on
+  for (const auto& [c, width, height] : pictures) {
+    EXPECT_EQ(c.GetPicture().width, width) << c.DisplayName();
+    EXPECT_EQ(c.GetPicture().height, height) << c.DisplayName();
+  }
+  EXPECT_EQ(m.LblPlay.GetFont(), (Font{"Comic Sans MS", 9.75, true, true}));
+  EXPECT_EQ(m.LblExit.GetFont(), (Font{"Comic Sans MS", 9, true, true}));
+  EXPECT_EQ(m.LblExplore.GetFont(), m.LblExit.GetFont());
 }
 
 }  // namespace

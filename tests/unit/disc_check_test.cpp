@@ -5,6 +5,7 @@
 #include "author/autorun_inf.h"
 #include "author/check_output.h"
 #include "author/disc_check.h"
+#include "author/text_fit.h"
 #include "unit/disc_samples.h"
 
 namespace zorvik::test {
@@ -25,7 +26,16 @@ class DiscCheckTest : public ::testing::Test {
     disc.Add("film.avi");
     disc.Add("More\\Settings.sav", FormatSettings(Settings(settings)));
   }
-  CheckReport Check() { return author::CheckDisc(disc, pc); }
+  // Each problem carries the code that --json gives it, for scripts to go by.
+  CheckReport Check() {
+    const CheckReport r = author::CheckDisc(disc, pc);
+    for (const author::Problem& p : r.problems) {
+      const bool word =
+          p.code.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789-") == std::string::npos;
+      EXPECT_TRUE(word && !p.code.empty()) << p.code << ": " << p.text;
+    }
+    return r;
+  }
 
   // The problems of one severity that mention `text`; "code: text" asks for the code as well.
   static int Found(const CheckReport& r, Severity s, const std::string& text) {
@@ -161,7 +171,8 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
       {"start beyond reason", {{"More\\Settings.sav", backwards}}, {}, V,
        "start-beyond-reason: Play starts the movie at \"-5\" seconds"},
       {"placeholder name", {{"trailers\\teaser.avi", ""}}, {"trailer3=trailers/teaser.avi"}, V,
-       "placeholder-name: the Video File menu shows \"Name Trailer 3\" for trailers\\teaser.avi"},
+       "placeholder-name: the Video File menu shows \"Name Trailer 3\" for trailers\\teaser.avi: give it "
+       "a name with zorvik-disc set trailer3.name=..."},
       {"blank name", {{codec, "MZ"}, {"x.exe", "MZ"}}, {"program2=x.exe", "program2.name= "}, V,
        "placeholder-name: the Programs menu shows an entry without a name for x.exe"},
       {"another drive", {}, {"find=path", "movie=E:\\film.avi"}, V,
@@ -187,6 +198,17 @@ TEST_F(DiscCheckTest, AuthoringProblemsAreFoundWithTheirWeight) {
     EXPECT_EQ(Found(r, c.severity, c.says), 1) << c.what << ":\n" << Everything(r);
     EXPECT_EQ(r.ReachesViewer(), c.severity == V) << c.what << ":\n" << Everything(r);
   }
+  // Near misses: the player's settings on the disc or on the viewer's computer, a start at 0.
+  for (const std::vector<std::string>& settings :
+       {std::vector<std::string>{"find=ini", "player-ini=film.ini"},
+        {"find=ini", "player-ini=C:\\mine.ini"},
+        {"start=on", "start-seconds=0"}}) {
+    disc = author::MemoryDisc();
+    Lay(settings);
+    disc.Add("film.ini");
+    const CheckReport r = Check();
+    EXPECT_FALSE(r.ReachesViewer()) << settings[1] << ":\n" << Everything(r);
+  }
 }
 
 TEST_F(DiscCheckTest, EachBoxAtStartUpSaysWhetherTheDiscCanAnswerIt) {
@@ -196,25 +218,18 @@ TEST_F(DiscCheckTest, EachBoxAtStartUpSaysWhetherTheDiscCanAnswerIt) {
     std::vector<std::string> files;
     std::string says;
   };
+  // clang-format off
   const Case cases[] = {
-      {"bare",
-       {},
-       "prompt-without-installer: \"Please install the BSplayer\", but the disc carries "
-       "no BSplayer installer (" +
-           bsplayer + " is not there)"},
-      {"bare",
-       {bsplayer},
-       "install-prompt: \"Please install the BSplayer\": Play stays disabled "
-       "until it is installed from the Programs menu"},
-      {"codecs=none",
-       {"codecs\\xvid_installer.exe"},
-       "install-prompt: Please install the XviD codec"},
-      {"codecs=none",
-       {"codecs\\xvid_installer.exe"},
-       "prompt-without-installer: but the disc carries no DivX codec installer"},
+      {"bare", {}, "prompt-without-installer: \"Please install the BSplayer\", but the disc carries "
+                   "no BSplayer installer (" + bsplayer + " is not there)"},
+      {"bare", {bsplayer}, "install-prompt: \"Please install the BSplayer\": Play stays disabled "
+                           "until it is installed from the Programs menu"},
+      {"codecs=none", {"codecs\\xvid_installer.exe"}, "install-prompt: Please install the XviD codec"},
+      {"codecs=none", {"codecs\\xvid_installer.exe"}, "prompt-without-installer: but the disc carries no DivX codec installer"},
       {"player-date=2003-01-01", {}, "old-player: the box only warns, and Play still starts it"},
       {"player=none", {bsplayer}, "message-box: \"Can't get registry access\" at start-up"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     disc = author::MemoryDisc();
     Lay();
@@ -459,6 +474,7 @@ TEST_F(DiscCheckTest, QuietDiscsAndStoppedStartsReadAsSuch) {
   Lay();
   disc.Add("More\\cover.jpg", JpegOfSize(215, 309));
   std::string text = author::CheckText(Check(), "film");
+  EXPECT_TRUE(Holds(text, "\n\nMessage boxes at start-up: none\n\nMenus (English):\n"));
   EXPECT_TRUE(
       Holds(text, "\n\nProblems: none\n\nResult: nothing reaches the viewer that shouldn't.\n"));
   disc.Add("More\\cover.jpg", "?");
@@ -489,6 +505,15 @@ TEST_F(DiscCheckTest, ThePlayersOwnSettingsStartItWithoutParameters) {
   EXPECT_TRUE(Holds(json,
                     "\"program\": \"C:\\\\Program Files\\\\BSplayer\\\\bplay.exe\",\n    "
                     "\"noParameters\": true,\n"));
+}
+
+// Digits are all as wide, and every character counts, the first as well.
+TEST(DiscCheckText, TextIsMeasuredCharacterByCharacter) {
+  EXPECT_EQ(author::TextPixels(U"0000", 12), author::TextPixels(U"9999", 12));
+  EXPECT_EQ(author::TextPixels(U"", 12), 0);
+  EXPECT_GT(author::TextPixels(U"W", 12), author::TextPixels(U"i", 12));
+  const author::Wrapped w = author::WrapText("W", 12, author::TextPixels(U"W", 12) - 1);
+  EXPECT_TRUE(w.wordTooWide && w.lines == 1);
 }
 
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {

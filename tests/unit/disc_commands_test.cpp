@@ -90,6 +90,8 @@ class DiscCommandsTest : public ::testing::Test {
 TEST_F(DiscCommandsTest, EveryCommandExplainsItselfWithAnExample) {
   for (const std::vector<std::string>& args :
        std::vector<std::vector<std::string>>{{"--help"},
+                                             {"-h"},
+                                             {"help"},
                                              {"init", "--help"},
                                              {"set", "--help"},
                                              {"show", "-h"},
@@ -272,6 +274,9 @@ TEST_F(DiscCommandsTest, IsoKeepsNoImageThatDoesntReadBackAsTheFolder) {
   std::ofstream(root / "film" / "extra.txt") << "x";
   xorriso.listing = "Volume Id    : The Film\n";
   EXPECT_EQ(Run({"iso", Disc(), author::HostText(root / "film.iso")}), kExitViewerProblem);
+  EXPECT_TRUE(Holds(err.str(),
+                    "in the label\nzorvik-disc: the image did not read back as the disc "
+                    "folder, so it was removed:\n  /More is missing from the image\n"));
   EXPECT_TRUE(Holds(err.str(), "\n  /extra.txt is missing from the image\n"));
   EXPECT_FALSE(fs::exists(root / "film.iso"));
   EXPECT_FALSE(fs::exists(root / "film.iso.zorvik-new"));

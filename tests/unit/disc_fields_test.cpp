@@ -60,6 +60,7 @@ TEST(DiscFields, ValuesAreStoredAsTheLauncherStoresThem) {
       {{"parameters=-skin=My Skin -fs"}, "skin", "My Skin"},
       {{"start=on", "start-seconds=1:30"}, "start-seconds", "90"},
       {{"start-seconds=1:02:03"}, "start-seconds", "3723"},
+      {{"start-seconds=00599:59"}, "start-seconds", "35999"},
       {{"find=path", "movie=D:/film.avi"}, "movie", "D:\\film.avi"},
       {{"language=el"}, "language", "el"},
       {{"find=ini", "player-ini=default"}, "find", "ini"},

@@ -9,7 +9,6 @@
 #include "author/disc_check.h"
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
-#include "author/names.h"
 #include "author/run_program.h"
 #include "unit/disc_samples.h"
 
@@ -124,23 +123,6 @@ TEST_F(DiscPlatformTest, TheDiscTakesWritesOnlyWhileItIsLaidOut) {
   EXPECT_TRUE(p.CreateFolder("D:\\Extra"));
   EXPECT_TRUE(p.FolderExists("extra"));
   EXPECT_FALSE(p.CreateFolder("D:\\EXTRA"));
-}
-
-TEST_F(DiscPlatformTest, NamesIgnoreCaseAsWindowsDoes) {
-  struct Case {
-    const char* a;
-    const char* b;
-    bool same;
-  };
-  for (const Case& c :
-       {Case{"ÀÉÎÕÜÞ", "àéîõüþ", true}, Case{"×", "÷", false}, Case{"ΑΒΓΩΪΫ", "αβγωϊϋ", true},
-        Case{"ΆΈΉΊΌΎΏ", "άέήίόύώ", true}, Case{"ΤΑΙΝΊΑΣ", "ταινίας", true},
-        Case{"АЯЀЏ", "аяѐџ", true}, Case{"Ͱ", "ͱ", false}, Case{"a", "b", false}}) {
-    EXPECT_EQ(author::SameName(c.a, c.b), c.same) << c.a << " " << c.b;
-  }
-  EXPECT_TRUE(author::MatchesPattern("*.AVI", "ταινία.avi"));
-  EXPECT_TRUE(author::ListsBefore("Z.avi", "a.avi"));
-  EXPECT_FALSE(author::ListsBefore("a.avi", "Z.avi"));
 }
 
 TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {

@@ -44,10 +44,10 @@ TEST_P(DiscProgramsTest, StartsTheProgramOrSaysItIsMissing) {
   }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Entries, DiscProgramsTest,
-    ::testing::Values(Program{"BSplayer", &FrmMain::BSplayer,
-                              "DivX players\\BSplayer\\BSplay_installer.exe"},
+    ::testing::Values(Program{"BSplayer", &FrmMain::BSplayer, "DivX players\\BSplayer\\BSplay_installer.exe"},
                       Program{"FFdshow", &FrmMain::FFdshow, "codecs\\FFdshow_filter.exe"},
                       Program{"DivX", &FrmMain::DivX502, "codecs\\DivX_codec.exe"},
                       Program{"DivXPro", &FrmMain::DivX502Pro, "codecs\\DivX_Pro_Adware_codec.exe"},
@@ -55,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Program{"Other2Missing", &FrmMain::Other2Name, ""},
                       Program{"XviDPathIsAFolder", &FrmMain::XviD, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(DiscProgramsTest, ReadmeOpensInNotepadFromTheWindowsFolder) {
   QuietDisc();

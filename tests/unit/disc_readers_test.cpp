@@ -43,7 +43,7 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"header only", "BM" + std::string(50, '\0'), 0, 0, damaged},
       {"packed bitmap", packed, 16, 2, ""},
       {"packed 4-bit bitmap", Patched(packed, {{28, 4}, {30, 2}}), 16, 2, ""},
-      {"restart marker", "\xFF\xD8\xFF\xD0" + jpeg.substr(2), 3, 4, ""},
+      {"markers without a length", "\xFF\xD8\xFF\xD0\xFF\xD7\xFF\x01" + jpeg.substr(2), 3, 4, ""},
       {"baseline JPEG", JpegOfSize(640, 480), 640, 480, ""},
       {"fill bytes", "\xFF\xD8\xFF\xFF" + jpeg.substr(2), 3, 4, ""},
       {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
@@ -84,7 +84,7 @@ TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
 
   const author::AutorunInf other = author::ParseAutorun(
       "label=outside\n; made by hand\n[Other]\nopen=x.exe\n[ AutoRun ]\n;open=bad.exe\n"
-      " OPEN = \"My Launcher.exe\" /x \nopen=second.exe\nicon=\"disc.ico\" , 2\nlabel=Film \t\n");
+      " OPEN = \"My Launcher.exe\" /x \nopen=second.exe\nicon=\"disc.ico\" , 2\nLABEL=Film \t\n");
   EXPECT_TRUE(other.hasSection);
   EXPECT_EQ(author::AutorunProgram(other.keys.at("open")), "My Launcher.exe");
   EXPECT_EQ(author::AutorunIconFile(other.keys.at("icon")), "disc.ico");

@@ -56,7 +56,8 @@ TEST(JpegEighth, EachPixelIsTheMeanOfItsBlockInEveryKindOfFile) {
         Case{"blocks-422-restarts.jpg", 16, false, 3},
         Case{"blocks-420-separate-scans.jpg", 16, false, 3},
         Case{"blocks-444-sequential-scans.jpg", 8, false, 3}, Case{"blocks-rgb.jpg", 8, false, 2},
-        Case{"blocks-gray.jpg", 8, true, 2}, Case{"blocks-cmyk.jpg", 8, false, 6}}) {
+        Case{"blocks-gray.jpg", 8, true, 2}, Case{"blocks-cmyk.jpg", 8, false, 6},
+        Case{"blocks-texture.jpg", 8, false, 8}}) {
     SCOPED_TRACE(c.file);
     const Read r = ReadAll(DataFile(c.file));
     ASSERT_TRUE(r.frame && r.frame->eighthPossible);
@@ -136,6 +137,8 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
       {"12-bit samples", twelveBit, true, false},
       {"a scan of a missing component", badScan, true, false},
       {"frame without scans", good.substr(0, sos) + "\xFF\xD9", true, false},
+      {"an empty scan header",
+       good.substr(0, sos) + std::string("\xFF\xDA\0\x02", 4) + good.substr(sos), true, false},
       {"lossless and arithmetic", lossless, true, false},
       {"a segment one byte long",
        good.substr(0, 2) + std::string("\xFF\xE1\x00\x01", 4) + good.substr(2), false, false},
@@ -189,12 +192,21 @@ TEST(JpegEighth, UnusualButSoundFilesReadAsTheirPlainForms) {
       "\xFF\xEE\x00\x0E"
       "Adobf\x00\x64\x00\x00\x00\x00\x00",
       16);
+  // Tables at their limits that the picture doesn't use: quantisation table 3, a Huffman table
+  // of no codes, and one of 256 (255 of eight bits and one of nine).
+  std::string limits = std::string("\xFF\xDB\x00\x43\x03", 5) + std::string(64, '\x01');
+  limits += std::string("\xFF\xC4\x00\x13\x13", 5) + std::string(16, '\0');
+  limits += std::string("\xFF\xC4\x01\x13\x02", 5) + std::string(7, '\0') + "\xFF\x01";
+  limits += std::string(7, '\0');
+  for (int v = 0; v < 256; ++v)
+    limits += static_cast<char>(v);
   const struct {
     const char* name;
     std::string bytes;
   } cases[] = {
+      {"tables at their limits", good.substr(0, 2) + limits + good.substr(2)},
       {"bytes between segments",
-       good.substr(0, 2) + std::string("\x12\xFF\x00\xFF\xFF", 5) + good.substr(2)},
+       good.substr(0, 2) + std::string("\0\x12\xFF\0\xFF\xFF", 6) + good.substr(2)},
       {"an APP14 that isn't Adobe's", good.substr(0, 2) + notAdobe + good.substr(2)},
       {"16-bit quantisation tables", wide},
       {"Huffman tables 2 and 3", renumbered},

@@ -121,31 +121,6 @@ TEST_F(MainKeysTest, AClickFromElsewhereGivesTheButtonTheFocus) {
   EXPECT_EQ(Main().FocusedButton(), Explore);
 }
 
-TEST_F(MainKeysTest, APressOfTheMouseGivesTheButtonTheFocus) {
-  using enum PictureButton;
-  // Labels and icons are pressed at their centres, the pictures at their top left corners,
-  // clear of labels and icons.
-  const std::tuple<const char*, PictureButton, const char*> cases[] = {
-      {"LblExplore", Explore, "ImgExplore(0)"}, {"ImgCancel(0)", Exit, "ImgExit(0)"},
-      {"ImgPlayIcon(0)", Play, "ImgPlay(0)"},   {"ImgExit(2)", Exit, "ImgExit(0)"},
-      {"LblPlay", Play, "ImgPlay(0)"},          {"ImgExplore(2)", Explore, "ImgExplore(0)"},
-      {"LblExit", Exit, "ImgExit(0)"},          {"ImgPlay(2)", Play, "ImgPlay(0)"}};
-  for (const auto& [name, focused, pressed] : cases) {
-    SCOPED_TRACE(name);
-    Start();
-    Event([&] { Main().FocusButton(focused == Explore ? Exit : Explore); });
-    for (const Control* c : Main().Controls()) {
-      if (c->DisplayName() != name) continue;
-      const Point p =
-          c->Kind() == ControlKind::Image && c->Index() == 2 ? At(*c, 30, 30) : Centre(*c);
-      ASSERT_EQ(Main().HitTest(p.x, p.y), c) << "the press lands on the control itself";
-      Press(p);
-    }
-    EXPECT_EQ(Main().FocusedButton(), focused);
-    EXPECT_EQ(Looks(), pressed);
-  }
-}
-
 TEST_F(MainKeysTest, TheButtonsAreNamedByTheirCaptionsInTheLanguageInEffect) {
   using enum PictureButton;
   const auto names = [&] {
@@ -202,51 +177,56 @@ class OptionsKeysTest : public OptionsTest {
   }
 };
 
-TEST_F(OptionsKeysTest, EnterIsOkWhileOkIsEnabled) {
-  Click(Opt().ChkPanScan);
-  Enter();
-  EXPECT_FALSE(Opt().Visible());
-  EXPECT_NE(fake.FileBytes(kSettingsPath).find("\"  -fs   -eend -pan \""), std::string::npos);
-
-  // Without Save, OK is disabled, and so is Enter.
-  Event([&] { Main().General.UserClick(); });
-  Click(Opt().ChkSave);
-  ASSERT_FALSE(Opt().cmdOK.Enabled());
-  Click(Opt().ChkFull);
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
-}
-
-TEST_F(OptionsKeysTest, EnterPressesTheFocusedButtonInsteadOfOk) {
-  Click(Opt().ChkPanScan);
-  Event([&] { Opt().MoveFocus(&Opt().CmdApply); });
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_FALSE(Opt().CmdApply.Enabled());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs   -eend -pan ");
-}
-
-TEST_F(OptionsKeysTest, EnterWaitsForANumberInTheStartTimeBox) {
-  Click(Opt().ChkStart);
-  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
-  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
-  Enter();
-  EXPECT_TRUE(Opt().Visible());
-  EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
-  Set([](FrmOpt& o) { o.TxtSec.SetText("30"); });
-  Enter();
-  EXPECT_FALSE(Opt().Visible());
-  EXPECT_EQ(Opt().TxtParam.Text(), "  -fs  -stime=30 -eend  ");
-}
-
-TEST_F(OptionsKeysTest, EscapeIsCancelWhateverHasTheFocus) {
-  Click(Opt().ChkStart);
-  Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
-  Set([](FrmOpt& o) { o.TxtSec.SetText("soon"); });
-  Escape();
-  EXPECT_FALSE(launcher->OptLoaded());
-  EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked);
+// Enter is OK, or the focused button, while it can be pressed, and waits for a number in the
+// start-time box; Escape is Cancel whatever has the focus.
+TEST_F(OptionsKeysTest, EnterAndEscapeAreTheWindowsButtons) {
+  const auto startTime = [this](const char* text) {
+    return [this, text] {
+      Click(Opt().ChkStart);
+      Event([&] { Opt().MoveFocus(&Opt().TxtSec); });
+      Set([&](FrmOpt& o) { o.TxtSec.SetText(text); });
+    };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> act;
+    bool enter, shown, saved;
+    const char* parameters;  // null: the window is gone
+  } cases[] = {
+      {"OK", [this] { Click(Opt().ChkPanScan); }, true, false, true, "  -fs   -eend -pan "},
+      {"OK disabled without Save",
+       [this] {
+         Click(Opt().ChkSave);
+         Click(Opt().ChkFull);
+       },
+       true, true, false, "-fs -eend"},
+      {"Apply focused",
+       [this] {
+         Click(Opt().ChkPanScan);
+         Event([&] { Opt().MoveFocus(&Opt().CmdApply); });
+       },
+       true, true, true, "  -fs   -eend -pan "},
+      {"a word for the start time", startTime("soon"), true, true, false, "-fs -eend"},
+      {"a number for it", startTime("30"), true, false, true, "  -fs  -stime=30 -eend  "},
+      {"Escape", startTime("soon"), false, false, false, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Afresh();
+    SetUp();
+    c.act();
+    c.enter ? Enter() : Escape();
+    ASSERT_EQ(launcher->OptLoaded(), c.parameters != nullptr);
+    if (!c.parameters) continue;
+    EXPECT_EQ(Opt().Visible(), c.shown);
+    EXPECT_EQ(Opt().TxtParam.Text(), c.parameters);
+    const std::string saved = fake.FileBytes(kSettingsPath);
+    EXPECT_EQ(saved.find('"' + std::string(c.parameters) + '"') != std::string::npos, c.saved);
+    if (c.shown && Opt().ChkStart.Value() == kChecked) {
+      EXPECT_EQ(Opt().Focused(), &Opt().TxtSec);
+    }
+  }
+  EXPECT_EQ(Opt().ChkStart.Value(), kUnchecked) << "the cancelled window is made afresh";
   EXPECT_EQ(Opt().TxtSec.Text(), "x seconds");
 }
 
@@ -266,6 +246,11 @@ TEST_F(OptionsKeysTest, EveryChangeOfPagePutsTheFocusOnThePageShown) {
       // Default stands on the first page: the button keeps the focus.
       {"Default", &o.CmdDefault, [&] { o.CmdDefault.RaiseClick(); }, 1, &o.CmdDefault},
       {"Ctrl+Tab from a button", &o.cmdOK, ctrlTab, 2, &o.ChkFull},
+      {"Ctrl+Tab again", &o.ChkFull, ctrlTab, 3, &o.ChkZorvikexit},
+      // Ctrl+Tab with other modifiers belongs to others.
+      {"Ctrl+Shift+Tab", &o.cmdOK, [&] { o.KeyDown(kKeyTab, kCtrlMask | kShiftMask); }, 3,
+       &o.cmdOK},
+      {"Ctrl+Alt+Tab", &o.cmdOK, [&] { o.KeyDown(kKeyTab, kCtrlMask | kAltMask); }, 3, &o.cmdOK},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
@@ -274,6 +259,11 @@ TEST_F(OptionsKeysTest, EveryChangeOfPagePutsTheFocusOnThePageShown) {
     EXPECT_EQ(o.tbsOptions.SelectedIndex(), c.page);
     EXPECT_EQ(o.Focused(), c.focus);
     EXPECT_TRUE(o.CanFocus(*o.Focused()));
+    // The other pages are out of sight and disabled, so Tab doesn't reach their controls.
+    for (int page = 1; page <= 4; ++page) {
+      EXPECT_EQ(o.Picoptions[page - 1].Left(), page == c.page ? 120 : -20000) << page;
+      EXPECT_EQ(o.Picoptions[page - 1].Enabled(), page == c.page) << page;
+    }
   }
 }
 

@@ -60,6 +60,13 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
       {Opt().TxtBSini.ToolTip(), "Αφήστε την προεπιλογή εάν θέλετε να γράψετε σε cd τον launcher"},
       {Opt().OptAutoIni[0].Caption(), "Η αυτόματη εύρεση αρχείου Video είναι: OFF"},
       {Opt().cmdOK.Caption() + Opt().ChkPanScan.Caption(), "OKPan-scan"},
+      // The tips of the help icon, both its looks, and of the banner's two handles.
+      {Main().ImgHelp[0].ToolTip() + "|" + Main().ImgHelp[1].ToolTip() + "|" +
+           Main().ImgShow[0].ToolTip() + "|" + Main().ImgShow[1].ToolTip(),
+       "Σχετικά με το Zorvik|Σχετικά με το Zorvik|Απόκρυψη του εξωφύλλου|Εμφάνιση του εξωφύλλου"},
+      // The design gives the menu panel's frame no font: it has the windows' usual one.
+      {Main().FrmMenu.Caption() + " " + Main().FrmMenu.GetFont().name,
+       "Βασικό Μενού MS Sans Serif"},
   };
   for (const auto& [shown, expected] : greek)
     EXPECT_EQ(shown, expected);
@@ -98,6 +105,23 @@ TEST_F(LanguageTest, TheMenusAndPagesReadAsDesignedInBothLanguages) {
     return out;
   };
   EXPECT_EQ(pages(), "Video Detection Method|Command Line Options|Launcher's Settings|Varius|");
+  // The controls by the names the design gives them, in the order the windows make them.
+  const auto names = [](const Form& f) {
+    std::string out;
+    for (const Control* c : f.Controls())
+      out += c->Index() > 0 ? "" : c->Name() + " ";
+    return out + std::to_string(f.Controls().size());
+  };
+  EXPECT_EQ(names(Main()),
+            "MainPic FrmMenu ImgCancel ImgPlayIcon LblPlay LblExit LblExplore ImgPlay ImgExplore "
+            "ImgExit LblMovieName ImgShow Timer1 FrmBanner PicLogo2 ImgLogo ImgHelp 27");
+  EXPECT_EQ(names(Opt()),
+            "tbsOptions Picoptions ChkSave cmdOK cmdCancel CmdApply fraSample1 LblAviName "
+            "LblVideoName OptAutoIni TxtAviName CmdAvi LblBSIni TxtBSini CmdBSini LblAuto "
+            "CmdDefault fraSample2 ChkFull ChkSubsDisable ChkSkin LblAspect ChkEend CmbAspect "
+            "ChkPanScan LblRes ChkStart TxtSec CmbRes TxtParam ChkParbox FraSample3 ChkZorvikexit "
+            "ChkBanner ChkVersion ChkAPI ChkShutDown fraSample4 Lblpath TxtBSpath CmdBSpath "
+            "LblSubname ChkSubs TxtSubs LblSubPath ChkSubPath TxtSubPath 52");
   Event([&] { Main().Greek.UserClick(); });
   EXPECT_EQ(pages(), "Εύρεση video|Command Line|Launcher's επιλογές|Διάφορες Ρυθμίσεις|");
   EXPECT_EQ(tree(),

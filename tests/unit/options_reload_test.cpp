@@ -66,27 +66,14 @@ struct Closing {
   bool rebuilt;
 };
 
+// clang-format off
 const Closing kClosings[] = {
-    {"Cancel",
-     [](FrmOpt& o) {
-       ApplyUnsaved(o);
-       o.cmdCancel.RaiseClick();
-     },
-     false},
-    {"close box",
-     [](FrmOpt& o) {
-       ApplyUnsaved(o);
-       o.Form_QueryClose();
-     },
-     false},
+    {"Cancel", [](FrmOpt& o) { ApplyUnsaved(o); o.cmdCancel.RaiseClick(); }, false},
+    {"close box", [](FrmOpt& o) { ApplyUnsaved(o); o.Form_QueryClose(); }, false},
     {"Default, then OK",
-     [](FrmOpt& o) {
-       o.ChkFull.UserClick();
-       o.CmdDefault.RaiseClick();
-       o.cmdOK.RaiseClick();
-     },
-     true},
+     [](FrmOpt& o) { o.ChkFull.UserClick(); o.CmdDefault.RaiseClick(); o.cmdOK.RaiseClick(); }, true},
 };
+// clang-format on
 
 TEST_F(OptionsReloadTest, PlayAfterClosingWithoutSavingStartsThePlayerAsBefore) {
   for (bool settingsFile : {true, false}) {
@@ -105,6 +92,10 @@ TEST_F(OptionsReloadTest, PlayAfterClosingWithoutSavingStartsThePlayerAsBefore) 
       EXPECT_EQ(Play(), after);
       EXPECT_EQ(Play(), after) << "and again";
       EXPECT_EQ(Prompts(), std::vector<std::string>{});
+      // The window comes back as the file or the defaults have it, saving on.
+      EXPECT_EQ(Opt().ChkSave.Value(), kChecked);
+      EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
+      EXPECT_TRUE(c.rebuilt || !Opt().CmdApply.Enabled()) << "Apply is grey again";
     }
   }
 }

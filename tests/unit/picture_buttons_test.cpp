@@ -104,19 +104,39 @@ TEST_F(PictureButtonsTest, LeavingTheWindowClearsTheHoverLooks) {
   EXPECT_EQ(Looks(), "");
 }
 
-// A press on a label or icon shows the pressed look only; any mouse button will do.
-TEST_F(PictureButtonsTest, PressAndReleaseOnLabelsAndIcons) {
-  for (const auto& [place, look, request] :
-       {std::tuple{"playLabel", "ImgPlay(0)", "open"}, std::tuple{"playIcon", "ImgPlay(0)", "open"},
-        std::tuple{"exploreLabel", "ImgExplore(0)", "explore F:\\Film [] F:\\Film 10\n"}}) {
-    SCOPED_TRACE(place);
+// A press with any mouse button on a button's picture, label or icon shows its pressed look
+// only and gives it the focus; the release does what the button does.
+TEST_F(PictureButtonsTest, AnyPressOnAButtonsPartsPressesIt) {
+  using enum PictureButton;
+  const struct {
+    const char* place;
+    PictureButton button;
+    MouseButton mouse;
+    const char* request;  // null: the launcher ends
+  } cases[] = {
+      // clang-format off
+      {"playLabel", Play, MouseButton::Right, "open"}, {"playIcon", Play, MouseButton::Middle, "open"},
+      {"play", Play, MouseButton::Left, "open"}, {"explore", Explore, MouseButton::Middle, "explore"},
+      {"exploreLabel", Explore, MouseButton::Right, "explore F:\\Film [] F:\\Film 10\n"},
+      {"exit", Exit, MouseButton::Middle, nullptr}, {"exitLabel", Exit, MouseButton::Right, nullptr},
+      {"cancel", Exit, MouseButton::Right, nullptr},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.place);
     fake.shell.clear();
-    MoveTo(Place(place));
-    Press(Place(place), MouseButton::Right);
-    EXPECT_EQ(Looks(), look);
-    Release(Place(place), MouseButton::Right);
-    EXPECT_EQ(Looks(), "");
-    EXPECT_TRUE(Requests().starts_with(request));
+    Start();
+    Event([&] { Main().FocusButton(c.button == Explore ? Exit : Explore); });
+    Press(Place(c.place), c.mouse);
+    EXPECT_EQ(Looks(), Main().ButtonImage(c.button).Name() + "(0)");
+    EXPECT_EQ(Main().FocusedButton(), c.button);
+    EXPECT_FALSE(launcher->Ending());
+    Release(Place(c.place), c.mouse);
+    EXPECT_EQ(launcher->Ending(), !c.request);
+    if (c.request) {
+      EXPECT_EQ(Looks(), "");
+      EXPECT_TRUE(Requests().starts_with(c.request)) << Requests();
+    }
   }
 }
 
@@ -143,21 +163,6 @@ TEST_F(PictureButtonsTest, DisabledPlayPassesEverythingToThePanel) {
   }
   EXPECT_EQ(Requests(), "");
   EXPECT_FALSE(Main().Timer1.Enabled());
-}
-
-// Any mouse button: the left one is the usual case.
-TEST_F(PictureButtonsTest, ExitEndsWithAnyButton) {
-  for (const auto& [place, button] :
-       {std::pair{"exit", MouseButton::Middle}, std::pair{"exitLabel", MouseButton::Right},
-        std::pair{"cancel", MouseButton::Right}}) {
-    SCOPED_TRACE(place);
-    Start();
-    Press(Place(place), button);
-    EXPECT_TRUE(Main().ImgExit[0].Visible());
-    EXPECT_FALSE(launcher->Ending());
-    Release(Place(place), button);
-    EXPECT_TRUE(launcher->Ending());
-  }
 }
 
 }  // namespace

@@ -75,34 +75,17 @@ TEST(Shrink, EachPixelIsTheMeanOfWhatItCovers) {
     PixelSize from, to;
     std::vector<std::uint32_t> pixels, expected;
   } cases[] = {
-      {"pairs",
-       {4, 1},
-       {2, 1},
-       {0xFF000000, 0xFF0000FE, 0xFF102030, 0xFF304050},
-       {0xFF00007F, 0xFF203040}},
+      // clang-format off
+      {"pairs", {4, 1}, {2, 1}, {0xFF000000, 0xFF0000FE, 0xFF102030, 0xFF304050}, {0xFF00007F, 0xFF203040}},
       {"thirds", {3, 1}, {2, 1}, {0xFF000000, 0xFF000030, 0xFF000090}, {0xFF000010, 0xFF000070}},
-      {"a square into one",
-       {2, 2},
-       {1, 1},
-       {0xFF000000, 0xFF0000FF, 0xFF00FF00, 0xFFFF0000},
-       {0xFF404040}},
-      {"rows in thirds",
-       {1, 3},
-       {1, 2},
-       {0xFF000000, 0xFF300000, 0xFF900000},
-       {0xFF100000, 0xFF700000}},
+      {"a square into one", {2, 2}, {1, 1}, {0xFF000000, 0xFF0000FF, 0xFF00FF00, 0xFFFF0000}, {0xFF404040}},
+      {"rows in thirds", {1, 3}, {1, 2}, {0xFF000000, 0xFF300000, 0xFF900000}, {0xFF100000, 0xFF700000}},
       {"halves round up", {2, 1}, {1, 1}, {0xFF000000, 0xFF000001}, {0xFF000001}},
-      {"each row rounds on its own",
-       {1, 5},
-       {1, 3},
-       {0xFF000000, 0xFF000000, 0xFF000000, 0xFF010000, 0xFF000000},
-       {0xFF000000, 0xFF000000, 0xFF000000}},
+      {"each row rounds on its own", {1, 5}, {1, 3},
+       {0xFF000000, 0xFF000000, 0xFF000000, 0xFF010000, 0xFF000000}, {0xFF000000, 0xFF000000, 0xFF000000}},
       {"premultiplied alpha", {2, 1}, {1, 1}, {0x00000000, 0x80800000}, {0x40400000}},
-      {"no larger than the picture",
-       {2, 1},
-       {5, 3},
-       {0xFF000001, 0xFF000002},
-       {0xFF000001, 0xFF000002}},
+      {"no larger than the picture", {2, 1}, {5, 3}, {0xFF000001, 0xFF000002}, {0xFF000001, 0xFF000002}},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(Shrink(c.from, c.to, c.pixels), c.expected) << c.name;

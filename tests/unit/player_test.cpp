@@ -37,21 +37,6 @@ TEST_F(PlayerTest, RegistryFailureGivesOneMessageAndTheNextReadStartsAfresh) {
   EXPECT_EQ(Opt().TxtBSpath.Text(), kPlayerPath);
 }
 
-// The player may be installed at a path of any length; its value is read whole.
-TEST_F(PlayerTest, LongPlayerPathsAreReadWhole) {
-  for (size_t length : {46, 47, 60, 300}) {
-    SCOPED_TRACE(length);
-    Afresh();
-    const std::string path = "C:\\" + std::string(length - 13, 'p') + "\\bplay.exe";
-    fake.SetRegString("Apppath", path);
-    fake.AddFile(path, "", {2005, 1, 1});
-    Start();
-    EXPECT_EQ(Prompts(), std::vector<std::string>{});
-    EXPECT_EQ(Opt().TxtBSpath.Text(), path);
-    EXPECT_TRUE(PlayEnabled());
-  }
-}
-
 TEST_F(PlayerTest, OldPlayerWarningFollowsTheExecutablesDate) {
   // 1601: what the search gives for a path that names no file.
   for (const auto& [date, warns] :

@@ -99,25 +99,21 @@ TEST_P(FFdshowPlaceTest, StandsInForBothCodecs) {
 
 const std::vector<std::string> kWow64 = {"C:\\Program Files (x86)", "C:\\Program Files"};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Places, FFdshowPlaceTest,
     ::testing::Values(
         FFdshowPlace{"OnTheWindowsDrive", kWow64, "D:\\Program Files\\ffdshow\\ffdshow.ax", true},
-        FFdshowPlace{
-            "OnTheWindowsDriveNothingReported", {}, "d:\\program files\\FFDSHOW\\ffdshow.ax", true},
-        FFdshowPlace{"ThirtyTwoBitFolder", kWow64, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax",
-                     true},
+        FFdshowPlace{"OnTheWindowsDriveNothingReported", {}, "d:\\program files\\FFDSHOW\\ffdshow.ax", true},
+        FFdshowPlace{"ThirtyTwoBitFolder", kWow64, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax", true},
         FFdshowPlace{"NativeFolder", kWow64, "C:\\Program Files\\ffdshow\\ffdshow.ax", true},
-        FFdshowPlace{"AnotherLanguage",
-                     {"C:\\Programme (x86)", "C:\\Programme"},
-                     "C:\\Programme\\ffdshow\\ffdshow.ax",
-                     true},
+        FFdshowPlace{"AnotherLanguage", {"C:\\Programme (x86)", "C:\\Programme"}, "C:\\Programme\\ffdshow\\ffdshow.ax", true},
         FFdshowPlace{"ADriveRoot", {"P:\\"}, "P:\\ffdshow\\ffdshow.ax", true},
-        FFdshowPlace{
-            "FolderNotReported", {}, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax", false},
+        FFdshowPlace{"FolderNotReported", {}, "C:\\Program Files (x86)\\ffdshow\\ffdshow.ax", false},
         FFdshowPlace{"ElsewhereInTheFolder", kWow64, "C:\\Program Files (x86)\\ffdshow.ax", false},
         FFdshowPlace{"None", kWow64, "", false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MediaTest, TheTitleIsTheMoviesNameOrZorvikInItsOwnSize) {
   for (const auto& [title, shown, size] :

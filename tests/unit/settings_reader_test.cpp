@@ -18,12 +18,10 @@ struct ReadCase {
 };
 
 TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
-  const std::string last = "\"\",\"Name other codec 2\"\r\n";
   const ReadCase cases[] = {
       {"as written", kFactoryFile, true},
       {"blanks after a closing quote", Edited(kFactoryFile, {{"\"ZORVIK\"", "\"ZORVIK\"  "}}),
        true},
-      {"the last line without its line end", kFactoryFile.substr(0, kFactoryFile.size() - 2), true},
       {"carriage returns only",
        [] {
          std::string f = kFactoryFile;
@@ -31,9 +29,16 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
          return f;
        }(),
        true},
-      {"the last record missing", kFactoryFile.substr(0, kFactoryFile.size() - last.size()), false},
+      {"blanks around a number", Edited(kFactoryFile, {{"\"\",1,0", "\"\",  1  ,0"}}), true},
+      {"a boolean in small letters", Edited(kFactoryFile, {{"#TRUE#", "#true#"}}), true},
       {"a number in quotes", Edited(kFactoryFile, {{"\"\",1,0", "\"\",\"1\",0"}}), false},
+      {"a number with a letter", Edited(kFactoryFile, {{"\"\",1,0", "\"\",1x,0"}}), false},
+      {"a number with a plus", Edited(kFactoryFile, {{"\"\",1,0", "\"\",+1,0"}}), false},
+      {"no number", Edited(kFactoryFile, {{"\"\",1,0", "\"\",,0"}}), false},
+      {"a number past the largest", Edited(kFactoryFile, {{"\"\",1,0", "\"\",4294967297,0"}}),
+       false},
       {"a boolean in quotes", Edited(kFactoryFile, {{"#TRUE#", "\"#TRUE#\""}}), false},
+      {"a boolean without its last sign", Edited(kFactoryFile, {{"#TRUE#", "#TRUE"}}), false},
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -45,6 +50,48 @@ TEST(SettingsReader, TakesWhatTheFormatHoldsAndNothingElse) {
     EXPECT_EQ(r->movieTitle, "ZORVIK");
     EXPECT_EQ(r->exitAfterLaunch, 1);
     EXPECT_EQ(r->others[1].name, "Name other codec 2");
+  }
+  // A file cut short anywhere is refused; only its last line end may go.
+  for (size_t kept = 0; kept < kFactoryFile.size(); ++kept) {
+    const std::vector<char> bytes(kFactoryFile.begin(), kFactoryFile.begin() + kept);
+    EXPECT_EQ(ParseSettings({bytes.data(), kept}).has_value(), kept + 2 >= kFactoryFile.size())
+        << kept;
+  }
+}
+
+// Each number must fit its control: a check box's value 0 to 2, a list's index from -1 (none)
+// to its last entry; and exactly one way of finding the movie is chosen.
+TEST(SettingsReader, ValuesTheControlsCantTakeAreRefused) {
+  const SettingsRecord factory = *ParseSettings(kFactoryFile);
+  const auto loads = [](const SettingsRecord& r) { return ParseSettings(FormatSettings(r)); };
+  using R = SettingsRecord;
+  for (int R::*check : {&R::exitAfterLaunch, &R::hideBanner, &R::detectVersion, &R::writeSubStyle,
+                        &R::writeSubFolder, &R::disableSubs, &R::fullScreen, &R::endAtEnd,
+                        &R::panScan, &R::startAt, &R::useApi, &R::shutDown}) {
+    for (int value : {-1, 0, 2, 3}) {
+      SettingsRecord r = factory;
+      r.*check = value;
+      const std::optional<SettingsRecord> back = loads(r);
+      EXPECT_EQ(back.has_value(), value == 0 || value == 2) << value;
+      if (back) {
+        EXPECT_EQ(*back, r);
+      }
+    }
+  }
+  for (const auto& [list, last] : {std::pair{&R::aspect, 2}, {&R::resolution, 10}}) {
+    for (int value : {-2, -1, last, last + 1}) {
+      SettingsRecord r = factory;
+      r.*list = value;
+      EXPECT_EQ(loads(r).has_value(), value == -1 || value == last) << value;
+    }
+  }
+  for (const auto& [auto_, ini, path] : {std::tuple{true, true, false},
+                                         {false, false, false},
+                                         {false, true, true},
+                                         {false, false, true}}) {
+    SettingsRecord r = factory;
+    r.autoDetect = auto_, r.iniFile = ini, r.typedPath = path;
+    EXPECT_EQ(loads(r).has_value(), int(auto_) + int(ini) + int(path) == 1);
   }
 }
 
@@ -59,29 +106,6 @@ TEST(SettingsReader, AMarkedFileShowsBrokenSequencesAsReplacements) {
 }
 
 using SettingsLoadTest = OptionsTest;
-
-TEST_F(SettingsLoadTest, EveryTrailerProgramAndInstallerComesFromTheFile) {
-  QuietDisc();
-  SettingsRecord r;
-  r.playerIni = "Default";
-  r.playerPath = "D:\\Tools\\bplay.exe";  // not the registry's
-  r.trailers = {{{"t\\one.avi", "One"}, {"t\\two.avi", "Two"}, {"t\\three.avi", "Three"}}};
-  r.others = {{{"x\\a.exe", "A"}, {"x\\b.exe", "B"}}};
-  for (int i = 0; i < kInstallerCount; ++i)
-    r.installers[i] = {"setup\\" + std::to_string(i) + ".exe", "Setup " + std::to_string(i)};
-  fake.AddFile(kSettingsPath, FormatSettings(r));
-  Start();
-  for (int n = 1; n <= 3; ++n) {
-    EXPECT_EQ(launcher->TrailerPath(n), r.trailers[n - 1].path);
-    EXPECT_TRUE(Main().TrailerEntry(n).Visible()) << n;
-  }
-  EXPECT_EQ(launcher->Other1Path + launcher->Other2Path, "x\\a.exex\\b.exe");
-  EXPECT_EQ(Opt().TxtBSpath.Text(), r.playerPath);
-  for (int i = 0; i < kInstallerCount; ++i) {
-    EXPECT_EQ(launcher->Installers[i].InstallerPath, r.installers[i].path);
-    EXPECT_EQ(launcher->Installers[i].InstallerName, r.installers[i].name);
-  }
-}
 
 // A file that is there but can't be read counts as none: the window takes its defaults.
 TEST_F(SettingsLoadTest, AnUnreadableFileGivesTheDefaults) {

@@ -71,19 +71,15 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
     bool enabled;
     std::vector<bool> visible;  // BSplayer, FFdshow, XviD, DivX502, DivX502Pro
   };
+  // clang-format off
   const Case cases[] = {
       {"none", {}, "", false, {true, true, true, true, true}},
-      {"only XviD",
-       {"E:\\codecs\\xvid_installer.exe"},
-       "",
-       true,
-       {false, false, true, false, false}},
+      {"only XviD", {"E:\\codecs\\xvid_installer.exe"}, "", true, {false, false, true, false, false}},
       {"settings name a missing BSplayer installer",
        {"E:\\DivX players\\BSplayer\\BSplay_installer.exe", "E:\\codecs\\FFdshow_filter.exe"},
-       "DivX players\\other.exe",
-       true,
-       {false, true, false, false, false}},
+       "DivX players\\other.exe", true, {false, true, false, false, false}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Afresh();
@@ -101,16 +97,6 @@ TEST_F(StartupTest, ProgramsMenuOffersOnlyTheInstallersOnTheDisc) {
     EXPECT_EQ(m.Other1Name.Visible(), !c.bsplayerPath.empty());
     EXPECT_FALSE(m.Other2Name.Visible()) << "no second program named";
   }
-}
-
-TEST_F(StartupTest, AnExtraProgramDoesNotEnableAnEmptyProgramsMenu) {
-  QuietDisc();
-  WriteSettings({});
-  fake.AddFile("E:\\tools\\extra.exe");
-  Start();
-  EXPECT_TRUE(Main().Other1Name.Visible());
-  EXPECT_EQ(Main().Other1Name.Caption(), "Extra tool");
-  EXPECT_FALSE(Main().Programs.Enabled());
 }
 
 TEST_F(StartupTest, NoMovieSearchUnlessAutodetectionIsChosen) {
@@ -191,25 +177,6 @@ TEST_F(StartupTest, AnUnexpectedFailureIsShownAndEndsTheProgram) {
     EXPECT_EQ(fake.boxes[0].style, kMbCritical);
     EXPECT_TRUE(launcher->Ending());
   }
-}
-
-// The front end runs events inside a modal window's loop, and still looks at the window once its
-// loop ends: a window unloaded there lives until the outer event is over.
-TEST_F(StartupTest, SettingsWindowIsShownModallyAndCancelDiscardsItsValues) {
-  StartQuiet();
-  fake.onModal = [&](Form& f) {
-    auto& o = static_cast<FrmOpt&>(f);
-    EXPECT_TRUE(o.Visible());
-    o.ChkFull.UserClick();
-    Event([&] { o.cmdCancel.RaiseClick(); });
-    EXPECT_EQ(f.Name(), "frmOpt");
-    EXPECT_FALSE(launcher->OptLoaded());
-  };
-  Event([&] { Main().General.UserClick(); });
-  EXPECT_EQ(fake.modal, std::vector<std::string>{"frmOpt"});
-  EXPECT_FALSE(launcher->OptLoaded());
-  EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
-  EXPECT_FALSE(Opt().Visible());
 }
 
 }  // namespace

@@ -61,27 +61,24 @@ TEST_P(VideoLaunchTest, PlayGivesThePlayerTheTextOfTheChosenWay) {
   EXPECT_EQ(Requests(), expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Methods, VideoLaunchTest,
     ::testing::Values(
         Launch{"Folder", kMovie, 0, "film.avi", "", "-fs", 0, false, "C:\\Movie\\film.avi  -fs"},
-        Launch{"FolderAtDriveRoot", "G:\\", 0, "film.avi", "", "-fs", 0, false,
-               "G:\\film.avi  -fs"},
-        Launch{"TypedPath", kMovie, 2, "D:\\My Films\\a b.avi", "", "-fs -eend", 0, false,
-               "D:\\My Films\\a b.avi  -fs -eend"},
+        Launch{"FolderAtDriveRoot", "G:\\", 0, "film.avi", "", "-fs", 0, false, "G:\\film.avi  -fs"},
+        Launch{"TypedPath", kMovie, 2, "D:\\My Films\\a b.avi", "", "-fs -eend", 0, false, "D:\\My Films\\a b.avi  -fs -eend"},
         Launch{"TypedPathNoOptions", kMovie, 2, "D:\\f.avi", "", "", 0, false, "D:\\f.avi  "},
         Launch{"NoMovieFoundStartsNothing", kMovie, 0, "", "", "-fs", 0, false, nullptr},
         Launch{"NoPathTypedStartsNothing", kMovie, 2, "", "", "-fs", 0, false, nullptr},
-        Launch{"SettingsFile", kMovie, 1, "film.avi", "C:\\x\\my.bsi", "-fs", 0, false,
-               "C:\\x\\my.bsi"},
+        Launch{"SettingsFile", kMovie, 1, "film.avi", "C:\\x\\my.bsi", "-fs", 0, false, "C:\\x\\my.bsi"},
         Launch{"PlayersOwn", kMovie, 1, "film.avi", "Default", "-fs", 0, false, ""},
         Launch{"GreekWordInEnglish", kMovie, 1, "", "Προεπιλογή", "", 0, false, ""},
         Launch{"EnglishWordInGreek", kMovie, 1, "", "Default", "", 0, true, ""},
-        Launch{"Trailer", kMovie, 0, "film.avi", "", "-fs", 2, false,
-               "C:\\Movie\\trailers\\t2.avi -fs"},
-        Launch{"TrailerAtDriveRoot", "G:\\", 1, "", "a.bsi", "", 1, false,
-               "G:\\trailers\\t1.avi "}),
+        Launch{"Trailer", kMovie, 0, "film.avi", "", "-fs", 2, false, "C:\\Movie\\trailers\\t2.avi -fs"},
+        Launch{"TrailerAtDriveRoot", "G:\\", 1, "", "a.bsi", "", 1, false, "G:\\trailers\\t1.avi "}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(VideoLaunchTest, TheVideoMenuChecksOnlyWhatPlayWillPlay) {
   StartIn(kMovie);

@@ -1,0 +1,96 @@
+// Names compared as Windows compares them, and the Greek code page of the settings file and the
+// player's registry values, checked against the code page's chart and the alphabets.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "author/names.h"
+#include "core/text_util.h"
+
+namespace zorvik {
+namespace {
+
+std::string Letter(const std::u32string& letters, size_t i) {
+  return CodePointsToUtf8(letters.substr(i, 1));
+}
+
+// Each capital against its small letter (the same), and against the next small letter (not).
+void ExpectCasesPair(const std::string& capitals, const std::string& smalls, bool ascii) {
+  const std::u32string big = Utf8ToCodePoints(capitals), small = Utf8ToCodePoints(smalls);
+  ASSERT_EQ(big.size(), small.size());
+  for (size_t i = 0; i < big.size(); ++i) {
+    const std::string a = Letter(big, i), b = Letter(small, i);
+    const std::string next = Letter(small, (i + 1) % small.size());
+    EXPECT_TRUE(author::SameName("x" + a + "y", "X" + b + "Y")) << a << b;
+    EXPECT_TRUE(author::SameName(b, a)) << a << b;
+    EXPECT_FALSE(author::SameName(a, next)) << a << next;
+    if (!ascii) continue;
+    EXPECT_TRUE(EqualsIgnoreCase("x" + a + "y", "X" + b + "Y")) << a << b;
+    EXPECT_TRUE(EqualsIgnoreCase(b, a)) << a << b;
+    EXPECT_FALSE(EqualsIgnoreCase(a, next)) << a << next;
+  }
+}
+
+TEST(Names, EveryLetterIsItsOtherCaseAndNoOtherLetter) {
+  ExpectCasesPair("ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz", true);
+  ExpectCasesPair("ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ", "àáâãäåæçèéêëìíîïðñòóôõöøùúûüýþ", false);
+  ExpectCasesPair("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩΪΫΆΈΉΊΌΎΏ", "αβγδεζηθικλμνξοπρστυφχψωϊϋάέήίόύώ", false);
+  EXPECT_TRUE(author::SameName("ΚΟΣ", "κος") && author::SameName("κοσ", "κος"));
+  ExpectCasesPair("АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏ",
+                  "абвгдежзийклмнопрстуфхцчшщъыьэюяѐёђѓєѕіїјљњћќѝўџ", false);
+  // What stands beside the letters in the charts has no other case.
+  for (const auto& [a, b] : {std::pair{"@", "`"}, {"[", "{"}, {"×", "÷"}, {"ΐ", "ΰ"}, {"Ͱ", "ͱ"}}) {
+    EXPECT_FALSE(author::SameName(a, b)) << a << b;
+    EXPECT_FALSE(EqualsIgnoreCase(a, b)) << a << b;
+  }
+  EXPECT_FALSE(EqualsIgnoreCase("ab", "abc") || author::SameName("ab", "abc"));
+}
+
+// The Windows-1253 chart: the Greek capitals, then their small letters in the same order, then
+// the two letters that have no capital.
+constexpr char kChartCapitals[] =
+    "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD3\xD4\xD5\xD6\xD7\xD8"
+    "\xD9\xDA\xDB\xA2\xB8\xB9\xBA\xBC\xBE\xBF";
+constexpr char kChartSmalls[] =
+    "\xE1\xE2\xE3\xE4\xE5\xE6\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF0\xF1\xF3\xF4\xF5\xF6\xF7\xF8"
+    "\xF9\xFA\xFB\xDC\xDD\xDE\xDF\xFC\xFD\xFE";
+
+TEST(CodePage, GreekBytesAreTheGreekAlphabet) {
+  EXPECT_EQ(Cp1253ToUtf8(kChartCapitals), "ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩΪΫΆΈΉΊΌΎΏ");
+  EXPECT_EQ(Cp1253ToUtf8(kChartSmalls), "αβγδεζηθικλμνξοπρστυφχψωϊϋάέήίόύώ");
+  EXPECT_EQ(Cp1253ToUtf8("\xF2\xC0\xE0\x80\xA3\x96"), "ςΐΰ€£–");
+  // Every byte the chart defines comes back as itself; the others read as a replacement.
+  for (int b = 0x80; b <= 0xFF; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    const std::string text = Cp1253ToUtf8(byte);
+    const bool undefined = std::string(
+                               "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F"
+                               "\xAA\xD2\xFF")
+                               .find(byte) != std::string::npos;
+    EXPECT_EQ(text == "\uFFFD", undefined) << b;
+    if (!undefined) {
+      EXPECT_EQ(Utf8ToCp1253(text), byte) << b;
+    }
+  }
+  for (const char* foreign : {"\u0080", "Ж", "\uFFFD", "é"})
+    EXPECT_FALSE(Utf8ToCp1253(foreign)) << foreign;
+}
+
+TEST(CodePage, EachLengthOfUtf8EndsWhereTheNextBegins) {
+  for (const auto& [cp, bytes] : {std::pair{U'\x7F', 1u},
+                                  {U'\x80', 2u},
+                                  {U'\x7FF', 2u},
+                                  {U'\x800', 3u},
+                                  {U'\xFFFF', 3u},
+                                  {U'\x10000', 4u},
+                                  {U'\x10FFFF', 4u}}) {
+    const std::string utf8 = CodePointsToUtf8(std::u32string(1, cp));
+    EXPECT_EQ(utf8.size(), bytes) << int(cp);
+    EXPECT_EQ(Utf8ToCodePoints(utf8), std::u32string(1, cp)) << int(cp);
+    EXPECT_EQ(IsMultiByteUtf8(utf8), bytes > 1) << int(cp);
+  }
+  EXPECT_FALSE(IsMultiByteUtf8("α\xC1"));
+}
+
+}  // namespace
+}  // namespace zorvik
