@@ -11,15 +11,13 @@
 #include "author/picture_header.h"
 #include "author/text_fit.h"
 #include "author/video_header.h"
+#include "pictures/picture_plan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace zorvik::author;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   const PictureHeader h = ReadPictureHeader(bytes);
-  if (h.ok && (h.width <= 0 || h.height <= 0 || h.width > kLargestPictureSide ||
-               h.height > kLargestPictureSide)) {
-    std::abort();
-  }
+  if (h.ok && !zorvik::ReadableSize({h.width, h.height})) std::abort();
   ParseAutorun(bytes);
   ParseListing(bytes);
   if (const std::optional<long long> seconds = VideoSeconds(bytes); seconds && *seconds < 0)

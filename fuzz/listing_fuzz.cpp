@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const bool old = playerDate.year < 2003 || (playerDate.year == 2003 && playerDate.month < 9);
   size_t warnings = 0;
-  for (const zorvik::test::MessageBoxCall& box : fake.boxes) {
+  for (const zorvik::MessageBoxCall& box : fake.boxes) {
     warnings += box.prompt == l.MsgOldVersion ? 1 : 0;
   }
   if (warnings != (old ? 1u : 0u)) std::abort();

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   l.Start();
   zorvik::FrmOpt& o = l.Opt();
   size_t refused = 0;
-  for (const zorvik::test::MessageBoxCall& box : fake.boxes) {
+  for (const zorvik::MessageBoxCall& box : fake.boxes) {
     refused += box.prompt == "Can't get registry access" ? 1 : 0;
   }
   if (refused != (pathFails ? 1u : 0u)) std::abort();

@@ -16,10 +16,10 @@ std::string Icon(int style) {
   return "none";
 }
 
-std::string Boxes(const std::vector<MessageBoxShown>& boxes, const std::string& indent) {
+std::string Boxes(const std::vector<MessageBoxCall>& boxes, const std::string& indent) {
   std::string out;
   for (size_t i = 0; i < boxes.size(); ++i) {
-    const MessageBoxShown& b = boxes[i];
+    const MessageBoxCall& b = boxes[i];
     const std::string head = indent + std::to_string(i + 1) + ". ";
     out += head + "\"" + b.title + "\" (" + Icon(b.style) + " icon): " + b.prompt + "\n";
   }
@@ -62,9 +62,9 @@ const char* SeverityName(Severity s) {
   }
 }
 
-void JsonBoxes(Json& j, const std::vector<MessageBoxShown>& boxes) {
+void JsonBoxes(Json& j, const std::vector<MessageBoxCall>& boxes) {
   j.BeginArray("messageBoxes");
-  for (const MessageBoxShown& b : boxes) {
+  for (const MessageBoxCall& b : boxes) {
     j.BeginObject().String("title", b.title).String("text", b.prompt);
     j.String("icon", Icon(b.style)).EndObject();
   }

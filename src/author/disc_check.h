@@ -34,20 +34,20 @@ struct MenuView {
 };
 
 struct PlayView {
-  std::string what;                    // "Play", or the trailer's menu text
-  bool available = false;              // the viewer can press it
-  bool started = false;                // something was started
-  bool bare = false;                   // the player started as a program without parameters
-  std::string program;                 // what was started
-  std::string parameters;              // exactly what the player is given
-  bool closes = false;                 // the launcher closes about a minute later
-  std::vector<MessageBoxShown> boxes;  // boxes the press brought up
+  std::string what;                   // "Play", or the trailer's menu text
+  bool available = false;             // the viewer can press it
+  bool started = false;               // something was started
+  bool bare = false;                  // the player started as a program without parameters
+  std::string program;                // what was started
+  std::string parameters;             // exactly what the player is given
+  bool closes = false;                // the launcher closes about a minute later
+  std::vector<MessageBoxCall> boxes;  // boxes the press brought up
 };
 
 struct CheckReport {
   std::string pc;  // the viewer's computer in words
   bool startedUp = true;
-  std::vector<MessageBoxShown> startBoxes;
+  std::vector<MessageBoxCall> startBoxes;
   std::string language;
   std::vector<MenuView> menus;
   std::string title;

@@ -7,6 +7,8 @@
 #include "author/picture_header.h"
 #include "core/form.h"
 #include "core/text_util.h"
+#include "pictures/jpeg_eighth.h"
+#include "pictures/picture_plan.h"
 
 namespace zorvik::author {
 
@@ -64,9 +66,10 @@ DiscPlatform::DiscPlatform(DiscFiles& disc, ViewerPc pc) : disc_(disc), pc_(std:
   if (pc_.xvid) addFile(JoinPath(windows, "system32\\xvid.dll"), {2004, 1, 1});
   if (pc_.divx) addFile(JoinPath(windows, "system32\\divx.dll"), {2004, 1, 1});
   if (pc_.ffdshow) addFile(drive + "Program Files\\ffdshow\\ffdshow.ax", {2004, 1, 1});
-  if (!pc_.player.empty()) {
-    keyExists_ = true;
-    registry_["Apppath"] = ToAnsi(pc_.player) + '\0';
+  // The player's key is there when the player is.
+  keyExists = !pc_.player.empty();
+  if (keyExists) {
+    SetRegString("Apppath", pc_.player);
     if (pc_.playerDate) {
       addFile(pc_.player, *pc_.playerDate);
     } else {
@@ -250,64 +253,6 @@ std::vector<std::string> DiscPlatform::ProgramFilesFolders() {
   return {pc_.windows.substr(0, 2) + "\\Program Files"};
 }
 
-long DiscPlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
-  if (!keyExists_) return kRegNotFound;
-  key = nextKey_++;
-  open_[key] = access;
-  return kRegOk;
-}
-
-long DiscPlatform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
-  if (!open_.contains(key)) return kRegInvalidHandle;
-  if (open_[key] != RegAccess::Read) return kRegAccessDenied;
-  const auto it = registry_.find(name);
-  if (it == registry_.end()) return kRegNotFound;
-  bytes = it->second;
-  return kRegOk;
-}
-
-long DiscPlatform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
-  if (!open_.contains(key)) return kRegInvalidHandle;
-  if (open_[key] != RegAccess::SetValue) return kRegAccessDenied;
-  registry_[name] = std::string(bytes);
-  return kRegOk;
-}
-
-long DiscPlatform::RegCloseKey(RegKey key) {
-  return open_.erase(key) ? kRegOk : kRegInvalidHandle;
-}
-
-// The viewer's Windows is taken to be a Greek one, whose ANSI code page is Windows-1253.
-std::string DiscPlatform::ToAnsi(const std::string& utf8) {
-  std::string out;
-  for (char32_t cp : Utf8ToCodePoints(utf8)) {
-    const std::optional<std::string> b = Utf8ToCp1253(CodePointsToUtf8(std::u32string(1, cp)));
-    out += b ? *b : "?";
-  }
-  return out;
-}
-
-std::string DiscPlatform::FromAnsi(const std::string& ansi) {
-  return Cp1253ToUtf8(ansi);
-}
-
-void DiscPlatform::ShellExecute(const std::string& verb, const std::string& file,
-                                const std::string& parameters, const std::string& directory,
-                                int showMode) {
-  shell.push_back({verb, file, parameters, directory, showMode});
-}
-
-void DiscPlatform::StartProgram(const std::string& path, const std::string& arguments,
-                                int showMode) {
-  started.push_back({path, arguments, showMode});
-}
-
-int DiscPlatform::MessageBox(const std::string& prompt, int style, const std::string& title,
-                             const std::string&) {
-  boxes.push_back({prompt, style, title});
-  return kIdOk;
-}
-
 FileDialogResult DiscPlatform::OpenFileDialog(const std::string& filter, const std::string&) {
   dialogs.push_back(filter);
   return {};
@@ -317,7 +262,8 @@ void DiscPlatform::ShowModal(Form& form) {
   dialogs.push_back(form.Name());
 }
 
-Picture DiscPlatform::LoadPicture(const std::string& path, Twips, Twips, std::string& error) {
+Picture DiscPlatform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
+                                  std::string& error) {
   const std::optional<std::string> bytes = ReadFile(path, kReadLimit);
   if (!bytes) {
     error = "the file can't be read.";
@@ -326,6 +272,16 @@ Picture DiscPlatform::LoadPicture(const std::string& path, Twips, Twips, std::st
   const PictureHeader h = ReadPictureHeader(*bytes);
   if (!h.ok) {
     error = h.error + ".";
+    return {};
+  }
+  // The launcher plans its reading as on a screen of 96 dots per inch here, and refuses what it
+  // can't read within its memory; a JPEG it can read at an eighth is planned that way.
+  MemorySource source(*bytes);
+  JpegEighth jpeg(source);
+  const std::optional<JpegFrame> frame = jpeg.ReadFrame();
+  if (PlanReading({h.width, h.height}, BoxPixels(boxWidth, boxHeight),
+                  frame && frame->eighthPossible) == PictureReading::TooLarge) {
+    error = kPictureTooLarge;
     return {};
   }
   return Picture{path, h.width, h.height, {}};

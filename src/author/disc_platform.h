@@ -1,7 +1,8 @@
 // The launcher's outside world for the authors' tool: the disc folder seen as a drive (or folder)
 // of the viewer's Windows, with names that ignore case and list as on a CD; the rest of the
 // viewer's computer as described (player, codecs, Windows folder); message boxes, shell requests
-// and program starts recorded, never shown or run.
+// and program starts recorded, never shown or run (by StandInWindows, with the registry and the
+// code page of a Greek Windows).
 #pragma once
 
 #include <map>
@@ -11,25 +12,9 @@
 
 #include "author/disc_files.h"
 #include "author/viewer_pc.h"
-#include "core/platform.h"
+#include "core/stand_in_windows.h"
 
 namespace zorvik::author {
-
-struct ShellRequest {
-  std::string verb, file, parameters, directory;
-  int show = 0;
-};
-
-struct ProgramStart {
-  std::string path, arguments;
-  int show = 0;
-};
-
-struct MessageBoxShown {
-  std::string prompt;
-  int style = 0;
-  std::string title;
-};
 
 // Where a Windows path leads on the disc.
 struct DiscLookup {
@@ -40,7 +25,7 @@ struct DiscLookup {
   DiscPath stored;  // the names as stored, as far as they were found
 };
 
-class DiscPlatform : public Platform {
+class DiscPlatform : public StandInWindows {
  public:
   DiscPlatform(DiscFiles& disc, ViewerPc pc);
 
@@ -55,9 +40,6 @@ class DiscPlatform : public Platform {
   // The last failure of a write, in words.
   const std::string& WriteError() const { return writeError_; }
 
-  std::vector<MessageBoxShown> boxes;
-  std::vector<ShellRequest> shell;
-  std::vector<ProgramStart> started;
   std::vector<std::string> dialogs;
 
   bool FileExists(const std::string& path) override;
@@ -69,17 +51,6 @@ class DiscPlatform : public Platform {
   std::string WindowsFolder() override;
   std::string LauncherFolder() override;
   std::vector<std::string> ProgramFilesFolders() override;
-  long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
-  long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
-  long RegCloseKey(RegKey key) override;
-  std::string ToAnsi(const std::string& utf8) override;
-  std::string FromAnsi(const std::string& ansi) override;
-  void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
-                    const std::string& directory, int showMode) override;
-  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override;
-  int MessageBox(const std::string& prompt, int style, const std::string& title,
-                 const std::string& helpFile) override;
   FileDialogResult OpenFileDialog(const std::string& filter,
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
@@ -107,10 +78,6 @@ class DiscPlatform : public Platform {
 
   std::map<std::u32string, ComputerEntry> computer_;  // by folded full path
   std::map<DiscPath, std::vector<DiscEntry>> listings_;
-  std::map<std::string, std::string> registry_;  // the player's key, when it exists
-  bool keyExists_ = false;
-  std::map<RegKey, RegAccess> open_;
-  RegKey nextKey_ = 1;
   std::string writeError_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "pictures/picture_plan.h"
+
 namespace zorvik::author {
 
 namespace {
@@ -30,7 +32,8 @@ PictureHeader Fail(std::string why) {
 }
 
 bool Usable(long long w, long long h) {
-  return w > 0 && h > 0 && w <= kLargestPictureSide && h <= kLargestPictureSide;
+  return w <= kLargestPictureSide && h <= kLargestPictureSide &&
+         ReadableSize({static_cast<int>(w), static_cast<int>(h)});
 }
 
 // The launcher takes bitmaps with an info header of 40 bytes or more whose pixels are all there.

@@ -1,5 +1,6 @@
 // The pixel size of a bitmap or JPEG file, read from its header alone. Bytes from the disc are
-// outside input: every read is bounds-checked and nothing is decoded.
+// outside input: every read is bounds-checked and nothing is decoded. A size the launcher
+// doesn't read (see ReadableSize) is refused here too.
 #pragma once
 
 #include <string>
@@ -13,9 +14,6 @@ struct PictureHeader {
   int height = 0;
   std::string error;  // why the picture can't be shown, when not ok
 };
-
-// The largest side the launcher's picture loader accepts.
-inline constexpr int kLargestPictureSide = 16384;
 
 PictureHeader ReadPictureHeader(std::string_view bytes);
 

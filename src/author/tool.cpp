@@ -555,7 +555,7 @@ int Iso(Command& c, const std::vector<std::string>& all) {
   const CheckReport report = CheckDisc(folder, *pc);
   if (report.ReachesViewer()) {
     std::string text = "check finds what reaches the viewer of this disc";
-    for (const MessageBoxShown& box : report.startBoxes)
+    for (const MessageBoxCall& box : report.startBoxes)
       text += "\n  a message box at start-up: " + box.prompt;
     for (const Problem& problem : report.problems) {
       if (problem.severity == Severity::Viewer) text += "\n  " + problem.text;

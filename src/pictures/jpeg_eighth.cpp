@@ -473,7 +473,7 @@ std::optional<EighthPicture> JpegEighth::ReadEighth(std::int64_t largestPixels,
   EighthPicture out;
   out.size = {(s.size.width + 7) / 8, (s.size.height + 7) / 8};
   if (std::int64_t{out.size.width} * out.size.height > largestPixels) {
-    error = "it is too large to be shown.";
+    error = kPictureTooLarge;
     return std::nullopt;
   }
   for (Component& k : s.components) {

@@ -4,6 +4,19 @@
 
 namespace zorvik {
 
+bool ReadableSize(PixelSize picture) {
+  return picture.width > 0 && picture.height > 0 && picture.width <= kLargestPictureSide &&
+         picture.height <= kLargestPictureSide;
+}
+
+PixelSize BoxPixels(int widthTwips, int heightTwips) {
+  constexpr std::int64_t kTwipsPerInch = 1440, kDpi = 96;
+  const auto pixels = [](int t) {
+    return static_cast<int>((std::int64_t{t} * kDpi + kTwipsPerInch - 1) / kTwipsPerInch);
+  };
+  return {pixels(widthTwips), pixels(heightTwips)};
+}
+
 PixelSize FitWithin(PixelSize picture, PixelSize box) {
   if (box.width <= 0 || box.height <= 0) return picture;
   if (picture.width <= box.width && picture.height <= box.height) return picture;

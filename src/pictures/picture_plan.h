@@ -12,6 +12,18 @@ struct PixelSize {
   bool operator==(const PixelSize&) const = default;
 };
 
+// The longest side of a picture the launcher reads; a picture with a longer one, or a side of
+// nothing, is not a picture it shows.
+inline constexpr int kLargestPictureSide = 65535;
+bool ReadableSize(PixelSize picture);
+
+// A box of twips in pixels at 96 dots per inch, rounded up: a box of 214.3 pixels is given 215 of
+// the screen's, so a picture made for it keeps its own size.
+PixelSize BoxPixels(int widthTwips, int heightTwips);
+
+// Why a picture that PlanReading calls TooLarge isn't shown.
+inline constexpr const char* kPictureTooLarge = "it is too large to be shown.";
+
 // The picture's size shrunk to fit within the box, keeping its proportions and at least a pixel
 // each way. A picture that fits already, or an empty box, keeps its own size.
 PixelSize FitWithin(PixelSize picture, PixelSize box);

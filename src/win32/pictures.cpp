@@ -143,7 +143,6 @@ class Output {
 
 constexpr const char* kNotAPicture = "it is not a picture that Zorvik can show.";
 constexpr const char* kDamaged = "the picture is damaged.";
-constexpr const char* kTooLarge = "it is too large to be shown.";
 constexpr const char* kNoMemory = "there is not enough memory for it.";
 
 DecodedPicture ReadEighth(JpegEighth& jpeg, const Fitting& fit, std::string& error) {
@@ -183,14 +182,15 @@ DecodedPicture ReadWhole(IStream* stream, const unsigned char* head, size_t head
   }
   Com<IWICBitmapFrameDecode> frame;
   UINT w = 0, h = 0;
-  if (FAILED(decoder->GetFrame(0, frame.Out())) || FAILED(frame->GetSize(&w, &h)) || w == 0 ||
-      h == 0 || w > 65535 || h > 65535) {
+  if (FAILED(decoder->GetFrame(0, frame.Out())) || FAILED(frame->GetSize(&w, &h)) ||
+      w > kLargestPictureSide || h > kLargestPictureSide) {
     return {};
   }
   const PixelSize size{static_cast<int>(w), static_cast<int>(h)};
+  if (!ReadableSize(size)) return {};
   const Fitting fit(size, box, dpi);
   if (PlanReading(size, fit.screenBox, false) == PictureReading::TooLarge) {
-    error = kTooLarge;
+    error = kPictureTooLarge;
     return {};
   }
   Com<IWICFormatConverter> converter;
@@ -241,7 +241,7 @@ DecodedPicture Decode(IStream* stream, PixelSize box, int dpi, std::string& erro
         case PictureReading::Eighth:
           return ReadEighth(jpeg, fit, error);
         case PictureReading::TooLarge:
-          error = kTooLarge;
+          error = kPictureTooLarge;
           return {};
         case PictureReading::Whole:
           break;

@@ -458,10 +458,7 @@ void Win32Platform::ShowModal(Form& form) {
 
 Picture Win32Platform::LoadPicture(const std::string& path, Twips boxWidth, Twips boxHeight,
                                    std::string& error) {
-  // The box's pixels rounded up: the painter gives a box of 214.3 pixels 215 of the screen's, so
-  // a picture made for it keeps its own size.
-  const auto pixels = [](Twips t) { return (t * kBaseDpi + kTwipsPerInch - 1) / kTwipsPerInch; };
-  const PixelSize box{pixels(boxWidth), pixels(boxHeight)};
+  const PixelSize box = BoxPixels(boxWidth, boxHeight);
   const int dpi = WindowDpi(host_ ? host_->MainWindowHandle() : nullptr);
   DecodedPicture decoded = DecodePictureFile(FilePath(path), box, dpi, error);
   if (!decoded.image) return {};

@@ -143,59 +143,6 @@ std::optional<FolderListing> FakePlatform::ListFolder(const std::string& folder)
   return out;
 }
 
-long FakePlatform::RegOpenPlayerKey(RegAccess access, RegKey& key) {
-  if (failOpen) return *failOpen;
-  if (!keyExists) return kRegNotFound;
-  key = nextKey_++;
-  open_[key] = access;
-  return kRegOk;
-}
-
-long FakePlatform::RegQueryValue(RegKey key, const std::string& name, std::string& bytes) {
-  Log("RegQuery " + name);
-  if (failQuery) {
-    bytes = "left over";  // what a failed query leaves is not the value
-    return *failQuery;
-  }
-  if (!open_.contains(key)) return kRegInvalidHandle;
-  if (open_[key] != RegAccess::Read) return kRegAccessDenied;
-  const auto it = values.find(name);
-  if (it == values.end()) return kRegNotFound;
-  bytes = it->second;
-  return kRegOk;
-}
-
-long FakePlatform::RegSetValue(RegKey key, const std::string& name, std::string_view bytes) {
-  Log("RegSet " + name);
-  if (failSet) return *failSet;
-  if (!open_.contains(key)) return kRegInvalidHandle;
-  if (open_[key] != RegAccess::SetValue) return kRegAccessDenied;
-  values[name] = std::string(bytes);
-  return kRegOk;
-}
-
-long FakePlatform::RegCloseKey(RegKey key) {
-  if (failClose) return *failClose;
-  return open_.erase(key) ? kRegOk : kRegInvalidHandle;
-}
-
-std::string FakePlatform::ToAnsi(const std::string& utf8) {
-  // A Greek system: characters outside its code page become question marks.
-  std::string out;
-  for (char32_t cp : Utf8ToCodePoints(utf8)) {
-    const std::optional<std::string> b = Utf8ToCp1253(CodePointsToUtf8(std::u32string(1, cp)));
-    out += b ? *b : "?";
-  }
-  return out;
-}
-
-int FakePlatform::MessageBox(const std::string& prompt, int style, const std::string& title,
-                             const std::string& helpFile) {
-  Log("MessageBox " + prompt);
-  boxes.push_back({prompt, style, title, helpFile});
-  return kIdOk;
-}
-
 FileDialogResult FakePlatform::OpenFileDialog(const std::string& filter,
                                               const std::string& initialFolder) {
   dialogs.push_back({filter, initialFolder});

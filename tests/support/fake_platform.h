@@ -1,43 +1,26 @@
 // An in-memory Windows for the tests: a disc and system folders whose names ignore case, of
 // every letter as Windows does, and list in the order they were added, the player's registry key
 // with failures to inject, and a log of every request to the shell, message box, file dialog and
-// modal window.
+// modal window. The registry, the code page, the shell and the message boxes are those of
+// StandInWindows.
 #pragma once
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/platform.h"
+#include "core/stand_in_windows.h"
 #include "core/text_util.h"
 
 namespace zorvik::test {
-
-struct ShellRequest {
-  std::string verb, file, parameters, directory;
-  int show = 0;
-};
-
-struct ProgramStart {
-  std::string path, arguments;
-  int show = 0;
-};
-
-struct MessageBoxCall {
-  std::string prompt;
-  int style = 0;
-  std::string title;
-  std::string helpFile;
-};
 
 struct FileDialogCall {
   std::string filter, initialFolder;
 };
 
-class FakePlatform : public Platform {
+class FakePlatform : public StandInWindows {
  public:
   FakePlatform();
 
@@ -67,20 +50,8 @@ class FakePlatform : public Platform {
   // Lists a folder at once, as Windows does; without it the launcher asks about each file.
   bool listsFolders = false;
 
-  // The player's registry key.
-  bool keyExists = true;
-  std::map<std::string, std::string> values;  // raw bytes, by name
-  void SetRegString(const std::string& name, const std::string& text) {
-    values[name] = ToAnsi(text) + '\0';
-  }
-  std::optional<long> failOpen, failQuery, failSet, failClose;
-  size_t OpenKeys() const { return open_.size(); }
-
-  // Logs and scripted answers.
-  std::vector<std::string> calls;  // every request, in order, as "Operation argument"
-  std::vector<ShellRequest> shell;
-  std::vector<ProgramStart> started;
-  std::vector<MessageBoxCall> boxes;
+  // Logs and scripted answers, besides those of StandInWindows.
+  std::vector<std::string> calls;              // every request, in order, as "Operation argument"
   std::deque<FileDialogResult> dialogAnswers;  // empty: the user cancels
   std::vector<FileDialogCall> dialogs;
   std::vector<std::string> modal;
@@ -107,21 +78,6 @@ class FakePlatform : public Platform {
   }
   std::string LauncherFolder() override { return launcherFolder; }
   std::vector<std::string> ProgramFilesFolders() override { return programFilesFolders; }
-  long RegOpenPlayerKey(RegAccess access, RegKey& key) override;
-  long RegQueryValue(RegKey key, const std::string& name, std::string& bytes) override;
-  long RegSetValue(RegKey key, const std::string& name, std::string_view bytes) override;
-  long RegCloseKey(RegKey key) override;
-  std::string ToAnsi(const std::string& utf8) override;
-  std::string FromAnsi(const std::string& ansi) override { return Cp1253ToUtf8(ansi); }
-  void ShellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
-                    const std::string& directory, int showMode) override {
-    shell.push_back({verb, file, parameters, directory, showMode});
-  }
-  void StartProgram(const std::string& path, const std::string& arguments, int showMode) override {
-    started.push_back({path, arguments, showMode});
-  }
-  int MessageBox(const std::string& prompt, int style, const std::string& title,
-                 const std::string& helpFile) override;
   FileDialogResult OpenFileDialog(const std::string& filter,
                                   const std::string& initialFolder) override;
   void ShowModal(Form& form) override;
@@ -139,11 +95,10 @@ class FakePlatform : public Platform {
   Entry* Lookup(const std::string& path) const;
   bool Writable(const std::string& full) const;
   void Log(const std::string& what) { calls.push_back(what); }
+  void Note(const std::string& what) override { Log(what); }
 
   mutable std::vector<Entry> entries_;  // in listing order
   std::vector<std::string> readOnly_;
-  std::map<RegKey, RegAccess> open_;
-  RegKey nextKey_ = 1;
 };
 
 }  // namespace zorvik::test

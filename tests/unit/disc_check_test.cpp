@@ -6,7 +6,7 @@
 #include "author/check_output.h"
 #include "author/disc_check.h"
 #include "author/text_fit.h"
-#include "support/disc_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {
@@ -276,6 +276,27 @@ TEST_F(DiscCheckTest, TheCoverIsMeasuredAgainstItsBox) {
     EXPECT_EQ(Found(r, Severity::Warning, c.says.empty() ? "the cover is" : c.says),
               c.says.empty() ? 0 : 1)
         << Everything(r);
+  }
+}
+
+// Check reports as unshowable exactly the covers the launcher refuses: a long side it reads, a
+// huge JPEG it reads at an eighth, and not one whose eighth is beyond its memory.
+TEST_F(DiscCheckTest, TheCoverIsRefusedOnlyWhereTheLauncherRefusesIt) {
+  const struct {
+    std::string bytes;
+    bool shown;
+  } cases[] = {
+      {JpegOfSize(16385, 10), true},
+      {JpegOfSize(16000, 16000), true},
+      {JpegOfSize(20000, 20000), false},
+  };
+  for (const auto& c : cases) {
+    disc = author::MemoryDisc();
+    Lay();
+    disc.Add("More\\cover.jpg", c.bytes);
+    const CheckReport r = Check();
+    EXPECT_EQ(r.cover == "More\\cover.jpg", c.shown) << Everything(r);
+    EXPECT_EQ(Found(r, Severity::Viewer, "can't be shown"), c.shown ? 0 : 1) << Everything(r);
   }
 }
 

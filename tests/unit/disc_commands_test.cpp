@@ -9,8 +9,8 @@
 #include "author/autorun_inf.h"
 #include "author/host_folder.h"
 #include "author/tool.h"
-#include "support/disc_samples.h"
 #include "support/settings_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "author/settings_fields.h"
-#include "support/disc_samples.h"
 #include "support/settings_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
 #include "author/run_program.h"
-#include "support/disc_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "author/json.h"
 #include "author/picture_header.h"
 #include "author/viewer_pc.h"
-#include "support/disc_samples.h"
+#include "unit/disc_samples.h"
 
 namespace zorvik::test {
 namespace {
@@ -48,7 +48,8 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"fill bytes", "\xFF\xD8\xFF\xFF" + jpeg.substr(2), 3, 4, ""},
       {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
       {"lossless JPEG", JpegOfSize(1, 2, 0xC3), 0, 0, "a coding Windows can't show"},
-      {"too wide", JpegOfSize(16385, 10), 0, 0, "no usable size"},
+      {"wide", JpegOfSize(65535, 10), 65535, 10, ""},
+      {"too wide", BitmapOfSize(65536, 1), 0, 0, "no usable size"},
       {"image before size", std::string("\xFF\xD8\xFF\xDA\x00\x02", 6), 0, 0, "no size before"},
       {"empty segment", std::string("\xFF\xD8\xFF\xE1\x00\x02", 6) + jpeg.substr(2), 3, 4, ""},
       {"frame past the end", std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x10", 9), 0, 0, "damaged"},

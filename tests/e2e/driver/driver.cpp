@@ -6,10 +6,15 @@
 //   driver gone <title> [seconds]            wait until no such window is left
 //   driver answers <title> [seconds]         fail unless the window's thread takes a message
 //   driver close <title>                     the title bar's close box (its system command)
-//   driver move <title> <x> <y>              pointer to a client point given in twips
-//   driver click <title> <x> <y> [right]     press and release there
-//   driver press <title> <x> <y>             press only; `release` lets go wherever it is
-//   driver release <title> <x> <y>
+//   driver move <title> <place>              pointer to a place: a client point in twips
+//                                            "<x> <y>", or a picture button by the name a
+//                                            screen reader finds, "<name>[@<x%>,<y%>]": the
+//                                            point that far into it, by default 10% from its
+//                                            left and top, on its picture clear of its caption
+//                                            and icon
+//   driver click <title> <place> [right]     press and release there
+//   driver press <title> <place>             press only; `release` lets go wherever it is
+//   driver release <title> <place>
 //   driver keys <title> <key>...             F10 Down Up Left Right Enter Esc Tab Space,
 //                                            a letter or digit, with modifiers (ctrl+tab,
 //                                            shift+tab, alt+v), or text:<characters>
@@ -224,6 +229,40 @@ void ForEachElement(HWND h, Each each) {
   client->Release();
 }
 
+bool IsNumber(const char* s) {
+  char* end = nullptr;
+  std::strtol(s, &end, 10);
+  return *s && !*end;
+}
+
+// The screen point of a place given from argv[at]; `at` moves past it.
+POINT PlaceOf(HWND h, int argc, char** argv, int& at) {
+  if (at >= argc) Fail("missing place");
+  if (at + 1 < argc && IsNumber(argv[at]) && IsNumber(argv[at + 1])) {
+    const POINT p = ScreenPoint(h, std::atoi(argv[at]), std::atoi(argv[at + 1]));
+    at += 2;
+    return p;
+  }
+  std::string name = argv[at++];
+  int fx = 10, fy = 10;
+  if (const size_t sign = name.rfind('@'); sign != std::string::npos) {
+    if (std::sscanf(name.c_str() + sign + 1, "%d,%d", &fx, &fy) != 2) Fail("bad place " + name);
+    name.resize(sign);
+  }
+  bool found = false;
+  POINT p{};
+  ForEachElement(h, [&](IAccessible& client, VARIANT child, const std::string& each) {
+    long left = 0, top = 0, width = 0, height = 0;
+    if (found || each != name || FAILED(client.accLocation(&left, &top, &width, &height, child))) {
+      return;
+    }
+    p = {left + MulDiv(width, fx, 100), top + MulDiv(height, fy, 100)};
+    found = true;
+  });
+  if (!found) Fail("nothing named \"" + name + "\"");
+  return p;
+}
+
 std::string RoleName(long role) {
   wchar_t text[128] = {};
   GetRoleTextW(static_cast<DWORD>(role), text, 128);
@@ -408,8 +447,9 @@ int Run(int argc, char** argv) {
   } else if (cmd == "move" || cmd == "click" || cmd == "press" || cmd == "release") {
     HWND h = Need(arg(2));
     Foreground(h);
-    const POINT p = ScreenPoint(h, std::atoi(arg(3)), std::atoi(arg(4)));
-    const bool right = argc > 5 && std::string(argv[5]) == "right";
+    int at = 3;
+    const POINT p = PlaceOf(h, argc, argv, at);
+    const bool right = at < argc && std::string(argv[at]) == "right";
     SendMouse(MOUSEEVENTF_MOVE, p);
     if (cmd == "click" || cmd == "press") {
       SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, p);

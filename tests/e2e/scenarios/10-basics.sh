@@ -8,10 +8,10 @@ missing_player_is_reported() {
   expect_box "ERROR!|Can't get registry access|OK"
   expect_box "Information|Please install the BSplayer|OK"
   act wait Zorvik 15
-  act click Zorvik $PLAY
+  act click Zorvik "$PLAY"
   sleep 1
   expect_eq "nothing started while Play is disabled" "" "$(cat "$ZORVIK_PLAYER_LOG"/*.txt 2>/dev/null)"
-  act click Zorvik $EXIT right
+  act click Zorvik "$EXIT" right
   expect_ended
 }
 
@@ -19,13 +19,13 @@ about_box_and_banner_handle() {
   new_disc
   zorvik_up
   expect_eq "outer size with the banner" "462 401" "$(drive size Zorvik)"
-  act click Zorvik $HELP
+  act click Zorvik "$HELP"
   expect_box "Zorvik|Version: 1.6.83//Date: 20 / 9 / 03|OK,Help"
-  act click Zorvik $HANDLE
+  act click Zorvik "$HANDLE"
   expect_eq "outer size without the banner" "253 353" "$(drive size Zorvik)"
-  act click Zorvik $HANDLE_NO_BANNER
+  act click Zorvik "$HANDLE_NO_BANNER"
   expect_eq "outer size with the banner again" "462 401" "$(drive size Zorvik)"
-  act click Zorvik $EXPLORE
+  act click Zorvik "$EXPLORE"
   exit_zorvik
 }
 

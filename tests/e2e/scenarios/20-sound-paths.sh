@@ -38,7 +38,7 @@ play_after_closing_without_saving() {
       if [ $with_file = no ] && [ "$closing" = Default ]; then
         after="$(disc_path)\\film.avi    -fs   -eend  "
       fi
-      act click "$(main_title)" $PLAY
+      act click "$(main_title)" "$PLAY"
       expect_eq "Play before and after" "$before"$'\n'"$after" "$(player_args 2)"
       exit_zorvik
     done
@@ -100,7 +100,7 @@ programs_that_cant_start_show_no_box() {
   act wait Zorvik 30
   act keys Zorvik F10 Right Down Enter
   expect_no_box "an extra program that is no program" 4
-  act click Zorvik $PLAY
+  act click Zorvik "$PLAY"
   expect_no_box "a player path naming no file" 4
   exit_zorvik
 }

@@ -139,7 +139,7 @@ hover_goes_when_the_pointer_leaves() {
   twice move Zorvik 6000 4800
   local idle
   idle=$(drive pixel Zorvik $face)
-  twice move Zorvik $PLAY
+  twice move Zorvik "$PLAY"
   if [ "$(drive pixel Zorvik $face)" != "$idle" ]; then echo "   ok: the hover look shows"
   else fail "the hover look shows: the face stayed [$idle]"; fi
   twice move Zorvik -1500 -1500

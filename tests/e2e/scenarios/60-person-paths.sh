@@ -92,7 +92,7 @@ options_kept_over_a_restart_cancel_and_default() {
 language_switch_while_counting_down() {
   new_disc
   zorvik_up
-  act click Zorvik $PLAY
+  act click Zorvik "$PLAY"
   # The click returns a moment after the press, so the time measured is a little short.
   local played=$SECONDS busy='Closing in about a minute...'
   expect_window "caption after the launch" "$busy" 5

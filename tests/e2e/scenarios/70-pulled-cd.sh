@@ -40,11 +40,11 @@ pulled_cd_every_action_then_the_end() {
   cd_up
   expect_eq "the whole program in memory" 0 "$(image_on_disc)"
   pull_cd
-  act click Zorvik $PLAY
+  act click Zorvik "$PLAY"
   local played=$SECONDS busy='Closing in about a minute...'
   expect_eq "Play: the player gets the movie" "$(disc_path)\\film.avi  -fs -eend" "$(player_args)"
   expect_window "caption after the launch" "$busy" 5
-  act click "$busy" $EXPLORE
+  act click "$busy" "$EXPLORE"
   expect_no_box "Explore: no message" 3
   act keys "$busy" F10 Right Down Enter
   expect_box "Caution|The file wasn't found!|OK"

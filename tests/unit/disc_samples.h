@@ -1,4 +1,5 @@
-// Discs for the authors' tool: settings from NAME=VALUE arguments, and small pictures.
+// Discs for the tests of the authors' tool: settings from NAME=VALUE arguments, and small
+// pictures.
 #pragma once
 
 #include <gtest/gtest.h>
