@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "persistence/player_options.h"
 #include "support/settings_samples.h"
 
 namespace zorvik::test {
@@ -62,6 +63,14 @@ TEST_F(CommandLineTest, OkJoinsTheEightPieces) {
 }
 
 // The player's resolutions as the options window lists them, each passed on as listed.
+// What the start-time box takes as a number: digits, once a decimal point, a sign before them.
+TEST(StartTimeText, IsANumberWithAtMostOnePoint) {
+  for (const char* number : {"90", "1.5", ".5", "5.", "+3", "-2", " 90 "})
+    EXPECT_TRUE(IsNumeric(number)) << number;
+  for (const char* text : {"", ".", "-", "1.5.2", "1..5", "90s", "9 0"})
+    EXPECT_FALSE(IsNumeric(text)) << text;
+}
+
 TEST_F(CommandLineTest, EachResolutionOfTheListReachesThePlayer) {
   const std::vector<std::string> listed = {
       "Original",    "640x480x16",  "640x480x32",  "800x600x16",   "800x600x32",  "1024x768x16",

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <sstream>
@@ -130,11 +131,16 @@ TEST_F(DiscCommandsTest, WrongCommandsAndOptionsAreRefusedByName) {
       {{"iso", root.string()}, "iso takes a folder and an image file"},
       {{"init", "a", "b"}, "init takes one folder"},
       {{"init", "a", "--language", "fr"}, "language=fr: the value is not en or el"},
+      {{"init", author::HostText(root / "notes.txt")}, "notes.txt is not a folder"},
   };
+  std::ofstream(root / "notes.txt") << "kept";
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.args), kExitRefused) << c.args[0];
+    EXPECT_TRUE(err.str().starts_with("zorvik-disc: ")) << err.str();
     EXPECT_TRUE(Holds(err.str(), c.says));
   }
+  std::ifstream kept(root / "notes.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "kept");
 }
 
 TEST_F(DiscCommandsTest, InitLaysOutTheDiscWithTheLaunchersFactorySettings) {
@@ -265,6 +271,8 @@ TEST_F(DiscCommandsTest, CheckSaysByItsStatusWhetherSomethingReachesTheViewer) {
                     "[E:\\Big Movie.avi  -fs -eend]\n"));
   EXPECT_EQ(Run({"check", Disc(), "--pc", "bare", "--json"}), kExitViewerProblem);
   EXPECT_TRUE(Holds(out.str(), "\"text\": \"Please install the BSplayer\""));
+  EXPECT_TRUE(Holds(out.str(), "\"name\": \"MainVideo\",\n"));
+  EXPECT_TRUE(Holds(out.str(), "\"caption\": \"Main video\""));
   EXPECT_TRUE(Holds(out.str(), "\"reachesViewer\": true"));
 }
 

@@ -57,7 +57,7 @@ TEST(JpegEighth, EachPixelIsTheMeanOfItsBlockInEveryKindOfFile) {
         Case{"blocks-420-separate-scans.jpg", 16, false, 3},
         Case{"blocks-444-sequential-scans.jpg", 8, false, 3}, Case{"blocks-rgb.jpg", 8, false, 2},
         Case{"blocks-gray.jpg", 8, true, 2}, Case{"blocks-cmyk.jpg", 8, false, 6},
-        Case{"blocks-texture.jpg", 8, false, 8}}) {
+        Case{"blocks-texture.jpg", 8, false, 8}, Case{"blocks-411.jpg", 32, false, 3}}) {
     SCOPED_TRACE(c.file);
     const Read r = ReadAll(DataFile(c.file));
     ASSERT_TRUE(r.frame && r.frame->eighthPossible);
@@ -111,6 +111,9 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
     ASSERT_NE(at, std::string::npos);
   std::string zeroWidth = good, overfullTable = good, badScan = good, twelveBit = good;
   std::string lossless = good, shortHuffman = good, acFirst = good;
+  std::string noDcTable = good, noAcTable = good;
+  noDcTable[sos + 6] = static_cast<char>(0x30 | (good[sos + 6] & 0x0F));  // tables never given
+  noAcTable[sos + 6] = static_cast<char>((good[sos + 6] & 0xF0) | 0x03);
   zeroWidth[sof + 7] = zeroWidth[sof + 8] = 0;
   overfullTable[dht + 5] = 3;  // three codes of one bit
   badScan[sos + 5] = 9;        // a component the frame hasn't got
@@ -146,6 +149,8 @@ TEST(JpegEighth, WhatIsNoJpegOrDamagedIsRefused) {
       {"a short Huffman table", shortHuffman, true, false},
       {"a sequential scan without DC", acFirst, true, false},
       {"a first scan of a missing component", separate, true, false},
+      {"a scan whose DC table was never given", noDcTable, true, false},
+      {"a scan whose AC table was never given", noAcTable, true, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
