@@ -55,6 +55,8 @@ TEST_F(LanguageTest, GreekAndBackRestoresEveryEnglishText) {
   EXPECT_TRUE(Main().Greek.Checked() && !Main().English.Checked());
   const std::pair<std::string, std::string> greek[] = {
       {launcher->MsgInstallXviD, "Πρέπει να εγκαταστήσετε το XviD codec"},
+      {launcher->MsgNoVideo,
+       "Δεν επιλέχτηκε ή δεν βρέθηκε κανένα αρχείο video. Ελέγξτε τις ρυθμίσεις σας!"},
       {launcher->TitleCaution + launcher->TextChangeSkin, "ΠΡΟΣΟΧΗΑλλαγή Skin"},
       {Opt().Caption(), "Ρυθμίσεις"},
       {Opt().TxtBSini.ToolTip(), "Αφήστε την προεπιλογή εάν θέλετε να γράψετε σε cd τον launcher"},
