@@ -180,6 +180,10 @@ TEST_F(HostFolderTest, ListsReadsAndWritesTheFolder) {
   EXPECT_EQ(folder.Read({"Ταινία.avi"}, 5), "12345");
   EXPECT_FALSE(folder.Read({"Ταινία.avi"}, 4));
   EXPECT_FALSE(folder.Read({"More"}, 100));
+  // A movie's header is read without the rest of it, however short the file.
+  EXPECT_EQ(folder.ReadStart({"Ταινία.avi"}, 3), "123");
+  EXPECT_EQ(folder.ReadStart({"Ταινία.avi"}, 64), "12345");
+  EXPECT_FALSE(folder.ReadStart({"More"}, 3));
 
   std::string error;
   ASSERT_TRUE(folder.WriteAtomic({"More", "Settings.sav"}, "one", error)) << error;
