@@ -184,7 +184,14 @@ bool DiscPlatform::CreateFolder(const std::string& path) {
   const std::optional<std::vector<std::string>> inside = InsideDisc(FullParts(path));
   if (!writable || !inside || inside->empty()) return false;
   const DiscLookup parent = LookInside({inside->begin(), inside->end() - 1});
-  if (!parent.found || parent.kind != EntryKind::Folder || LookInside(*inside).found) return false;
+  if (!parent.found || parent.kind != EntryKind::Folder) {
+    writeError_ = "the folder it goes in isn't there";
+    return false;
+  }
+  if (LookInside(*inside).found) {
+    writeError_ = "a file has that name";
+    return false;
+  }
   DiscPath folder = parent.stored;
   folder.push_back(inside->back());
   listings_.clear();
