@@ -100,7 +100,7 @@ The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
   player=PATH|none      the player's path in its registry key, or no key at all
   player-date=DATE      the player program's date, YYYY-MM-DD; missing: no file there
   codecs=LIST           xvid, divx, ffdshow (in any case) joined by +; none; all
-  windows=PATH          the Windows folder (C:\WINDOWS)
+  windows=PATH          the Windows folder (C:\WINDOWS), not on the disc
   disc=PATH             where the viewer's Windows sees the disc: a drive (D:, the
                         default) or a folder
 Values hold no commas. The viewer's Windows is taken to be a Greek one (code page 1253).

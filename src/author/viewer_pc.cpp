@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/file_names.h"
 #include "core/text_util.h"
 
 namespace zorvik::author {
@@ -134,6 +135,16 @@ std::optional<ViewerPc> ParseViewerPc(const std::string& description, std::strin
   for (const std::string& item : Split(description, ',')) {
     if (item.empty()) continue;
     if (!Apply(pc, item, error)) return std::nullopt;
+  }
+  // The disc is a drive or folder of its own: a Windows folder inside it would hide the codecs.
+  const auto folder = [](const std::string& path) {
+    return path.ends_with('\\') ? path : path + '\\';
+  };
+  const std::string windows = folder(pc.windows), disc = folder(pc.disc);
+  if (windows.size() >= disc.size() && SameName(windows.substr(0, disc.size()), disc)) {
+    error = "windows=" + pc.windows + ": the Windows folder can't be on the viewer's disc (" +
+            pc.disc + ")";
+    return std::nullopt;
   }
   return pc;
 }
