@@ -1,20 +1,22 @@
 // zorvik-disc as its author uses it: each file of data/sessions is a session at a terminal, the
 // commands given and everything they printed, and is run again and compared whole. Its lines:
 //   # ...                 a comment
-//   + PATH [= BYTES]      a file made (BYTES with C escapes), + PATH < SAMPLE a copy of one in
-//                         data/, + PATH * SIZE one of SIZE bytes, what it held followed by zeros
-//                         that take no room
-//   + PATH/               a folder made;  - PATH   removed
+//   + PATH [= BYTES]      a file made (BYTES with C escapes); + PATH < SAMPLE a copy of one in
+//                         data/; + PATH * SIZE what it held, grown with zeros that take no room
+//                         to SIZE bytes; + PATH -> TARGET a link; + PATH/ a folder
+//   - PATH                removed
 //   % NAME=VALUE          the tool's environment (% NAME: unset); WINDOWS_BUILD=1 makes it the
 //                         tool's Windows build
 //   $ ARGS                zorvik-disc run, its words quoted as a shell quotes them; then what it
 //                         printed: "| " standard output, "! " errors, "=> N" its exit status,
 //                         "~ " each program it started (xorriso: a stand-in that makes the image)
 //   @ PATH                a file's bytes, as "| " lines (bytes past ASCII as \xNN)
+// \xNN stands for a byte in ARGS and in a made file's PATH too.
 // ZORVIK_UPDATE_SESSIONS=1 writes what was printed into the files instead, to be read and kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <random>
@@ -57,6 +59,25 @@ std::string Unescape(const std::string& s) {
   return out;
 }
 
+// Whether a byte is ASCII or starts or continues a whole UTF-8 character.
+bool Utf8At(const std::string& s, size_t i) {
+  const auto top = [&](size_t k, unsigned mask, unsigned bits) {
+    return k < s.size() && (static_cast<unsigned char>(s[k]) & mask) == bits;
+  };
+  if (top(i, 0x80, 0x00)) return true;
+  size_t start = i;
+  while (start > 0 && i - start < 3 && top(start, 0xC0, 0x80))
+    --start;
+  const size_t length = top(start, 0xE0, 0xC0)   ? 2
+                        : top(start, 0xF0, 0xE0) ? 3
+                        : top(start, 0xF8, 0xF0) ? 4
+                                                 : 0;
+  if (length == 0 || i >= start + length) return false;
+  for (size_t k = start + 1; k < start + length; ++k)
+    if (!top(k, 0xC0, 0x80)) return false;
+  return true;
+}
+
 enum class Shown { AsPrinted, Controls, PastAscii };  // what is escaped as \xNN
 
 // Prefixed lines of the text; a last line without its end is marked so.
@@ -67,8 +88,9 @@ std::string Lines(const std::string& prefix, const std::string& text, Shown esca
     if (c == '\n') {
       out += prefix + line + "\n";
       line.clear();
-    } else if (escape != Shown::AsPrinted &&
-               (c < 0x20 || c == '\\' || (escape == Shown::PastAscii && c > 0x7E))) {
+    } else if (escape == Shown::AsPrinted
+                   ? (c < 0x20 && c != '\t') || !Utf8At(text, i)
+                   : c < 0x20 || c == '\\' || (escape == Shown::PastAscii && c > 0x7E)) {
       char hex[5];
       std::snprintf(hex, sizeof hex, "\\x%02X", c);
       line += c == '\\' ? "\\\\" : c == '\r' && text[i + 1] == '\n' ? "\\r" : hex;
@@ -77,6 +99,19 @@ std::string Lines(const std::string& prefix, const std::string& text, Shown esca
     }
   }
   return line.empty() ? out : out + prefix + line + "\\ (no end of line)\n";
+}
+
+// Only \xNN: the paths in a session are full of other backslashes.
+std::string Bytes(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const bool hex = s.compare(i, 2, "\\x") == 0 && i + 3 < s.size() &&
+                     std::isxdigit(static_cast<unsigned char>(s[i + 2])) &&
+                     std::isxdigit(static_cast<unsigned char>(s[i + 3]));
+    out += hex ? static_cast<char>(std::stoi(s.substr(i + 2, 2), nullptr, 16)) : s[i];
+    i += hex ? 3 : 0;
+  }
+  return out;
 }
 
 std::vector<std::string> Words(const std::string& s) {
@@ -96,11 +131,14 @@ std::vector<std::string> Words(const std::string& s) {
     }
   }
   if (in) words.push_back(word);
+  for (std::string& w : words)
+    w = Bytes(w);
   return words;
 }
 
-// Masters an "image" that is the listing xorriso would give of it; "careless-xorriso" leaves the
-// last file out, "missing-xorriso" is not there.
+// Masters an "image" that is the listing xorriso would give of it. Named careless-xorriso it
+// leaves the last file out, muddled-xorriso gives each file a byte more and folders as files,
+// relabelling-xorriso gives another label, failing-xorriso fails; missing-xorriso is not there.
 class StandInXorriso : public author::ProgramRunner {
  public:
   author::ProgramRun Run(const std::string& program,
@@ -108,12 +146,14 @@ class StandInXorriso : public author::ProgramRunner {
     author::ProgramRun r;
     r.started = program != "missing-xorriso";
     if (!r.started) r.error = "No such file or directory";
-    r.exitCode = 0;
+    r.exitCode = program == "failing-xorriso" ? 5 : 0;
+    if (r.exitCode != 0) r.output = "xorriso : FAILURE : Cannot open /dev/null\n";
     const auto after = [&](const std::string& option) {
       const auto it = std::find(args.begin(), args.end(), option);
       return it == args.end() || it + 1 == args.end() ? std::string() : *(it + 1);
     };
-    if (r.started && after("-outdev").starts_with("stdio:")) {
+    if (r.started && r.exitCode == 0 && after("-outdev").starts_with("stdio:")) {
+      const bool muddled = program == "muddled-xorriso";
       std::map<std::string, std::string> entries;  // by name
       const fs::path folder = author::HostPath(after("-map"));
       for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
@@ -122,12 +162,13 @@ class StandInXorriso : public author::ProgramRunner {
           name.replace(at, 1, "'\"'\"'");
         char line[64];
         std::snprintf(line, sizeof line, "%s    1 0        0 %15ju Dec  7 02:30 ",
-                      e.is_directory() ? "drwxr-xr-x" : "-rw-r--r--",
-                      e.is_directory() ? std::uintmax_t{0} : e.file_size());
+                      e.is_directory() && !muddled ? "drwxr-xr-x" : "-rw-r--r--",
+                      e.is_directory() ? std::uintmax_t{0} : e.file_size() + muddled);
         entries[name] = line + ("'" + name + "'\n");
       }
       if (program == "careless-xorriso" && !entries.empty()) entries.erase(--entries.end());
-      std::string image = "Volume Id    : " + after("-volid") + "\n";
+      std::string image =
+          "Volume Id    : " + (program == "relabelling-xorriso" ? "OTHER" : after("-volid")) + "\n";
       for (const auto& [name, line] : entries)
         image += line;
       std::ofstream(author::HostPath(after("-outdev").substr(6)), std::ios::binary) << image;
@@ -185,16 +226,20 @@ void Replay(const fs::path& file, author::ProgramRunner& runner) {
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
     // A made file's name runs to its " = ", " < " or " * ".
     size_t cut = rest.size();
-    for (const char* how : {" = ", " < ", " * "})
+    for (const char* how : {" = ", " < ", " * ", " -> "})
       cut = std::min(cut, rest.find(how));
     const std::string path = rest.substr(0, cut);
     if (line.starts_with("+ ") && path.ends_with('/')) {
       fs::create_directories(author::HostPath(path));
     } else if (line.starts_with("+ ")) {
-      const fs::path made = author::HostPath(path);
+      const fs::path made = author::HostPath(Bytes(path));
       if (made.has_parent_path()) fs::create_directories(made.parent_path());
       const std::string how = rest.size() > path.size() + 2 ? rest.substr(path.size() + 1, 2) : "";
       const std::string what = rest.size() > path.size() + 3 ? rest.substr(path.size() + 3) : "";
+      if (how == "->") {
+        fs::create_symlink(author::HostPath(rest.substr(path.size() + 4)), made);
+        continue;
+      }
       if (how != "* " || !fs::exists(made))
         std::ofstream(made, std::ios::binary) << (how == "= "   ? Unescape(what)
                                                   : how == "< " ? Sample(what)
@@ -218,9 +263,14 @@ void Replay(const fs::path& file, author::ProgramRunner& runner) {
       Shown shown = Shown::PastAscii;
       if (bytes.starts_with("\xFF\xFE") && bytes.size() % 2 == 0) {
         std::u32string text;
-        for (size_t i = 2; i < bytes.size(); i += 2)
-          text += static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
-                                        static_cast<unsigned char>(bytes[i + 1]) << 8);
+        for (size_t i = 2; i < bytes.size(); i += 2) {
+          const char32_t unit =
+              static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+          if (!text.empty() && text.back() >= 0xD800 && text.back() < 0xDC00 && unit >= 0xDC00)
+            text.back() = 0x10000 + ((text.back() - 0xD800) << 10) + (unit - 0xDC00);
+          else
+            text += unit;
+        }
         bytes = CodePointsToUtf8(text);
         actual += "| (UTF-16)\n";
         shown = Shown::Controls;
