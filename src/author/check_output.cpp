@@ -101,7 +101,10 @@ void JsonLaunch(Json& j, const PlayView& v, std::string_view key = {}) {
 }  // namespace
 
 std::string CheckText(const CheckReport& r, const std::string& disc) {
-  std::string out = "Disc: " + disc + "\nViewer's computer: " + r.pc + "\n\n";
+  std::string out =
+      "Disc: " + disc + "\nViewer's computer: " + r.pc + "\nThe drive's name: " +
+      (r.driveName.empty() ? std::string("none of the disc's own") : "\"" + r.driveName + "\"") +
+      "\n\n";
   if (r.startBoxes.empty()) {
     out += "Message boxes at start-up: none\n";
   } else {
@@ -157,6 +160,7 @@ std::string CheckText(const CheckReport& r, const std::string& disc) {
 std::string CheckJson(const CheckReport& r, const std::string& disc) {
   Json j;
   j.BeginObject().String("disc", disc).String("viewerComputer", r.pc);
+  j.String("driveName", r.driveName);
   j.Bool("startedUp", r.startedUp);
   JsonBoxes(j, r.startBoxes);
   if (r.startedUp) {

@@ -362,6 +362,7 @@ class Checker {
       Add(Severity::Warning, "autorun-icon-missing",
           "autorun.inf takes the drive's icon from " + icon + ", which is not on the disc");
     }
+    rep_.driveName = key("label");
     if (key("label").empty()) {
       Add(Severity::Note, "autorun-no-label", "autorun.inf gives the drive no name (label=)");
     } else if (a.encoding == "ANSI") {

@@ -45,7 +45,8 @@ struct PlayView {
 };
 
 struct CheckReport {
-  std::string pc;  // the viewer's computer in words
+  std::string pc;         // the viewer's computer in words
+  std::string driveName;  // the name autorun.inf gives the drive, as Windows shows it
   bool startedUp = true;
   std::vector<MessageBoxCall> startBoxes;
   std::string language;

@@ -78,20 +78,20 @@ Example:
 const char* const kCheckHelp = R"(zorvik-disc check DIR [--pc COMPUTER] [--json]
 
 Runs the launcher's own start-up on the disc folder for a viewer's computer and prints
-what the viewer sees, in order: every message box (title, icon, text); the menus with
-what is shown, enabled and checked; the title; the cover and the banner; the exact
-parameter text Play and each trailer give the player (the launcher's own launch, with
-Play pressed and each trailer chosen as a person would). Then the disc's problems, those
-the viewer meets first (viewer:): each message box, and whether the disc carries the
-installer a prompt asks for; files the settings name that are missing; another video
-than the movie taking Play; a start time past a trailer's or the movie's length (the
-launcher gives the trailers the movie's start time too); a placeholder name in a menu;
-a find=path movie off the viewer's drive; a title that doesn't fit its place at the
-launcher's font, a menu name wider than a screen, characters the launcher's fonts can't
-draw; names and paths past what a Joliet disc holds (64 characters a name); a missing or
-wrong autorun.inf. Then warnings and notes: a cover that doesn't fit its box, texts stored
-as UTF-8, names that match only when case is ignored. With --json each problem has a
-stable code, as "prompt-without-installer". Nothing on the disc is changed.
+what the viewer sees, in order: the drive's name; every message box (title, icon, text);
+the menus with what is shown, enabled and checked; the title; the cover and the banner;
+the exact parameter text Play and each trailer give the player (the launcher's own
+launch, with Play pressed and each trailer chosen as a person would). Then the disc's
+problems, those the viewer meets first (viewer:): each message box, and whether the disc
+carries the installer a prompt asks for; files the settings name that are missing;
+another video than the movie taking Play; a start time past a trailer's or the movie's
+length (the launcher gives the trailers the movie's start time too); a placeholder name
+in a menu; a find=path movie off the viewer's drive; a title that doesn't fit its place
+at the launcher's font, a menu name wider than a screen, characters the launcher's fonts
+can't draw; names and paths past what a Joliet disc holds (64 characters a name); a
+missing or wrong autorun.inf. Then warnings and notes: a cover that doesn't fit its box,
+texts stored as UTF-8, names that match only when case is ignored. With --json each
+problem has a stable code, as "prompt-without-installer". Nothing on the disc is changed.
 
 The disc folder is seen as Windows sees a CD: names ignore case and list in name order.
 The viewer's computer, --pc COMPUTER, is ITEM[,ITEM...] applied left to right:
