@@ -2,6 +2,9 @@
 // computer on the command line, xorriso's listing; and the labels it makes.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "author/autorun_inf.h"
 #include "author/iso_image.h"
 #include "author/json.h"
@@ -100,11 +103,7 @@ std::string Avi(std::uint32_t micro, std::uint32_t frames, size_t at = 24) {
 }
 
 TEST(VideoHeader, AnAvisLengthIsItsFramesTimesTheirDuration) {
-  const struct {
-    const char* what;
-    std::string head;
-    std::optional<long long> seconds;
-  } cases[] = {
+  const std::tuple<const char*, std::string, std::optional<long long>> cases[] = {
       {"25 frames a second", Avi(40000, 2250), 90},
       {"every byte of both fields", Avi(0x04030201, 0x08070605), 9'064'636'861},
       {"the largest fields", Avi(0xFFFFFFFF, 0xFFFFFFFF), 18'446'744'065'119},
@@ -120,8 +119,8 @@ TEST(VideoHeader, AnAvisLengthIsItsFramesTimesTheirDuration) {
       {"not AVI", Avi(40000, 250).replace(8, 4, "WAVE"), std::nullopt},
       {"shorter than its type", "RIFF\0\0\0\0AVI", std::nullopt},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(author::VideoSeconds(c.head), c.seconds) << c.what;
+  for (const auto& [what, head, seconds] : cases)
+    EXPECT_EQ(author::VideoSeconds(head), seconds) << what;
 }
 
 TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {
