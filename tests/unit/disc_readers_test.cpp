@@ -56,7 +56,7 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"packed, its pixels' size not given", Patched(packed, {{34, 0}}), 0, 0, damaged},
       {"pixels past the end", Patched(bmp, {{10, '\xFF'}, {11, '\xFF'}}), 0, 0, damaged},
       {"info header past the end", Patched(bmp, {{14, static_cast<char>(bmp.size() - 13)}}), 0, 0, damaged},
-      {"a version 5 header", Patched(BitmapOfSize(40, 1), {{14, 124}}), 40, 1, ""},
+      {"a version 5 header", Patched(BitmapOfSize(40, 1), {{10, '\x8A'}, {14, 124}}) + std::string(84, '\0'), 40, 1, ""},
       {"width past 2^24", Patched(bmp, {{21, 1}}), 0, 0, "no usable size"},
       {"no width", JpegOfSize(0, 4), 0, 0, "no usable size"},
       {"no height", JpegOfSize(3, 0), 0, 0, "no usable size"},
