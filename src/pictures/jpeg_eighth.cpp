@@ -295,8 +295,10 @@ struct JpegEighth::State {
     }
     const int s = Decode(dcTables[static_cast<size_t>(k.dcTable)]);
     if (s < 0 || s > 15) return false;
+    const int difference = Extend(Bits(s), s);
+    if (exhausted) return true;  // read in part past the data's end: the block wasn't reached
     // Damaged data can't take the predictor anywhere a real picture's DC values never go.
-    k.predictor = std::clamp(k.predictor + Extend(Bits(s), s), -32768, 32767);
+    k.predictor = std::clamp(k.predictor + difference, -32768, 32767);
     dc = static_cast<std::int16_t>(std::clamp(k.predictor * (1 << al), -32768, 32767));
     if (progressive) return true;
     // A sequential scan holds the block's other 63 coefficients too: they are passed over.

@@ -2,10 +2,14 @@
 // computer on the command line, xorriso's listing; and the labels it makes.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "author/autorun_inf.h"
 #include "author/iso_image.h"
 #include "author/json.h"
 #include "author/picture_header.h"
+#include "author/video_header.h"
 #include "author/viewer_pc.h"
 #include "unit/disc_samples.h"
 
@@ -48,15 +52,34 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
       {"fill bytes", "\xFF\xD8\xFF\xFF" + jpeg.substr(2), 3, 4, ""},
       {"progressive JPEG", JpegOfSize(1, 2, 0xC2), 1, 2, ""},
       {"lossless JPEG", JpegOfSize(1, 2, 0xC3), 0, 0, "a coding Windows can't show"},
-      {"wide", JpegOfSize(65535, 10), 65535, 10, ""},
+      {"uncompressed, its pixels' size not given", Patched(bmp, {{34, 0}}), 3, 2, ""},
+      {"packed, its pixels' size not given", Patched(packed, {{34, 0}}), 0, 0, damaged},
+      {"pixels past the end", Patched(bmp, {{10, '\xFF'}, {11, '\xFF'}}), 0, 0, damaged},
+      {"info header past the end", Patched(bmp, {{14, static_cast<char>(bmp.size() - 13)}}), 0, 0, damaged},
+      {"a version 5 header", Patched(BitmapOfSize(40, 1), {{10, '\x8A'}, {14, 124}}) + std::string(84, '\0'), 40, 1, ""},
+      {"width past 2^24", Patched(bmp, {{21, 1}}), 0, 0, "no usable size"},
+      {"no width", JpegOfSize(0, 4), 0, 0, "no usable size"},
+      {"no height", JpegOfSize(3, 0), 0, 0, "no usable size"},
+      {"wide", JpegOfSize(65535, 1), 65535, 1, ""},
+      {"tall", JpegOfSize(1, 65535), 1, 65535, ""},
       {"too wide", BitmapOfSize(65536, 1), 0, 0, "no usable size"},
+      {"too tall", BitmapOfSize(1, 65536), 0, 0, "no usable size"},
+      {"arithmetic, hierarchical, lossless", JpegOfSize(1, 2, 0xCF), 0, 0, "a coding Windows can't show"},
+      {"tables before the frame", std::string("\xFF\xD8\xFF\xC4\x00\x02\xFF\xCC\x00\x02\xFF\xC8\x00\x02", 14) + jpeg.substr(2), 3, 4, ""},
+      {"a frame that ends the file", jpeg.substr(0, jpeg.size() - 2), 3, 4, ""},
+      {"a frame of its size alone", std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x02\x00\x03", 11), 3, 2, ""},
+      {"start of image alone", "\xFF\xD8", 0, 0, "damaged"},
+      {"end straight after the start", "\xFF\xD8\xFF\xD9", 0, 0, "no size before"},
       {"image before size", std::string("\xFF\xD8\xFF\xDA\x00\x02", 6), 0, 0, "no size before"},
       {"empty segment", std::string("\xFF\xD8\xFF\xE1\x00\x02", 6) + jpeg.substr(2), 3, 4, ""},
       {"frame past the end", std::string("\xFF\xD8\xFF\xC0\x00\x07\x08\x00\x10", 9), 0, 0, "damaged"},
       {"segment past the end", std::string("\xFF\xD8\xFF\xE0\x00\x40", 6), 0, 0, "damaged"},
-      {"short segment", std::string("\xFF\xD8\xFF\xC0\x00\x05\x08\x00\x01", 9), 0, 0, "damaged"},
-      {"no marker", std::string("\xFF\xD8\x00", 3), 0, 0, "damaged"},
+      {"short frame", std::string("\xFF\xD8\xFF\xC0\x00\x06\x08\x00\x01\x00", 10), 0, 0, "damaged"},
+      {"no marker", std::string("\xFF\xD8\x00\xD9", 4), 0, 0, "damaged"},
       {"text", "hello", 0, 0, "not a bitmap or JPEG picture"},
+      {"an OS/2 bitmap array", "BA", 0, 0, "not a bitmap or JPEG picture"},
+      {"half a JPEG's start", std::string("\0\xD8\xFF\xE0", 4), 0, 0, "not a bitmap or JPEG picture"},
+      {"BM alone", "BM", 0, 0, damaged},
       {"nothing", "", 0, 0, "the file is empty"},
   };
   // clang-format on
@@ -67,6 +90,37 @@ TEST(PictureHeader, SizesAreReadAndDamageIsRefused) {
     EXPECT_EQ(h.height, c.height) << c.what;
     EXPECT_NE(h.error.find(c.error), std::string::npos) << c.what << ": " << h.error;
   }
+}
+
+// An AVI's first bytes: the main header `at` bytes in, with its microseconds a frame and frames.
+std::string Avi(std::uint32_t micro, std::uint32_t frames, size_t at = 24) {
+  std::string b = std::string("RIFF\0\0\0\0AVI LIST\0\0\0\0hdrl", 24).substr(0, at) + "avih....";
+  for (const std::uint32_t v : {micro, 0u, 0u, 0u, frames}) {
+    for (int i = 0; i < 4; ++i)
+      b += static_cast<char>(v >> (8 * i));
+  }
+  return b + std::string(36, '\0');
+}
+
+TEST(VideoHeader, AnAvisLengthIsItsFramesTimesTheirDuration) {
+  const std::tuple<const char*, std::string, std::optional<long long>> cases[] = {
+      {"25 frames a second", Avi(40000, 2250), 90},
+      {"every byte of both fields", Avi(0x04030201, 0x08070605), 9'064'636'861},
+      {"the largest fields", Avi(0xFFFFFFFF, 0xFFFFFFFF), 18'446'744'065'119},
+      {"a frame a microsecond", Avi(1, 3'000'000), 3},
+      {"one frame", Avi(40000, 1), 0},
+      {"no frames", Avi(40000, 0), std::nullopt},
+      {"no time a frame", Avi(0, 2250), std::nullopt},
+      {"the main header first", Avi(40000, 250, 12), 10},
+      {"cut after the frames", Avi(40000, 250).substr(0, 24 + 28), 10},
+      {"cut within them", Avi(40000, 250).substr(0, 24 + 27), std::nullopt},
+      {"no main header", Avi(40000, 250).replace(24, 4, "avix"), std::nullopt},
+      {"not RIFF", Avi(40000, 250).replace(0, 4, "RIFX"), std::nullopt},
+      {"not AVI", Avi(40000, 250).replace(8, 4, "WAVE"), std::nullopt},
+      {"shorter than its type", "RIFF\0\0\0\0AVI", std::nullopt},
+  };
+  for (const auto& [what, head, seconds] : cases)
+    EXPECT_EQ(author::VideoSeconds(head), seconds) << what;
 }
 
 TEST(AutorunInf, WrittenFilesReadBackAndOthersAreRead) {

@@ -32,6 +32,12 @@ TEST(PicturePlan, FitWithinKeepsProportionsAndNeverEnlarges) {
   }
 }
 
+TEST(PicturePlan, BoxesOfTwipsAreRoundedUpToWholePixels) {
+  EXPECT_EQ(BoxPixels(3210, 4620), (PixelSize{214, 308}));  // 15 twips a pixel
+  EXPECT_EQ(BoxPixels(3211, 4606), (PixelSize{215, 308}));
+  EXPECT_EQ(BoxPixels(0, 1), (PixelSize{0, 1}));
+}
+
 TEST(PicturePlan, HugeJpegsAreReadAtAnEighthWholeReadingIsBounded) {
   using enum PictureReading;
   const PixelSize cover{214, 308}, large{2000, 2000};  // the banner's box, on two screens
