@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/settings_samples.h"
 
@@ -76,19 +77,23 @@ TEST_F(OptionsDialogTest, DefaultReloadsTheFileKeepingTheListsWholeThePageAndMan
   EXPECT_TRUE(o.TxtParam.Enabled());
 }
 
-// Only the path box of the chosen way of finding the movie looks in use, with its button.
+// Only the path box of the chosen way of finding the movie looks in use, with its button; the
+// other is grey on silver.
 TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
   FrmOpt& o = Opt();
-  const Color inUse = SystemColor(syscolor::k3DHighlight);
-  for (int way : {2, 1, 0}) {
+  const auto look = [](const TextBox& box, const CommandButton& button) {
+    return std::tuple{box.BackColor(), box.ForeColor(), button.Enabled()};
+  };
+  const auto inUse = [](bool used) {
+    return used ? std::tuple{SystemColor(syscolor::k3DHighlight),
+                             SystemColor(syscolor::kButtonText), true}
+                : std::tuple{kSilver, SystemColor(syscolor::kGrayText), false};
+  };
+  for (int way : {0, 2, 1, 0}) {  // first as loaded
     SCOPED_TRACE(way);
     Set([&](FrmOpt& w) { w.OptAutoIni[way].SetValue(true); });
-    EXPECT_EQ(o.TxtAviName.BackColor() == inUse, way == 2);
-    EXPECT_EQ(o.TxtAviName.ForeColor() == SystemColor(syscolor::kButtonText), way == 2);
-    EXPECT_EQ(o.CmdAvi.Enabled(), way == 2);
-    EXPECT_EQ(o.TxtBSini.BackColor() == inUse, way == 1);
-    EXPECT_EQ(o.TxtBSini.ForeColor() == SystemColor(syscolor::kButtonText), way == 1);
-    EXPECT_EQ(o.CmdBSini.Enabled(), way == 1);
+    EXPECT_EQ(look(o.TxtAviName, o.CmdAvi), inUse(way == 2));
+    EXPECT_EQ(look(o.TxtBSini, o.CmdBSini), inUse(way == 1));
     EXPECT_EQ(o.OptAutoIni[0].Caption(), way == 0 ? "Video AutoDetection is currently: ON"
                                                   : "Video AutoDetection is currently: OFF");
   }
