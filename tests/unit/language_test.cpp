@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "support/settings_samples.h"
 
@@ -60,11 +58,6 @@ std::string AllTexts(Launcher& l) {
     line(name, *text);
   }
   return out;
-}
-
-std::string DataFile(const std::string& name) {
-  std::ifstream in(std::string(ZORVIK_TEST_DATA) + "/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Each language's texts word for word, the menus and pages in their order, and English again

@@ -2,12 +2,11 @@
 // player's registry values, checked against the code page's chart and the alphabets.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "author/names.h"
 #include "core/text_util.h"
+#include "support/data_file.h"
 
 namespace zorvik {
 namespace {
@@ -47,11 +46,6 @@ TEST(Names, EveryLetterIsItsOtherCaseAndNoOtherLetter) {
   EXPECT_FALSE(EqualsIgnoreCase("ab", "abc") || author::SameName("ab", "abc"));
 }
 
-std::string DataFile(const std::string& name) {
-  std::ifstream in(std::string(ZORVIK_TEST_DATA) + "/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Windows-1253: the Greek capitals, then their small letters in the same order, in its bytes.
 constexpr char kChartCapitals[] =
     "\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD3\xD4\xD5\xD6\xD7\xD8"
@@ -66,7 +60,7 @@ TEST(CodePage, TheHighBytesReadAsTheChartShowsThem) {
   std::string high;
   for (int b = 0x80; b <= 0xFF; ++b)
     high += std::string(1, static_cast<char>(b)) + (b % 16 == 15 ? "\n" : "");
-  EXPECT_EQ(Cp1253ToUtf8(high), DataFile("cp1253-high.txt"));
+  EXPECT_EQ(Cp1253ToUtf8(high), test::DataFile("cp1253-high.txt"));
   for (int b = 0x80; b <= 0xFF; ++b) {
     const std::string byte(1, static_cast<char>(b)), text = Cp1253ToUtf8(byte);
     EXPECT_TRUE(text == "\uFFFD" || Utf8ToCp1253(text) == byte) << b;
