@@ -124,6 +124,8 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
        0},
       {"a byte over the largest size",
        [](std::string& f) { f.resize(kLargestSettingsFile + 1, '\n'); }, -1},
+      {"a field missing", Replace("\"\",0,1", "\"\",0"), -1},
+      {"the last line cut short", [](std::string& f) { f.resize(f.size() - 8); }, -1},
   };
   QuietDisc();
   for (const LoadCase& c : cases) {
@@ -142,6 +144,17 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
     EXPECT_EQ(Opt().ChkBanner.Value(), loads ? 1 : 0);
     EXPECT_EQ(Opt().ChkZorvikexit.Value(), loads ? c.exitValue : 1);
     EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
+    if (loads) continue;
+    // Read again for a window made afresh, such a file loses nothing the last one gave.
+    fake.AddFile(kSettingsPath, base);
+    Start();
+    fake.AddFile(kSettingsPath, file);
+    Reopen();
+    EXPECT_TRUE(launcher->GreekLanguage);
+    EXPECT_EQ(Main().LblMovieName.Caption() + Main().Trailer1.Caption(), "Η ταινίαSoon");
+    EXPECT_TRUE(Main().Trailer2.Visible() && launcher->Trailer2Path == "t2.avi");
+    EXPECT_EQ(std::pair(Opt().ChkBanner.Value(), Opt().ChkZorvikexit.Value()), std::pair(0, 1))
+        << "the window's defaults";
   }
 }
 
