@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "support/settings_samples.h"
@@ -167,6 +168,32 @@ TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
     EXPECT_EQ(c.box.Text(), "C:\\Chosen\\file");
     EXPECT_EQ(fake.dialogs.back().filter, c.filter);
     EXPECT_EQ(fake.dialogs.back().initialFolder, c.initialFolder);
+  }
+}
+
+// Apply lights up at any change of what it applies; the start-time box's own check box, manual
+// mode and Save leave it grey.
+TEST_F(OptionsDialogTest, AnyChangeOfWhatApplyAppliesEnablesIt) {
+  using O = OptionsWindowControls;
+  std::vector<std::pair<std::function<void(FrmOpt&)>, bool>> changes;
+  for (CheckBox O::*box : {&O::ChkBanner, &O::ChkVersion, &O::ChkEend, &O::ChkFull, &O::ChkPanScan,
+                           &O::ChkSubsDisable, &O::ChkZorvikexit, &O::ChkSubs, &O::ChkSubPath,
+                           &O::ChkSkin, &O::ChkStart, &O::ChkParbox, &O::ChkSave}) {
+    const bool enables = box != &O::ChkStart && box != &O::ChkParbox && box != &O::ChkSave;
+    changes.push_back({[box](FrmOpt& o) { (o.*box).UserClick(); }, enables});
+  }
+  for (TextBox O::*text : {&O::TxtAviName, &O::TxtBSini, &O::TxtBSpath, &O::TxtParam, &O::TxtSec,
+                           &O::TxtSubPath, &O::TxtSubs})
+    changes.push_back({[text](FrmOpt& o) { (o.*text).SetText("1"); }, true});
+  changes.push_back({[](FrmOpt& o) { o.CmbAspect.SetListIndex(1); }, true});
+  changes.push_back({[](FrmOpt& o) { o.CmbRes.SetListIndex(1); }, true});
+  changes.push_back({[](FrmOpt& o) { o.OptAutoIni[2].UserClick(); }, true});
+  for (size_t i = 0; i < changes.size(); ++i) {
+    SCOPED_TRACE(i);
+    Start();
+    ASSERT_FALSE(Opt().CmdApply.Enabled());
+    Set(changes[i].first);
+    EXPECT_EQ(Opt().CmdApply.Enabled(), changes[i].second);
   }
 }
 
