@@ -174,8 +174,7 @@ TEST_F(ControlModelTest, MouseArgumentsAreRelativeToTheReceivingControl) {
   MouseArgs seen;
   form.Top.onMouseMove = [&](const MouseArgs& a) { seen = a; };
   form.MouseMove(0, 1250, 1400);
-  EXPECT_EQ(seen.x, 250);
-  EXPECT_EQ(seen.y, 400);
+  EXPECT_EQ(std::pair(seen.x, seen.y), std::pair(250, 400));
 }
 
 TEST_F(ControlModelTest, MenuEntriesRunOnlyWhenThemselvesAndTheirParentsAreUsable) {
