@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/data_file.h"
 #include "support/launcher_fixture.h"
 
 namespace zorvik::test {
@@ -20,28 +21,8 @@ inline std::string WithCrLf(std::string s) {
 }  // namespace detail
 
 // What the factory defaults write after one Apply in English with manual mode on, on a computer
-// without the player.
-inline const std::string kFactoryFile = detail::WithCrLf(R"("English Language"
-"",1,0
-#TRUE#,#FALSE#,#FALSE#,"","Default",0
-0,0,0,0,1,1,"Change Skin",0,0,"x seconds",0
-0,0
-"-fs -eend"
-
-"ZORVIK"
-"","Name Trailer 1"
-"","Name Trailer 2"
-"","Name Trailer 3"
-
-"DivX players\BSplayer\BSplay_installer.exe","BSplayer"
-"codecs\DivX_codec.exe","DivX codec"
-"codecs\DivX_Pro_Adware_codec.exe","DivX Pro codec"
-"codecs\FFdshow_filter.exe","FFdshow filter"
-"codecs\xvid_installer.exe","XviD codec"
-
-"","Name other codec 1"
-"","Name other codec 2"
-)");
+// without the player; kept with line feeds for line ends.
+inline const std::string kFactoryFile = detail::WithCrLf(DataFile("factory-settings.txt"));
 
 // A file with some of its text replaced, each replacement at its first occurrence.
 inline std::string Edited(std::string file,

@@ -174,8 +174,7 @@ TEST_F(ControlModelTest, MouseArgumentsAreRelativeToTheReceivingControl) {
   MouseArgs seen;
   form.Top.onMouseMove = [&](const MouseArgs& a) { seen = a; };
   form.MouseMove(0, 1250, 1400);
-  EXPECT_EQ(seen.x, 250);
-  EXPECT_EQ(seen.y, 400);
+  EXPECT_EQ(std::pair(seen.x, seen.y), std::pair(250, 400));
 }
 
 TEST_F(ControlModelTest, MenuEntriesRunOnlyWhenThemselvesAndTheirParentsAreUsable) {
@@ -278,6 +277,7 @@ TEST_F(ControlModelTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancel
       EXPECT_EQ(f.Focused()->Name(), c.log[0].substr(6));
     }
   }
+  form.KeyDown(kKeyReturn, 0);  // a window without key handling takes keys and does nothing
   launcher.EndNow();
   form.PressEnter();
   form.PressEscape();

@@ -1,6 +1,8 @@
 // The cover picture from the More folder, the first layout, and the banner handle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/media_fixture.h"
 #include "support/settings_samples.h"
 
@@ -38,6 +40,7 @@ class CoverBannerTest : public MediaTest {
   }
 };
 
+// A greyed box, which only a hand-made file holds, hides the banner even beside a cover.
 TEST_F(CoverBannerTest, TheBannerShowsWhenThereIsACoverOrItIsNotToBeHidden) {
   struct Case {
     int hideBanner;
@@ -49,11 +52,11 @@ TEST_F(CoverBannerTest, TheBannerShowsWhenThereIsACoverOrItIsNotToBeHidden) {
        {Case{0, {"cover.jpg"}, "cover.jpg", true}, Case{0, {"notes.txt"}, "", true},
         Case{-1, {}, "", true}, Case{1, {"cover.jpg"}, "cover.jpg", true},
         Case{1, {"notes.txt"}, "", false}, Case{0, {"a.jpg", "b.bmp"}, "b.bmp", true},
-        Case{1, {"z.jpg", "a.jpg"}, "z.jpg", true}}) {
+        Case{1, {"z.jpg", "a.jpg"}, "z.jpg", true}, Case{2, {"cover.jpg"}, "cover.jpg", false}}) {
     SCOPED_TRACE(testing::Message() << c.hideBanner << " " << c.files.size() << " " << c.picture);
     fake = FakePlatform();
     StartWith(c.hideBanner, c.files);
-    EXPECT_EQ(Opt().ChkBanner.Value(), c.hideBanner == 1 ? kChecked : kUnchecked);
+    EXPECT_EQ(Opt().ChkBanner.Value(), std::max(c.hideBanner, 0));
     EXPECT_EQ(Current(), c.banner ? kWithBanner : kWithoutBanner);
     EXPECT_EQ(Main().PicLogo2.GetPicture().name,
               *c.picture ? std::string("E:\\More\\") + c.picture : "COVER_DEFAULT");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 #include "support/settings_samples.h"
 
@@ -76,19 +78,23 @@ TEST_F(OptionsDialogTest, DefaultReloadsTheFileKeepingTheListsWholeThePageAndMan
   EXPECT_TRUE(o.TxtParam.Enabled());
 }
 
-// Only the path box of the chosen way of finding the movie looks in use, with its button.
+// Only the path box of the chosen way of finding the movie looks in use, with its button; the
+// other is grey on silver.
 TEST_F(OptionsDialogTest, ThePathBoxOfTheChosenWayLooksInUse) {
   FrmOpt& o = Opt();
-  const Color inUse = SystemColor(syscolor::k3DHighlight);
-  for (int way : {2, 1, 0}) {
+  const auto look = [](const TextBox& box, const CommandButton& button) {
+    return std::tuple{box.BackColor(), box.ForeColor(), button.Enabled()};
+  };
+  const auto inUse = [](bool used) {
+    return used ? std::tuple{SystemColor(syscolor::k3DHighlight),
+                             SystemColor(syscolor::kButtonText), true}
+                : std::tuple{kSilver, SystemColor(syscolor::kGrayText), false};
+  };
+  for (int way : {0, 2, 1, 0}) {  // first as loaded
     SCOPED_TRACE(way);
     Set([&](FrmOpt& w) { w.OptAutoIni[way].SetValue(true); });
-    EXPECT_EQ(o.TxtAviName.BackColor() == inUse, way == 2);
-    EXPECT_EQ(o.TxtAviName.ForeColor() == SystemColor(syscolor::kButtonText), way == 2);
-    EXPECT_EQ(o.CmdAvi.Enabled(), way == 2);
-    EXPECT_EQ(o.TxtBSini.BackColor() == inUse, way == 1);
-    EXPECT_EQ(o.TxtBSini.ForeColor() == SystemColor(syscolor::kButtonText), way == 1);
-    EXPECT_EQ(o.CmdBSini.Enabled(), way == 1);
+    EXPECT_EQ(look(o.TxtAviName, o.CmdAvi), inUse(way == 2));
+    EXPECT_EQ(look(o.TxtBSini, o.CmdBSini), inUse(way == 1));
     EXPECT_EQ(o.OptAutoIni[0].Caption(), way == 0 ? "Video AutoDetection is currently: ON"
                                                   : "Video AutoDetection is currently: OFF");
   }
@@ -142,12 +148,16 @@ TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
   struct Case {
     CommandButton& button;
     TextBox& box;
-    const char* offers;
+    const char* filter;
     std::string initialFolder;
   };
-  for (const Case& c : {Case{o.CmdAvi, o.TxtAviName, "*.avi;", ""},
-                        Case{o.CmdBSpath, o.TxtBSpath, "bplay.exe", kPlayerPath},
-                        Case{o.CmdBSini, o.TxtBSini, "*.bsi", ""}}) {
+  const char* videos =
+      "All Video files|*.avi;*.wmv;*.mpeg;*.mpg;*.asf;*.ogm|Avi files (*.avi)|*.avi|All files "
+      "(*.*)|*.*";
+  for (const Case& c :
+       {Case{o.CmdAvi, o.TxtAviName, videos, ""},
+        Case{o.CmdBSpath, o.TxtBSpath, "bplay.exe|bplay.exe", kPlayerPath},
+        Case{o.CmdBSini, o.TxtBSini, "BSplayer's ini file (*.ini;*.bsi)|*.ini;*.bsi", ""}}) {
     SCOPED_TRACE(c.button.Name());
     if (&c.button == &o.CmdBSini) Set([](FrmOpt& w) { w.OptAutoIni[1].SetValue(true); });
     const std::string before = c.box.Text();
@@ -156,8 +166,34 @@ TEST_F(OptionsDialogTest, EachFindButtonOffersItsKindOfFileAndTakesTheChoice) {
     fake.dialogAnswers.push_back({"C:\\Chosen\\file", "file"});
     Press(c.button);
     EXPECT_EQ(c.box.Text(), "C:\\Chosen\\file");
-    EXPECT_NE(fake.dialogs.back().filter.find(c.offers), std::string::npos);
+    EXPECT_EQ(fake.dialogs.back().filter, c.filter);
     EXPECT_EQ(fake.dialogs.back().initialFolder, c.initialFolder);
+  }
+}
+
+// Apply lights up at any change of what it applies; the start-time box's own check box, manual
+// mode and Save leave it grey.
+TEST_F(OptionsDialogTest, AnyChangeOfWhatApplyAppliesEnablesIt) {
+  using O = OptionsWindowControls;
+  std::vector<std::pair<std::function<void(FrmOpt&)>, bool>> changes;
+  for (CheckBox O::*box : {&O::ChkBanner, &O::ChkVersion, &O::ChkEend, &O::ChkFull, &O::ChkPanScan,
+                           &O::ChkSubsDisable, &O::ChkZorvikexit, &O::ChkSubs, &O::ChkSubPath,
+                           &O::ChkSkin, &O::ChkStart, &O::ChkParbox, &O::ChkSave}) {
+    const bool enables = box != &O::ChkStart && box != &O::ChkParbox && box != &O::ChkSave;
+    changes.push_back({[box](FrmOpt& o) { (o.*box).UserClick(); }, enables});
+  }
+  for (TextBox O::*text : {&O::TxtAviName, &O::TxtBSini, &O::TxtBSpath, &O::TxtParam, &O::TxtSec,
+                           &O::TxtSubPath, &O::TxtSubs})
+    changes.push_back({[text](FrmOpt& o) { (o.*text).SetText("1"); }, true});
+  changes.push_back({[](FrmOpt& o) { o.CmbAspect.SetListIndex(1); }, true});
+  changes.push_back({[](FrmOpt& o) { o.CmbRes.SetListIndex(1); }, true});
+  changes.push_back({[](FrmOpt& o) { o.OptAutoIni[2].UserClick(); }, true});
+  for (size_t i = 0; i < changes.size(); ++i) {
+    SCOPED_TRACE(i);
+    Start();
+    ASSERT_FALSE(Opt().CmdApply.Enabled());
+    Set(changes[i].first);
+    EXPECT_EQ(Opt().CmdApply.Enabled(), changes[i].second);
   }
 }
 

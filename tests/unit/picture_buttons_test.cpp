@@ -140,6 +140,22 @@ TEST_F(PictureButtonsTest, AnyPressOnAButtonsPartsPressesIt) {
   }
 }
 
+// A press on the first or last row or column of a button's picture presses it; a twip beyond
+// any of its sides, it lands on the panel.
+TEST_F(PictureButtonsTest, EachButtonTakesPressesUpToItsEveryEdge) {
+  for (const PictureButton b : {PictureButton::Play, PictureButton::Explore, PictureButton::Exit}) {
+    for (int edge = 0; edge < 8; ++edge) {
+      Start();
+      const Image& img = Main().ButtonImage(b);
+      const Twips w = img.Width(), h = img.Height(), beyond = edge < 4 ? 0 : 1;
+      const Point at[] = {At(img, 0 - beyond, h / 2), At(img, w - 1 + beyond, h / 2),
+                          At(img, w / 2, 0 - beyond), At(img, w / 2, h - 1 + beyond)};
+      Press(at[edge % 4]);
+      EXPECT_EQ(Looks(), beyond ? "" : img.Name() + "(0)") << img.Name() << " edge " << edge;
+    }
+  }
+}
+
 // Play disabled while the pointer rests on it, hover look showing: the hover look goes with it,
 // and from then on its picture, label and icon pass everything to the panel.
 TEST_F(PictureButtonsTest, DisabledPlayPassesEverythingToThePanel) {

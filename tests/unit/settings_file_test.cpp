@@ -122,8 +122,11 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
       {"check box 5", Replace("\"\",0,1", "\"\",5,1"), -1},
       {"padded to the largest size", [](std::string& f) { f.resize(kLargestSettingsFile, '\n'); },
        0},
+      // read as none, as is a file the platform can't read
       {"a byte over the largest size",
        [](std::string& f) { f.resize(kLargestSettingsFile + 1, '\n'); }, -1},
+      {"a field missing", Replace("\"\",0,1", "\"\",0"), -1},
+      {"the last line cut short", [](std::string& f) { f.resize(f.size() - 8); }, -1},
   };
   QuietDisc();
   for (const LoadCase& c : cases) {
@@ -142,6 +145,17 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
     EXPECT_EQ(Opt().ChkBanner.Value(), loads ? 1 : 0);
     EXPECT_EQ(Opt().ChkZorvikexit.Value(), loads ? c.exitValue : 1);
     EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
+    if (loads) continue;
+    // Read again for a window made afresh, such a file loses nothing the last one gave.
+    fake.AddFile(kSettingsPath, base);
+    Start();
+    fake.AddFile(kSettingsPath, file);
+    Reopen();
+    EXPECT_EQ(Opt().cmdCancel.Caption() + Main().LblMovieName.Caption() + Main().Trailer1.Caption(),
+              "ΆκυροΗ ταινίαSoon");
+    EXPECT_TRUE(Main().Trailer2.Visible() && launcher->Trailer2Path == "t2.avi");
+    EXPECT_EQ(std::pair(Opt().ChkBanner.Value(), Opt().ChkZorvikexit.Value()), std::pair(0, 1))
+        << "the window's defaults";
   }
 }
 

@@ -107,16 +107,6 @@ TEST(SettingsReader, AMarkedFileShowsBrokenSequencesAsReplacements) {
 
 using SettingsLoadTest = OptionsTest;
 
-// A file that is there but can't be read counts as none: the window takes its defaults.
-TEST_F(SettingsLoadTest, AnUnreadableFileGivesTheDefaults) {
-  QuietDisc();
-  fake.AddFile(kSettingsPath, Edited(kFactoryFile, {{"\"-fs -eend\"", "\"-nsub\""}}));
-  fake.failReads = true;
-  Start();
-  EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
-  EXPECT_EQ(Opt().ChkFull.Value(), kChecked);
-}
-
 // Default goes back to the file's way of finding the movie, whichever was chosen since.
 TEST_F(SettingsLoadTest, DefaultSelectsTheFilesMethodAgain) {
   QuietDisc();
