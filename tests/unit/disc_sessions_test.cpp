@@ -203,7 +203,14 @@ void Replay(const fs::path& file, author::ProgramRunner& runner) {
       fs::temp_directory_path() /
       ("zorvik-session-" + std::to_string(std::random_device{}()) + "-" + file.stem().string());
   fs::create_directories(root / "tool");
-  const fs::path cwd = fs::current_path();
+  // Back where the tests run, and nothing left behind, however the session ends.
+  struct Here {
+    fs::path cwd = fs::current_path(), root;
+    ~Here() {
+      fs::current_path(cwd);
+      fs::remove_all(root);
+    }
+  } here{fs::current_path(), root};
   fs::current_path(root);
   std::ofstream("tool/Zorvik.exe", std::ios::binary) << "MZ launcher";
   std::map<std::string, std::string> environment;
@@ -224,7 +231,7 @@ void Replay(const fs::path& file, author::ProgramRunner& runner) {
       continue;  // printed before: printed again below
     actual += line + "\n";
     const std::string rest = line.size() > 2 ? line.substr(2) : "";
-    // A made file's name runs to its " = ", " < " or " * ".
+    // A made file's name runs to its " = ", " < ", " * " or " -> ".
     size_t cut = rest.size();
     for (const char* how : {" = ", " < ", " * ", " -> "})
       cut = std::min(cut, rest.find(how));
@@ -282,18 +289,16 @@ void Replay(const fs::path& file, author::ProgramRunner& runner) {
       std::ostringstream out, err;
       xorriso.runs.clear();
       const int status = author::RunTool(args, out, err, host);
-      const auto here = [&](std::string s) {
+      const auto rooted = [&](std::string s) {
         for (size_t at; (at = s.find(author::HostText(root))) != std::string::npos;)
           s.replace(at, author::HostText(root).size(), "ROOT");
         return s;
       };
-      actual += Lines("| ", here(out.str()), Shown::AsPrinted) +
-                Lines("! ", here(err.str()), Shown::AsPrinted) + "=> " + std::to_string(status) +
-                "\n" + here(xorriso.runs);
+      actual += Lines("| ", rooted(out.str()), Shown::AsPrinted) +
+                Lines("! ", rooted(err.str()), Shown::AsPrinted) + "=> " + std::to_string(status) +
+                "\n" + rooted(xorriso.runs);
     }
   }
-  fs::current_path(cwd);
-  fs::remove_all(root);
   if (std::getenv("ZORVIK_UPDATE_SESSIONS") != nullptr) {
     std::ofstream(file, std::ios::binary) << actual;
     return;
