@@ -20,6 +20,10 @@ class ProgramRunner {
   virtual ProgramRun Run(const std::string& program, const std::vector<std::string>& args) = 0;
 };
 
+// The command line Windows is given for a program and its arguments, each quoted as the C
+// runtime splits a command line back into arguments (UTF-8).
+std::string WindowsCommandLine(const std::string& program, const std::vector<std::string>& args);
+
 // Runs programs of the host system (run_program_posix.cpp or run_program_win32.cpp).
 class SystemRunner : public ProgramRunner {
  public:

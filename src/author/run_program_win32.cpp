@@ -13,25 +13,6 @@ std::wstring Wide(const std::string& s) {
   return w;
 }
 
-// One argument as the C runtime splits a command line back into arguments.
-std::wstring QuoteArgument(const std::wstring& a) {
-  if (!a.empty() && a.find_first_of(L" \t\"") == std::wstring::npos) return a;
-  std::wstring out = L"\"";
-  size_t backslashes = 0;
-  for (wchar_t c : a) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    if (c == L'"') backslashes = backslashes * 2 + 1;
-    out.append(backslashes, L'\\');
-    backslashes = 0;
-    out += c;
-  }
-  out.append(backslashes * 2, L'\\');
-  return out + L"\"";
-}
-
 std::string Message(DWORD error) {
   wchar_t* text = nullptr;
   FormatMessageW(
@@ -61,9 +42,7 @@ ProgramRun SystemRunner::Run(const std::string& program, const std::vector<std::
     return run;
   }
   SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  std::wstring line = QuoteArgument(Wide(program));
-  for (const std::string& a : args)
-    line += L" " + QuoteArgument(Wide(a));
+  std::wstring line = Wide(WindowsCommandLine(program, args));
   STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESTDHANDLES;

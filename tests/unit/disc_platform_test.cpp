@@ -220,5 +220,16 @@ TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
   EXPECT_EQ(missing.error, "No such file or directory");
 }
 
+// Windows gives a program one line; each argument must come back whole from the C runtime's split.
+TEST(SystemRunner, WindowsGetsEachArgumentQuotedAsItsRuntimeSplitsThem) {
+  EXPECT_EQ(author::WindowsCommandLine("xorriso", {"-volid", "THE_FILM", "C:\\a\\b", ""}),
+            "xorriso -volid THE_FILM C:\\a\\b \"\"");
+  EXPECT_EQ(author::WindowsCommandLine("C:\\My Tools\\xorriso.exe", {"Τα Φαντάσματα", "a\tb"}),
+            "\"C:\\My Tools\\xorriso.exe\" \"Τα Φαντάσματα\" \"a\tb\"");
+  EXPECT_EQ(
+      author::WindowsCommandLine("x", {"say \"hi\"", "a\\\"b", "C:\\my dir\\", "d\\\\ e\\\\"}),
+      "x \"say \\\"hi\\\"\" \"a\\\\\\\"b\" \"C:\\my dir\\\\\" \"d\\\\ e\\\\\\\\\"");
+}
+
 }  // namespace
 }  // namespace zorvik::test
