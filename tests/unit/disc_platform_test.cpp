@@ -6,6 +6,9 @@
 #include <fstream>
 #include <random>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include "author/disc_check.h"
 #include "author/disc_platform.h"
 #include "author/host_folder.h"
@@ -218,6 +221,43 @@ TEST(SystemRunner, RunsAProgramAndCollectsWhatItPrints) {
   const author::ProgramRun missing = runner.Run("zorvik-no-such-program", {});
   EXPECT_FALSE(missing.started);
   EXPECT_EQ(missing.error, "No such file or directory");
+}
+
+// A file that can't be replaced is left as it was, with no temporary file beside it.
+TEST(HostFile, AReplacementThatFailsLeavesNothingBehind) {
+  const fs::path dir =
+      fs::temp_directory_path() / ("zorvik-replace-" + std::to_string(std::random_device{}()));
+  fs::create_directories(dir / "Settings.sav" / "inside");
+  std::string error;
+  EXPECT_FALSE(author::WriteHostFileAtomic(dir / "Settings.sav", "new", error));
+  EXPECT_EQ(error, "can't replace " + author::HostText(dir / "Settings.sav") + ": Is a directory");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+  fs::remove_all(dir);
+}
+
+// A run leaves no file open, and one that can't get its pipes says why and leaves none either.
+TEST(SystemRunner, LeavesNothingOpenAndSaysWhyItCouldntStart) {
+  const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+  author::SystemRunner runner;
+  const auto before = openFiles();
+  runner.Run("sh", {"-c", "exit 0"});
+  runner.Run("zorvik-no-such-program", {});
+  EXPECT_EQ(openFiles(), before);
+  int lowest[2];
+  ASSERT_EQ(pipe(lowest), 0);  // the two descriptors a run's first pipe takes
+  close(lowest[0]), close(lowest[1]);
+  rlimit was{};
+  getrlimit(RLIMIT_NOFILE, &was);
+  for (const rlim_t limit : {rlim_t{0}, static_cast<rlim_t>(std::max(lowest[0], lowest[1]) + 1)}) {
+    rlimit tight = was;
+    tight.rlim_cur = limit;
+    setrlimit(RLIMIT_NOFILE, &tight);
+    const author::ProgramRun run = runner.Run("sh", {"-c", "exit 0"});
+    setrlimit(RLIMIT_NOFILE, &was);
+    EXPECT_FALSE(run.started) << limit;
+    EXPECT_EQ(run.error, "Too many open files");
+    EXPECT_EQ(openFiles(), before);
+  }
 }
 
 // Windows gives a program one line; each argument must come back whole from the C runtime's split.
