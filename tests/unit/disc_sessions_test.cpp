@@ -26,6 +26,7 @@
 #include "author/run_program.h"
 #include "author/tool.h"
 #include "core/text_util.h"
+#include "support/data_file.h"
 
 namespace zorvik::test {
 namespace {
@@ -34,14 +35,12 @@ namespace fs = std::filesystem;
 const fs::path kSessions = fs::path(ZORVIK_TEST_DATA) / "sessions";
 
 std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  return author::ReadHostFile(path, std::uintmax_t{1} << 32).value_or("");
 }
 
 std::string Sample(const std::string& name) {
-  const fs::path path = fs::path(ZORVIK_TEST_DATA) / name;
-  EXPECT_TRUE(fs::is_regular_file(path)) << path;
-  return Slurp(path);
+  EXPECT_TRUE(fs::is_regular_file(fs::path(ZORVIK_TEST_DATA) / name)) << name;
+  return DataFile(name);
 }
 
 std::string Unescape(const std::string& s) {
