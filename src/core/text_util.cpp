@@ -83,6 +83,7 @@ std::u32string Utf8ToCodePoints(std::string_view utf8) {
 std::string CodePointsToUtf8(std::u32string_view cps) {
   std::string out;
   for (char32_t cp : cps) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
     if (cp < 0x80) {
       out += static_cast<char>(cp);
     } else if (cp < 0x800) {

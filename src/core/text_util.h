@@ -10,7 +10,8 @@ namespace zorvik {
 // Removes space characters (only those) from both ends.
 std::string TrimBlanks(std::string_view s);
 
-// UTF-8 and code points. Invalid bytes become U+FFFD.
+// UTF-8 and code points. Invalid bytes become U+FFFD, and so does a value that is no character
+// (a lone UTF-16 surrogate, or past U+10FFFF), so what is written is always valid UTF-8.
 std::u32string Utf8ToCodePoints(std::string_view utf8);
 std::string CodePointsToUtf8(std::u32string_view cps);
 // Whether the bytes are valid UTF-8 and hold at least one multi-byte sequence.

@@ -75,6 +75,8 @@ TEST(CodePage, EachLengthOfUtf8EndsWhereTheNextBegins) {
                                   {U'\x80', 2u},
                                   {U'\x7FF', 2u},
                                   {U'\x800', 3u},
+                                  {U'\xD7FF', 3u},
+                                  {U'\xE000', 3u},
                                   {U'\xFFFF', 3u},
                                   {U'\x10000', 4u},
                                   {U'\x10FFFF', 4u}}) {
@@ -84,6 +86,10 @@ TEST(CodePage, EachLengthOfUtf8EndsWhereTheNextBegins) {
     EXPECT_EQ(IsMultiByteUtf8(utf8), bytes > 1) << int(cp);
   }
   EXPECT_FALSE(IsMultiByteUtf8("α\xC1"));
+  // What no UTF-8 can hold, a lone surrogate or a value past the last character, is written as
+  // the replacement character rather than as bytes no reader takes.
+  for (const char32_t none : {U'\xD800', U'\xDFFF', char32_t{0x110000}})
+    EXPECT_EQ(CodePointsToUtf8(std::u32string(1, none)), "\uFFFD") << int(none);
 }
 
 }  // namespace
