@@ -138,6 +138,7 @@ TEST_F(DiscPlatformTest, AMemoryDiscWritesOnlyWhereItHasFolders) {
   EXPECT_TRUE(disc.MakeFolder({"b"}, error));
   EXPECT_TRUE(disc.MakeFolder({"b", "c"}, error));
   EXPECT_FALSE(disc.Bytes("b"));
+  EXPECT_EQ(disc.Read({"a.txt"}, 1), "x");  // a file of just the limit is read, as from a folder
   EXPECT_FALSE(disc.Read({"a.txt"}, 0));
   EXPECT_FALSE(disc.WriteAtomic({"b"}, "x", error));
 }
