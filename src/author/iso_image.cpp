@@ -1,5 +1,6 @@
 #include "author/iso_image.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/text_util.h"
@@ -29,18 +30,15 @@ std::optional<std::string> Unquote(std::string_view s) {
 
 std::vector<std::string> Words(std::string_view line, size_t count, size_t& rest) {
   std::vector<std::string> out;
-  size_t i = 0;
-  while (out.size() < count) {
-    while (i < line.size() && line[i] == ' ')
-      ++i;
-    const size_t start = i;
-    while (i < line.size() && line[i] != ' ')
-      ++i;
-    if (start == i) break;
-    out.emplace_back(line.substr(start, i - start));
+  const auto skipBlanks = [&line](size_t from) {
+    return std::min(line.find_first_not_of(' ', from), line.size());
+  };
+  size_t i = skipBlanks(0);
+  while (out.size() < count && i < line.size()) {
+    const size_t end = std::min(line.find(' ', i), line.size());
+    out.emplace_back(line.substr(i, end - i));
+    i = skipBlanks(end);
   }
-  while (i < line.size() && line[i] == ' ')
-    ++i;
   rest = i;
   return out;
 }
