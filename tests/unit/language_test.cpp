@@ -19,14 +19,14 @@ std::string MenuTree(const MenuItem& m) {
   return out;
 }
 
-// Every text of both windows and every message, a line each ("LblPlay=Launch Video"); a tip
-// shows as "ImgHelp(0) tip=...".
-std::string AllTexts(Launcher& l) {
+// Every text of both windows, a line each ("LblPlay=Launch Video"); a tip shows as
+// "ImgHelp(0) tip=...".
+std::string WindowTexts(MainWindowControls& main, OptionsWindowControls& opt) {
   std::string out;
   const auto line = [&out](const std::string& name, const std::string& text) {
     out += name + "=" + text + "\n";
   };
-  for (Form* f : {static_cast<Form*>(&l.Main()), static_cast<Form*>(&l.Opt())}) {
+  for (Form* f : {static_cast<Form*>(&main), static_cast<Form*>(&opt)}) {
     line(f->Name(), f->Caption());
     for (const Control* c : f->Controls()) {
       const ControlKind k = c->Kind();
@@ -40,8 +40,14 @@ std::string AllTexts(Launcher& l) {
     for (const MenuItem* m : f->MenuBar())
       out += MenuTree(*m) + "\n";
   }
-  for (const Tab& t : l.Opt().tbsOptions.Tabs())
-    line("tab", t.caption);
+  for (const Tab& t : opt.tbsOptions.Tabs())
+    line("tab " + t.key, t.caption);
+  return out;
+}
+
+// The windows' texts and every message.
+std::string AllTexts(Launcher& l) {
+  std::string out = WindowTexts(l.Main(), l.Opt());
   for (const auto& [name, text] : {std::pair{"TitleCaution", &l.TitleCaution},
                                    {"TitleInformation", &l.TitleInformation},
                                    {"TextDefault", &l.TextDefault},
@@ -55,7 +61,7 @@ std::string AllTexts(Launcher& l) {
                                    {"MsgAutoDetect", &l.MsgAutoDetect},
                                    {"MsgNoVideo", &l.MsgNoVideo},
                                    {"MsgOldVersion", &l.MsgOldVersion}}) {
-    line(name, *text);
+    out += std::string(name) + "=" + *text + "\n";
   }
   return out;
 }
@@ -75,6 +81,15 @@ TEST_F(LanguageTest, EveryTextReadsAsWrittenInEitherLanguage) {
   Event([&] { Main().English.UserClick(); });
   EXPECT_TRUE(Main().English.Checked() && !Main().Greek.Checked());
   EXPECT_EQ(AllTexts(*launcher), english);
+}
+
+// The windows as they are laid out, before start-up puts each language's texts in: a table of
+// the design, checked once.
+TEST_F(LanguageTest, TheWindowsHoldTheirDesignTextsUntilStartUp) {
+  Launcher l(fake);
+  MainWindowControls main(l);
+  OptionsWindowControls opt(l);
+  EXPECT_EQ(WindowTexts(main, opt), DataFile("texts-design.txt"));
 }
 
 // The controls by the names the design gives them, in the order the windows make them.
