@@ -501,7 +501,8 @@ class Checker {
       const DiscLookup t = LookOnDisc(path);
       if (!t.found || t.kind != EntryKind::File) {
         Add(Severity::Viewer, "trailer-missing",
-            name + " " + path + " is not on the disc: the player is given a file that isn't there");
+            name + " " + path + (t.found ? " is a folder" : " is not on the disc") +
+                ": the player is given a file that isn't there");
       } else if (t.caseOnly) {
         CaseOnly(name, path, t);
       }
