@@ -184,10 +184,6 @@ std::string Backslashes(std::string v) {
   return v;
 }
 
-bool IsFullWindowsPath(const std::string& v) {
-  return v.size() >= 3 && IsDrivePath(v.substr(0, 2)) && v[2] == '\\';
-}
-
 bool HasDriveOrRoot(const std::string& v) {
   return (v.size() >= 2 && v[1] == ':') || (!v.empty() && v[0] == '\\');
 }

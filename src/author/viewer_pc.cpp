@@ -31,10 +31,6 @@ std::optional<LocalDate> ParseDate(const std::string& text) {
   return LocalDate{y, m, d};
 }
 
-// A Windows path that starts at a drive.
-bool IsFullPath(const std::string& path) {
-  return path.size() >= 3 && IsDrivePath(path.substr(0, 2)) && path[2] == '\\';
-}
 
 std::string WithoutTrailingBackslash(std::string path) {
   while (path.size() > 3 && path.back() == '\\')
@@ -62,7 +58,7 @@ bool Apply(ViewerPc& pc, const std::string& item, std::string& error) {
   if (key == "player") {
     if (value == "none") {
       pc.player.clear();
-    } else if (IsFullPath(value)) {
+    } else if (IsFullWindowsPath(value)) {
       pc.player = value;
     } else {
       error = "player=" + value + ": give the player's full Windows path, or none";
@@ -100,15 +96,15 @@ bool Apply(ViewerPc& pc, const std::string& item, std::string& error) {
     pc.divx = divx;
     pc.ffdshow = ffdshow;
   } else if (key == "windows") {
-    if (!IsFullPath(value)) {
+    if (!IsFullWindowsPath(value)) {
       error = "windows=" + value + ": give the Windows folder's full path, as C:\\WINDOWS";
       return false;
     }
     pc.windows = WithoutTrailingBackslash(value);
   } else if (key == "disc") {
     if (IsDrivePath(value)) {
-      pc.disc = value.substr(0, 2) + "\\";
-    } else if (IsFullPath(value)) {
+      pc.disc = value + "\\";
+    } else if (IsFullWindowsPath(value)) {
       pc.disc = WithoutTrailingBackslash(value);
     } else {
       error = "disc=" + value + ": give a drive (E:) or a folder's full path";
@@ -125,9 +121,13 @@ bool Apply(ViewerPc& pc, const std::string& item, std::string& error) {
 }  // namespace
 
 bool IsDrivePath(const std::string& path) {
-  if (path.size() != 2 && !(path.size() == 3 && path[2] == '\\')) return false;
+  if (path.size() != 2) return false;
   const char c = path[0];
   return ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) && path[1] == ':';
+}
+
+bool IsFullWindowsPath(const std::string& path) {
+  return path.size() >= 3 && IsDrivePath(path.substr(0, 2)) && path[2] == '\\';
 }
 
 std::optional<ViewerPc> ParseViewerPc(const std::string& description, std::string& error) {

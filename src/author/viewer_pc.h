@@ -33,7 +33,9 @@ std::optional<ViewerPc> ParseViewerPc(const std::string& description, std::strin
 // One line saying what the computer has.
 std::string DescribeViewerPc(const ViewerPc& pc);
 
-// A drive letter and colon, with or without a backslash after it.
+// A drive letter and its colon.
 bool IsDrivePath(const std::string& path);
+// A Windows path that starts at a drive: "C:\\...".
+bool IsFullWindowsPath(const std::string& path);
 
 }  // namespace zorvik::author
