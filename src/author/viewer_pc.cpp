@@ -31,7 +31,6 @@ std::optional<LocalDate> ParseDate(const std::string& text) {
   return LocalDate{y, m, d};
 }
 
-
 std::string WithoutTrailingBackslash(std::string path) {
   while (path.size() > 3 && path.back() == '\\')
     path.pop_back();
