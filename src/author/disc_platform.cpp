@@ -32,8 +32,7 @@ std::vector<std::string> SplitPath(const std::string& path) {
 }
 
 bool HasDrive(const std::string& p) {
-  return p.size() >= 2 && p[1] == ':' &&
-         ((p[0] >= 'A' && p[0] <= 'Z') || (p[0] >= 'a' && p[0] <= 'z'));
+  return p.size() >= 2 && IsDrivePath(p.substr(0, 2));
 }
 
 bool SameParts(const std::vector<std::string>& a, const std::vector<std::string>& b) {

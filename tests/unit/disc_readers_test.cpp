@@ -169,6 +169,7 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
   EXPECT_EQ(pc.disc, "Z:\\discs\\film");
   EXPECT_EQ(author::ParseViewerPc("disc=e:", error)->disc, "e:\\");
   EXPECT_EQ(author::ParseViewerPc("disc=A:", error)->disc, "A:\\");
+  EXPECT_EQ(author::ParseViewerPc("disc=z:", error)->disc, "z:\\");
   EXPECT_EQ(author::ParseViewerPc("disc=E:\\", error)->disc, "E:\\");
   EXPECT_EQ(author::ParseViewerPc("codecs=divx", error)->divx, true);
   // The names as check prints them.
@@ -192,7 +193,9 @@ TEST(ViewerPc, DescriptionsApplyLeftToRight) {
         Refused{"player-date=2004-13-01", "YYYY-MM-DD"},
         Refused{"player-date=04-01-01", "YYYY-MM-DD"},
         Refused{"codecs=xvid+h264", "\"h264\" is not"}, Refused{"windows=WINDOWS", "full path"},
-        Refused{"disc=discs", "a drive"}, Refused{"disc=1:", "a drive"}}) {
+        Refused{"disc=discs", "a drive"}, Refused{"disc=1:", "a drive"},
+        Refused{"disc=@:", "a drive"}, Refused{"disc=[:", "a drive"}, Refused{"disc=`:", "a drive"},
+        Refused{"disc={:", "a drive"}}) {
     error.clear();
     EXPECT_FALSE(author::ParseViewerPc(r.description, error)) << r.description;
     EXPECT_NE(error.find(r.says), std::string::npos) << r.description << ": " << error;
