@@ -30,9 +30,9 @@ std::string PlayerOptionString(const SettingsRecord& r) {
         if (r.*f.number == kChecked) piece = f.option;
         break;
       case Piece::ListEntry: {
-        const int i = r.*f.number;
-        const bool listed = i >= 0 && i < static_cast<int>(f.entries.size());
-        if (i != 0) piece = f.option + std::string(listed ? f.entries[size_t(i)] : "");
+        // An entry the list hasn't got (a negative index is one too) gives the option alone.
+        const auto i = static_cast<size_t>(r.*f.number);
+        if (i != 0) piece = f.option + std::string(i < f.entries.size() ? f.entries[i] : "");
         break;
       }
       case Piece::Skin:
