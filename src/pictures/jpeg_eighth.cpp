@@ -136,7 +136,7 @@ struct JpegEighth::State {
   std::array<Huffman, 4> dcTables, acTables;
   std::array<int, 4> quant{};  // the DC entry of each quantisation table, 0 while undefined
   int restartInterval = 0;
-  int adobeTransform = -1;  // -1: no Adobe marker
+  std::optional<int> adobeTransform;  // the Adobe marker's colour transform, if it has one
   bool progressive = false;
   PixelSize size;
   int hMax = 1, vMax = 1, mcusWide = 0, mcusHigh = 0;
@@ -422,8 +422,8 @@ struct JpegEighth::State {
     if (components.size() == 1) {
       rgb = static_cast<std::uint32_t>(c[0]) * 0x010101u;
     } else {
-      const bool plainRgb = adobeTransform == 0 || (adobeTransform < 0 && components[0].id == 'R' &&
-                                                    components[1].id == 'G');
+      const bool plainRgb = adobeTransform == 0 ||
+                            (!adobeTransform && components[0].id == 'R' && components[1].id == 'G');
       const bool ycc = components.size() == 3 ? !plainRgb : adobeTransform == 2;
       rgb = ycc ? FromYCbCr(c[0], c[1], c[2])
                 : static_cast<std::uint32_t>((c[0] << 16) | (c[1] << 8) | c[2]);
@@ -432,11 +432,11 @@ struct JpegEighth::State {
         // inverted ink back before making luma and chroma of it.
         int k = c[3];
         int ch[3] = {int(rgb >> 16) & 255, int(rgb >> 8) & 255, int(rgb) & 255};
-        if (adobeTransform < 0 || ycc) {
+        if (!adobeTransform || ycc) {
           for (int& v : ch)
             v = 255 - v;
         }
-        if (adobeTransform < 0) k = 255 - k;
+        if (!adobeTransform) k = 255 - k;
         rgb = 0;
         for (int i = 0; i < 3; ++i) {
           rgb = (rgb << 8) | static_cast<std::uint32_t>((ch[i] * k + 127) / 255);
