@@ -100,8 +100,11 @@ class Checker {
       if (prompt == l_.MsgOldVersion) {
         Add(Severity::Viewer, "old-player",
             shown +
-                ": the player is older than the launcher expects; the box only warns, "
-                "and Play still starts it");
+                (p_.FileExists(l_.OptControls().TxtBSpath.Text())
+                     ? ": the player is older than the launcher expects"
+                     : ": the player's file isn't there to be dated, and the "
+                       "launcher takes that for an old player") +
+                "; the box only warns, and Play still starts it");
       } else if (prompt == l_.MsgNoVideo) {
         Add(Severity::Viewer, "no-video-box", shown + ", and Play is disabled");
       } else {
