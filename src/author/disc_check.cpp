@@ -504,7 +504,8 @@ class Checker {
       const DiscLookup t = LookOnDisc(path);
       if (!t.found || t.kind != EntryKind::File) {
         Add(Severity::Viewer, "trailer-missing",
-            name + " " + path + (t.found ? " is a folder" : " is not on the disc") +
+            name + " " + path +
+                (t.found && t.kind == EntryKind::Folder ? " is a folder" : " is not on the disc") +
                 ": the player is given a file that isn't there");
       } else if (t.caseOnly) {
         CaseOnly(name, path, t);
