@@ -415,6 +415,12 @@ int Set(Command& c, const std::vector<std::string>& all) {
     const DiscLookup found = p.Look(JoinPath(p.LauncherFolder(), path));
     if (!found.found) {
       c.Out() << "note: " << path << " is not on the disc yet\n";
+    } else if (found.kind != EntryKind::File) {
+      c.Out() << "note: " << path
+              << (found.kind == EntryKind::Folder
+                      ? " is a folder, not a file"
+                      : " is neither a file nor a folder: the image leaves it out")
+              << "\n";
     } else if (found.caseOnly) {
       c.Out() << "note: " << path << " is stored as " << ShowDiscPath(found.stored)
               << "; it matches only because Windows ignores case\n";
