@@ -48,8 +48,8 @@ void Walk(DiscPlatform& disc, const DiscPath& folder, std::map<std::string, Imag
     if (e.kind == EntryKind::Other) continue;
     DiscPath path = folder;
     path.push_back(e.name);
-    out["/" + ShowDiscPath(path, '/')] = {"/" + ShowDiscPath(path, '/'),
-                                          e.kind == EntryKind::Folder, e.size};
+    const std::string where = "/" + ShowDiscPath(path, '/');
+    out[where] = {where, e.kind == EntryKind::Folder, e.size};
     if (e.kind == EntryKind::Folder) Walk(disc, path, out);
   }
 }
