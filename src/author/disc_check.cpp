@@ -330,7 +330,13 @@ class Checker {
       return;
     }
     const std::optional<std::string> bytes = p_.Files().Read(inf.stored, 1u << 20);
-    const AutorunInf a = ParseAutorun(bytes.value_or(""));
+    if (!bytes) {
+      Add(Severity::Warning, "autorun-unread",
+          "autorun.inf holds over 1 MiB or can't be read: the check can't say what Windows makes "
+          "of it");
+      return;
+    }
+    const AutorunInf a = ParseAutorun(*bytes);
     if (!a.hasSection) {
       Add(Severity::Viewer, "autorun-no-section",
           "autorun.inf has no [autorun] section: Windows ignores it");
