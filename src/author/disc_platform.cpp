@@ -31,10 +31,6 @@ std::vector<std::string> SplitPath(const std::string& path) {
   return out;
 }
 
-bool HasDrive(const std::string& p) {
-  return p.size() >= 2 && IsDrivePath(p.substr(0, 2));
-}
-
 bool SameParts(const std::vector<std::string>& a, const std::vector<std::string>& b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) { return SameName(x, y); });
@@ -90,7 +86,7 @@ std::string DiscPlatform::JoinParts(const std::vector<std::string>& parts) {
 std::vector<std::string> DiscPlatform::FullParts(const std::string& path) const {
   std::string full;
   const std::string current = discParts_.empty() ? "D:\\" : JoinParts(discParts_);
-  if (HasDrive(path)) {
+  if (IsDrivePath(path.substr(0, 2))) {
     full = path.substr(0, 2) + "\\" + path.substr(2);
   } else if (!path.empty() && (path[0] == '\\' || path[0] == '/')) {
     full = current.substr(0, 2) + path;
