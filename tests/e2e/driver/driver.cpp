@@ -24,6 +24,8 @@
 //   driver state <title> <caption>           print a check box's or option's state (0, 1, 2)
 //   driver enabled <title> <caption>         print 1 if the control is enabled, else 0
 //   driver text <title> <index>              print the text of the index-th edit box
+//   driver windows                           print the title of each visible top window, a line
+//                                            each
 //   driver size <title>                      print the outer size of a window in pixels
 //   driver rect <title>                      print its place on the screen: x y width height
 //   driver pixel <title> <x> <y>             print the colour shown at a client point (twips)
@@ -436,6 +438,10 @@ int Run(int argc, char** argv) {
   } else if (cmd == "close") {
     PostMessageW(Need(arg(2)), WM_SYSCOMMAND, SC_CLOSE, 0);
     Sleep(400);
+  } else if (cmd == "windows") {
+    for (HWND h : TopWindows()) {
+      if (IsWindowVisible(h)) std::printf("%s\n", Narrow(TextOf(h)).c_str());
+    }
   } else if (cmd == "size") {
     RECT r;
     GetWindowRect(Need(arg(2)), &r);
