@@ -108,15 +108,17 @@ std::function<void(std::string&)> Replace(std::string from, std::string to) {
 }
 
 TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
-  const std::string base = Edited(kFactoryFile, {{"English Language", "Greek Language"},
-                                                 {"\"\",1,0", "\"\",0,1"},
-                                                 {"ZORVIK", "Η ταινία"},
-                                                 {"\"\",\"Name Trailer 2\"", "\"t2.avi\",\"T2\""},
-                                                 {"\"\",\"Name Trailer 1\"", "\"\",\"Soon\""}});
+  const std::string base =
+      Edited(kFactoryFile, {{"English Language", "Greek Language"},
+                            {"\"\",1,0", "\"\",0,1"},
+                            {"ZORVIK", "Η ταινία"},
+                            {"\"\",\"Name Trailer 2\"", "\"t2.avi\",\"T2\""},
+                            {"\"\",\"Name Trailer 1\"", "\"\",\"Soon\""},
+                            {"#TRUE#,#FALSE#,#FALSE#", "#FALSE#,#FALSE#,#TRUE#"}});
   const LoadCase cases[] = {
       {"as written, UTF-8", [](std::string&) {}, 0},
       {"Windows-1253", [](std::string& f) { f = *Utf8ToCp1253(f); }, 0},
-      {"record 3 on its own line", Replace("#FALSE#,\"\",", "#FALSE#\r\n  \"\","), 0},
+      {"record 3 on its own line", Replace("#TRUE#,\"\",", "#TRUE#\r\n  \"\","), 0},
       {"line feeds only", [](std::string& f) { std::erase(f, '\r'); }, 0},
       {"greyed check box", Replace("\"\",0,1", "\"\",2,1"), 2},
       {"check box 5", Replace("\"\",0,1", "\"\",5,1"), -1},
@@ -145,6 +147,8 @@ TEST_F(SettingsFileTest, LoadsWhatItCanAndIgnoresWhatItCant) {
     EXPECT_EQ(Opt().ChkBanner.Value(), loads ? 1 : 0);
     EXPECT_EQ(Opt().ChkZorvikexit.Value(), loads ? c.exitValue : 1);
     EXPECT_EQ(Opt().TxtParam.Text(), "-fs -eend");
+    // The movie is looked for as the file says, or else found beside the launcher.
+    EXPECT_TRUE(Opt().OptAutoIni[loads ? kTypedPath : kAutoDetect].Value());
     if (loads) continue;
     // Read again for a window made afresh, such a file loses nothing the last one gave.
     fake.AddFile(kSettingsPath, base);
