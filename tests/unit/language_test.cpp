@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "support/settings_samples.h"
 
@@ -45,6 +46,31 @@ std::string WindowTexts(MainWindowControls& main, OptionsWindowControls& opt) {
   return out;
 }
 
+// How each control of both windows is drawn: its font and colours, a line each
+// ("LblPlay font=Comic Sans MS 9.75 bold greek back=C0C0C0 fore=000000").
+std::string WindowLooks(MainWindowControls& main, OptionsWindowControls& opt) {
+  std::string out;
+  const auto colour = [](Color c) {
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%06X", static_cast<unsigned>(c));
+    return std::string(hex);
+  };
+  for (Form* f : {static_cast<Form*>(&main), static_cast<Form*>(&opt)}) {
+    out += f->Name() + " back=" + colour(f->BackColor()) + "\n";
+    for (const Control* c : f->Controls()) {
+      // An image and a timer draw no text and no background of their own.
+      if (c->Kind() == ControlKind::Image || c->Kind() == ControlKind::Timer) continue;
+      const Font& font = c->GetFont();
+      char size[16];
+      std::snprintf(size, sizeof size, "%g", font.size);
+      out += c->DisplayName() + " font=" + font.name + " " + size + (font.bold ? " bold" : "") +
+             (font.greekCharset ? " greek" : "") + " back=" + colour(c->BackColor()) +
+             " fore=" + colour(c->ForeColor()) + "\n";
+    }
+  }
+  return out;
+}
+
 // The windows' texts and every message.
 std::string AllTexts(Launcher& l) {
   std::string out = WindowTexts(l.Main(), l.Opt());
@@ -83,13 +109,14 @@ TEST_F(LanguageTest, EveryTextReadsAsWrittenInEitherLanguage) {
   EXPECT_EQ(AllTexts(*launcher), english);
 }
 
-// The windows as they are laid out, before start-up puts each language's texts in: a table of
-// the design, checked once.
-TEST_F(LanguageTest, TheWindowsHoldTheirDesignTextsUntilStartUp) {
+// The windows as they are laid out, before start-up puts each language's texts in: tables of
+// the design's texts and looks, checked once.
+TEST_F(LanguageTest, TheWindowsHoldTheirDesignTextsAndLooksUntilStartUp) {
   Launcher l(fake);
   MainWindowControls main(l);
   OptionsWindowControls opt(l);
   EXPECT_EQ(WindowTexts(main, opt), DataFile("texts-design.txt"));
+  EXPECT_EQ(WindowLooks(main, opt), DataFile("looks-design.txt"));
 }
 
 // The controls by the names the design gives them, in the order the windows make them.
