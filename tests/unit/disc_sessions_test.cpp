@@ -151,6 +151,9 @@ class StandInXorriso : public author::ProgramRunner {
       const auto it = std::find(args.begin(), args.end(), option);
       return it == args.end() || it + 1 == args.end() ? std::string() : *(it + 1);
     };
+    if (r.exitCode != 0 && after("-outdev").starts_with("stdio:")) {  // half an image written
+      std::ofstream(author::HostPath(after("-outdev").substr(6)), std::ios::binary) << "CD001";
+    }
     if (r.started && r.exitCode == 0 && after("-outdev").starts_with("stdio:")) {
       const bool muddled = program == "muddled-xorriso";
       std::map<std::string, std::string> entries;  // by name
