@@ -427,6 +427,17 @@ TEST(DiscCheckText, TextIsMeasuredCharacterByCharacter) {
   EXPECT_TRUE(w.wordTooWide && w.lines == 1);
 }
 
+// The first and last letters of each script's small and capital letters are as wide as the
+// others of their kind.
+TEST(DiscCheckText, EveryLetterIsMeasuredAsItsKind) {
+  const auto width = [](char32_t c) { return author::TextPixels(std::u32string(1, c), 12); };
+  for (char32_t small : {U'a', U'z', U'ß', U'ÿ', U'ά', U'ώ', U'а', U'џ'})
+    EXPECT_EQ(width(small), width(U'a')) << static_cast<unsigned>(small);
+  for (char32_t capital : {U'A', U'Z', U'Þ', U'Ϋ', U'Ϗ', U'Я', U'Ѡ'})
+    EXPECT_EQ(width(capital), width(U'A')) << static_cast<unsigned>(capital);
+  EXPECT_GT(width(U'A'), width(U'a'));
+}
+
 TEST(DiscCheckText, MenuTextShowsAmpersandsAsAMenuDoes) {
   EXPECT_EQ(author::MenuText("&&x"), "&x");
   EXPECT_EQ(author::MenuText("&Readme.txt"), "Readme.txt");

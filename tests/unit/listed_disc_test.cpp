@@ -151,6 +151,7 @@ TEST_F(ListedDiscTest, ShortNamesAndAnotherCurrentFolder) {
   ListedDisc disc(aliasing);
   disc.SetListing(true);
   EXPECT_EQ(disc.FindFirst("E:\\*.avi")->name, "film.avix");
+  EXPECT_FALSE(disc.FindFirst("E:\\*.mpg")) << "neither its name nor its alias is an .mpg";
   aliasing.currentFolder = "E:\\elsewhere";
   ListedDisc other(aliasing);
   other.SetListing(true);
