@@ -212,6 +212,7 @@ TEST(IsoListing, XorrisosListingIsReadWithItsQuotes) {
       "-r-xr-xr-x    1 0        0               3 Dec  7 02:30 '/it'\"'\"'s a film.avi'\n"
       "-r-xr-xr-x    1 0        0              12 Dec  7 02:30 '/Ταινία.avi'\n"
       "-r-xr-xr-x    1 0        0              xx Dec  7 02:30 '/bad size'\n"
+      "-r-xr-xr-x+   1 0        0               1 Dec  7 02:30 '/not a mode'\n"
       "-r-xr-xr-x    1 0        0               1 Dec  7 02:30 '/unclosed\n");
   EXPECT_EQ(l.volumeId, "THE_FILM");
   ASSERT_EQ(l.entries.size(), 4u);
