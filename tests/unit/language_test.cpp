@@ -47,7 +47,7 @@ std::string WindowTexts(MainWindowControls& main, OptionsWindowControls& opt) {
 }
 
 // How each control of both windows is drawn: its font and colours, a line each
-// ("LblPlay font=Comic Sans MS 9.75 bold greek back=C0C0C0 fore=000000").
+// ("LblPlay font=Comic Sans MS 9.75 bold greek back=E0E0E0 fore=80000012").
 std::string WindowLooks(MainWindowControls& main, OptionsWindowControls& opt) {
   std::string out;
   const auto colour = [](Color c) {
